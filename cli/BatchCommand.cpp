@@ -1,0 +1,81 @@
+#include <array>
+#include <exception>
+#include <ostream>
+
+#include "CalculateStep.h"
+#include "Commands.h"
+#include "CsvReader.h"
+#include "ReadingOutput.h"
+#include "UsageError.h"
+
+namespace oriastra::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, 6> kHeader = {"name", "day",  "month",
+                                                     "year", "sex", "afternoon"};
+
+bool IsHeader(const CsvRecord& record) {
+    if (!record.problem.empty() || record.fields.size() != kHeader.size()) return false;
+    for (std::size_t i = 0; i < kHeader.size(); ++i) {
+        if (record.fields[i] != kHeader[i]) return false;
+    }
+    return true;
+}
+
+// Empty sex and afternoon columns stand for options not given.
+BirthArguments ArgumentsOfRow(const std::vector<std::string>& fields) {
+    BirthArguments arguments;
+    arguments.name = fields[0];
+    arguments.day = fields[1];
+    arguments.month = fields[2];
+    arguments.year = fields[3];
+    if (!fields[4].empty()) arguments.sex = fields[4];
+    if (!fields[5].empty()) arguments.afternoon = fields[5];
+    return arguments;
+}
+
+JsonObject ErrorObject(std::string message) { return JsonObject{{"error", std::move(message)}}; }
+
+// Row numbers count the header as row 1, as a spreadsheet shows them.
+JsonObject RowResult(Tradition tradition, const TraditionCommands& commands,
+                     const CsvRecord& record, std::size_t row) {
+    const std::string where = "Row " + std::to_string(row) + ": ";
+    if (!record.problem.empty()) return ErrorObject(where + record.problem);
+    if (record.fields.size() != kHeader.size()) {
+        return ErrorObject(where + "expected 6 fields, found " +
+                           std::to_string(record.fields.size()));
+    }
+    try {
+        const auto outcome = CalculateRequest(
+            tradition, commands, ReadBirthArguments(tradition, ArgumentsOfRow(record.fields)));
+        if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
+            return ErrorObject(std::string(failure->message));
+        }
+        const auto& input = std::get<ReadingInput>(outcome);
+        return ReadingJson(tradition, input, commands.reading(input));
+    } catch (const std::exception& problem) {
+        return ErrorObject(where + problem.what());
+    }
+}
+
+}  // namespace
+
+int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands,
+                    CliStreams streams) {
+    CsvReader reader(streams.in);
+    const auto header = reader.Next();
+    if (!header || !IsHeader(*header)) {
+        throw UsageError("standard input must start with the CSV header "
+                         "name,day,month,year,sex,afternoon");
+    }
+    std::size_t row = 1;
+    while (const auto record = reader.Next()) {
+        ++row;
+        if (record->blank) continue;
+        streams.out << WriteJson(RowResult(options.tradition, commands, *record, row)) << '\n';
+    }
+    return 0;
+}
+
+}  // namespace oriastra::cli

@@ -1,0 +1,48 @@
+#include "CliApp.h"
+
+#include <exception>
+#include <ostream>
+
+#include "CliOptions.h"
+#include "Commands.h"
+#include "HelpText.h"
+#include "UsageError.h"
+
+namespace oriastra::cli {
+
+namespace {
+
+int Dispatch(const CliOptions& options, CliStreams streams) {
+    switch (options.command) {
+        case Command::Help: streams.out << HelpText(); return 0;
+        case Command::Version: streams.out << "oriastra-cli " << ORIASTRA_VERSION << '\n'; return 0;
+        case Command::Open: return RunOpenCommand(options, streams);
+        default: break;
+    }
+    const TraditionCommands* commands = CommandsFor(options.tradition);
+    if (!commands) return NotAvailable(streams.err, options.tradition);
+    switch (options.command) {
+        case Command::Reading: return RunReadingCommand(options, *commands, streams);
+        case Command::Report: return RunReportCommand(options, *commands, streams);
+        case Command::Save: return RunSaveCommand(options, *commands, streams);
+        case Command::Batch: return RunBatchCommand(options, *commands, streams);
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    try {
+        return Dispatch(ParseCommandLine(arguments), CliStreams{in, out, err});
+    } catch (const UsageError& problem) {
+        err << "oriastra-cli: " << problem.what() << "\nTry 'oriastra-cli --help'.\n";
+        return 2;
+    } catch (const std::exception& problem) {
+        err << "oriastra-cli: " << problem.what() << '\n';
+        return 1;
+    }
+}
+
+}  // namespace oriastra::cli

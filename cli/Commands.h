@@ -1,0 +1,33 @@
+#pragma once
+#include <iosfwd>
+#include <string_view>
+
+#include "CliOptions.h"
+#include "TraditionCommands.h"
+
+namespace oriastra::cli {
+
+struct CliStreams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// Each returns the exit status; usage problems are thrown as UsageError.
+int RunReadingCommand(const CliOptions& options, const TraditionCommands& commands,
+                      CliStreams streams);
+int RunReportCommand(const CliOptions& options, const TraditionCommands& commands,
+                     CliStreams streams);
+int RunSaveCommand(const CliOptions& options, const TraditionCommands& commands,
+                   CliStreams streams);
+int RunOpenCommand(const CliOptions& options, CliStreams streams);
+int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands,
+                    CliStreams streams);
+
+// The program's own message, alone on a line of standard error: exit status 1.
+int ProgramMessage(std::ostream& err, std::string_view message);
+
+// Exit status 2 for a tradition whose commands this build does not have.
+int NotAvailable(std::ostream& err, Tradition tradition);
+
+}  // namespace oriastra::cli

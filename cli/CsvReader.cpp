@@ -1,0 +1,100 @@
+#include "CsvReader.h"
+
+#include <istream>
+
+namespace oriastra::cli {
+
+namespace {
+constexpr int kEnd = std::char_traits<char>::eof();
+}
+
+CsvReader::CsvReader(std::istream& in) : in_(in) {}
+
+int CsvReader::Get() {
+    if (pending_.empty()) return in_.get();
+    const char ch = pending_.front();
+    pending_.erase(0, 1);
+    return static_cast<unsigned char>(ch);
+}
+
+int CsvReader::Peek() {
+    return pending_.empty() ? in_.peek() : static_cast<unsigned char>(pending_.front());
+}
+
+std::optional<CsvRecord> CsvReader::Next() {
+    if (!started_) {
+        started_ = true;
+        if (Peek() == 0xEF) {
+            const std::string bom = "\xEF\xBB\xBF";
+            std::string seen;
+            while (seen.size() < bom.size() &&
+                   Peek() == static_cast<unsigned char>(bom[seen.size()])) {
+                seen += static_cast<char>(Get());
+            }
+            // Not a byte order mark after all: the bytes are data.
+            if (seen != bom) pending_ = seen;
+        }
+    }
+    if (Peek() == kEnd) return std::nullopt;
+
+    CsvRecord record;
+    std::string field;
+    bool quotedSeen = false;  // the record has a quoted field, so it is never blank
+    enum class State { FieldStart, Unquoted, Quoted, AfterQuote } state = State::FieldStart;
+
+    auto endField = [&] {
+        record.fields.push_back(std::move(field));
+        field.clear();
+        state = State::FieldStart;
+    };
+    auto noteProblem = [&](const char* problem) {
+        if (record.problem.empty()) record.problem = problem;
+    };
+
+    while (true) {
+        const int next = Get();
+        if (next == kEnd) {
+            if (state == State::Quoted) noteProblem("a quoted field is not closed");
+            break;
+        }
+        const char ch = static_cast<char>(next);
+        if (state == State::Quoted) {
+            if (ch == '"') {
+                if (Peek() == '"') {
+                    Get();
+                    field += '"';
+                } else {
+                    state = State::AfterQuote;
+                }
+            } else {
+                field += ch;
+            }
+            continue;
+        }
+        if (ch == ',') {
+            endField();
+            continue;
+        }
+        if (ch == '\n' || ch == '\r') {
+            if (ch == '\r' && Peek() == '\n') Get();
+            break;
+        }
+        if (ch == '"') {
+            if (state == State::FieldStart) {
+                state = State::Quoted;
+                quotedSeen = true;
+                continue;
+            }
+            noteProblem("a quote appears inside a field that is not quoted");
+        } else if (state == State::AfterQuote) {
+            noteProblem("text follows the closing quote of a field");
+        }
+        if (state == State::FieldStart) state = State::Unquoted;
+        field += ch;
+    }
+    endField();
+    record.blank = !quotedSeen && record.fields.size() == 1 && record.fields.front().empty();
+    return record;
+}
+
+}  // namespace oriastra::cli

@@ -1,0 +1,43 @@
+#include "HelpText.h"
+
+namespace oriastra::cli {
+
+std::string_view HelpText() {
+    return R"(Usage:
+  oriastra-cli reading TRADITION BIRTH [--json]
+  oriastra-cli report  TRADITION BIRTH [--json]
+  oriastra-cli save FILE TRADITION BIRTH
+  oriastra-cli open FILE [--name TEXT] [--json]
+  oriastra-cli batch TRADITION < people.csv
+  oriastra-cli --help | --version
+
+BIRTH is --name TEXT --day D --month MONTH --year Y [--sex Male|Female]
+          [--afternoon yes|no]
+
+Commands:
+  reading   print the reading (one JSON object with --json)
+  report    print the report text (its styled runs as JSON with --json)
+  save      write the tradition's record file (.tib .bur .jav .afa)
+  open      read a record file (.tib .bur .jav .afa .num) and print its
+            reading; --name gives the name for a .num file
+  batch     read CSV with the header name,day,month,year,sex,afternoon and
+            print one JSON line per row: the reading, or {"error":...}
+
+TRADITION is tibetan, burmese, indonesian, african or arabic.
+
+Options:
+  --name TEXT          the name (may be empty: --name "")
+  --day D              1 to 31
+  --month MONTH        January ... December
+  --year Y             a year of the tradition's list
+  --sex Male|Female    tibetan only
+  --afternoon yes|no   burmese: born after 12 PM (needed for a Wednesday)
+  --json               JSON output
+  --name=TEXT and the like work too.
+
+Exit status: 0 success, 1 the program's message (on standard error),
+2 usage error.
+)";
+}
+
+}  // namespace oriastra::cli

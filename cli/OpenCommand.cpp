@@ -1,0 +1,50 @@
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+
+#include "CalculateStep.h"
+#include "Commands.h"
+#include "OpenedPanel.h"
+#include "ReadingOutput.h"
+#include "RecordExtensions.h"
+
+namespace oriastra::cli {
+
+namespace {
+
+bool Readable(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return false;
+    std::ifstream file(path, std::ios::binary);
+    return static_cast<bool>(file);
+}
+
+}  // namespace
+
+int RunOpenCommand(const CliOptions& options, CliStreams streams) {
+    // The windows test the extension before anything else.
+    const auto tradition = TraditionOfRecord(options.file);
+    if (!tradition) return ProgramMessage(streams.err, kMessageCheckFile);
+    const TraditionCommands* commands = CommandsFor(*tradition);
+    if (!commands) return NotAvailable(streams.err, *tradition);
+
+    // The window's file dialog only offers existing files; here a missing one must be said.
+    const std::filesystem::path path = options.file;
+    if (!Readable(path)) {
+        streams.err << "oriastra-cli: cannot read " << options.file << '\n';
+        return 1;
+    }
+    const auto record = commands->open(path, options.birth.name.value_or(""));
+    if (!record) return ProgramMessage(streams.err, kMessageCheckFile);
+
+    const PanelEntries entries = FillOpenedPanel(RulesFor(*tradition), *record);
+    const auto outcome = Calculate(*tradition, entries, record->afternoonAnswer);
+    if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
+        return ProgramMessage(streams.err, failure->message);
+    }
+    const auto& input = std::get<ReadingInput>(outcome);
+    PrintReading(streams.out, options.json, *tradition, input, commands->reading(input));
+    return 0;
+}
+
+}  // namespace oriastra::cli

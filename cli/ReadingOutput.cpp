@@ -1,0 +1,71 @@
+#include "ReadingOutput.h"
+
+#include <ostream>
+
+namespace oriastra::cli {
+
+namespace {
+
+struct TextOfValue {
+    std::string operator()(std::nullptr_t) const { return {}; }
+    std::string operator()(bool flag) const { return flag ? "yes" : "no"; }
+    std::string operator()(std::int64_t number) const { return std::to_string(number); }
+    std::string operator()(const std::string& text) const { return text; }
+    std::string operator()(const JsonArray& array) const {
+        std::string text;
+        for (const JsonValue& item : array) {
+            if (!text.empty()) text += ", ";
+            text += std::visit(*this, item.data);
+        }
+        return text;
+    }
+    std::string operator()(const JsonObject& object) const {
+        std::string text;
+        for (const JsonMember& member : object) {
+            if (!text.empty()) text += ", ";
+            text += member.key + " " + std::visit(*this, member.value.data);
+        }
+        return text;
+    }
+};
+
+}  // namespace
+
+JsonObject ReadingJson(Tradition tradition, const ReadingInput& input,
+                       const ReadingFields& fields) {
+    JsonObject object;
+    object.push_back({"tradition", std::string(TraditionKey(tradition))});
+    object.push_back({"name", input.details.name});
+    for (const ReadingField& field : fields) object.push_back({field.key, field.value});
+    return object;
+}
+
+std::string ReadingText(Tradition tradition, const ReadingInput& input,
+                        const ReadingFields& fields) {
+    std::string text = "Tradition: " + std::string(TraditionKey(tradition)) + "\n";
+    text += "Name: " + input.details.name + "\n";
+    for (const ReadingField& field : fields) {
+        text += field.label + ": " + std::visit(TextOfValue{}, field.value.data) + "\n";
+    }
+    return text;
+}
+
+void PrintReading(std::ostream& out, bool json, Tradition tradition, const ReadingInput& input,
+                  const ReadingFields& fields) {
+    if (json) {
+        out << WriteJson(ReadingJson(tradition, input, fields)) << '\n';
+    } else {
+        out << ReadingText(tradition, input, fields);
+    }
+}
+
+JsonObject ReportJson(const StyledText& runs) {
+    JsonArray pieces;
+    for (const StyledRun& run : runs) {
+        pieces.push_back(JsonObject{
+            {"text", run.text}, {"bold", run.bold}, {"color", ColorName(run.color)}});
+    }
+    return JsonObject{{"runs", std::move(pieces)}};
+}
+
+}  // namespace oriastra::cli

@@ -1,0 +1,25 @@
+#pragma once
+#include <iosfwd>
+#include <string>
+
+#include "Json.h"
+#include "TraditionCommands.h"
+
+namespace oriastra::cli {
+
+// The `reading --json` object: "tradition", "name", then the tradition's fields.
+JsonObject ReadingJson(Tradition tradition, const ReadingInput& input,
+                       const ReadingFields& fields);
+
+// The same fields as text, one "Label: value" line each.
+std::string ReadingText(Tradition tradition, const ReadingInput& input,
+                        const ReadingFields& fields);
+
+// Writes the reading as `reading` does: text, or one JSON line with --json.
+void PrintReading(std::ostream& out, bool json, Tradition tradition, const ReadingInput& input,
+                  const ReadingFields& fields);
+
+// {"runs":[{"text":...,"bold":...,"color":"#rrggbb"},...]}
+JsonObject ReportJson(const StyledText& runs);
+
+}  // namespace oriastra::cli

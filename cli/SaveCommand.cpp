@@ -1,0 +1,23 @@
+#include <ostream>
+
+#include "CalculateStep.h"
+#include "Commands.h"
+#include "common/RecordFile.h"
+
+namespace oriastra::cli {
+
+int RunSaveCommand(const CliOptions& options, const TraditionCommands& commands,
+                   CliStreams streams) {
+    const auto outcome = CalculateRequest(options.tradition, commands, options.request);
+    if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
+        return ProgramMessage(streams.err, failure->message);
+    }
+    const auto values = commands.recordValues(std::get<ReadingInput>(outcome));
+    if (!WriteRecordFile(options.file, values)) {
+        streams.err << "oriastra-cli: cannot write " << options.file << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace oriastra::cli

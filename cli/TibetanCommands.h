@@ -1,0 +1,8 @@
+#pragma once
+#include "TraditionCommands.h"
+
+namespace oriastra::cli {
+
+TraditionCommands TibetanCommands();
+
+}  // namespace oriastra::cli

@@ -1,0 +1,17 @@
+#include <map>
+
+#include "TibetanCommands.h"
+#include "TraditionCommands.h"
+
+namespace oriastra::cli {
+
+const TraditionCommands* CommandsFor(Tradition tradition) {
+    // One line per tradition this build can read.
+    static const std::map<Tradition, TraditionCommands> registry = {
+        {Tradition::Tibetan, TibetanCommands()},
+    };
+    const auto found = registry.find(tradition);
+    return found == registry.end() ? nullptr : &found->second;
+}
+
+}  // namespace oriastra::cli

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what a bare Debian 12 machine lacks to build and test Kestrin Oriastra, from Debian's
+# packages only, then configures and builds. Packages already present are skipped, so a second run
+# takes seconds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core xvfb xauth poppler-utils
+)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing+=("$package")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+fi
+
+build=${BUILD_DIR:-build}
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build" -j "$(nproc)"

@@ -1,0 +1,18 @@
+#pragma once
+#include "common/InputWindow.h"
+
+class QPushButton;
+
+namespace oriastra {
+
+class frmArabicAstrologyMain : public InputWindow {
+    Q_OBJECT
+public:
+    explicit frmArabicAstrologyMain(AppContext& context);
+
+    void cmdNext_Click();
+
+    QPushButton* cmdNext = nullptr;
+};
+
+}  // namespace oriastra

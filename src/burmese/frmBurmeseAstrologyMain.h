@@ -1,0 +1,18 @@
+#pragma once
+#include "common/InputWindow.h"
+
+class QPushButton;
+
+namespace oriastra {
+
+class frmBurmeseAstrologyMain : public InputWindow {
+    Q_OBJECT
+public:
+    explicit frmBurmeseAstrologyMain(AppContext& context);
+
+    void cmdGenerateChart_Click();
+
+    QPushButton* cmdGenerateChart = nullptr;
+};
+
+}  // namespace oriastra

@@ -1,0 +1,60 @@
+#pragma once
+#include <QGroupBox>
+#include <QString>
+
+#include "common/BirthDetailsRules.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace oriastra {
+
+class Platform;
+
+// The "Personal Details" frame every input window carries: name, month, day, year and, in the
+// Tibetan window, the sex.
+class BirthDetailsPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    enum class FillOrder { MonthDayYear, DayMonthYear };
+
+    BirthDetailsPanel(const PanelRules& rules, Platform& platform, QWidget* parent = nullptr);
+
+    // The load step: lists filled in the window's order, first entries selected, name empty,
+    // no sex chosen.
+    void FillLists(FillOrder order = FillOrder::MonthDayYear);
+
+    PanelEntries Entries() const;
+    // Shows the first broken rule's message and returns false; true when the entries may be used.
+    bool Validate();
+    BirthDetails Store() const;
+
+    // Filling from a record: each list selects the entry with the given text, or keeps its
+    // selection when no entry has it.
+    void SetName(const QString& name);
+    void SetSex(bool male);
+    void SelectDay(const QString& text);
+    void SelectMonth(const QString& text);
+    void SelectYear(const QString& text);
+
+    QLabel* nameLabel = nullptr;    // "Name"
+    QLabel* dateLabel = nullptr;    // "Date of Birth"
+    QLineEdit* txtName = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboYear = nullptr;
+    QLabel* Label2 = nullptr;       // "Sex"
+    QRadioButton* optMale = nullptr;
+    QRadioButton* optFemale = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const PanelRules& rules_;
+    Platform& platform_;
+};
+
+}  // namespace oriastra

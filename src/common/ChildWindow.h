@@ -1,0 +1,35 @@
+#pragma once
+#include <QWidget>
+
+#include "common/AppContext.h"
+#include "common/WindowId.h"
+
+class QMenuBar;
+
+namespace oriastra {
+
+// A tradition window inside the main window. The registry creates it, runs Form_Load once, and on
+// any closing (close box, Exit, the main window's selector) runs Form_Unload and destroys it.
+class ChildWindow : public QWidget {
+    Q_OBJECT
+public:
+    ChildWindow(AppContext& context, WindowId id, QWidget* parent = nullptr);
+
+    WindowId Id() const { return id_; }
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    // Left = (screen width - window width) / 2, Top = 0 inside the main window.
+    void PlaceAtTopCentre();
+    // Closes this window through the registry (its unload step runs).
+    void Unload();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    AppContext& context_;
+
+private:
+    WindowId id_;
+};
+
+}  // namespace oriastra

@@ -1,0 +1,131 @@
+#include "common/QtPlatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QSettings>
+#include <QUrl>
+
+#include "common/QtText.h"
+#include "shell/WebPages.h"
+
+namespace oriastra {
+
+QString QtNameFilter(const QString& filter) {
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0) return filter;
+    const QString description = filter.left(bar).trimmed();
+    const QString pattern = filter.mid(bar + 1).trimmed();
+    // Qt reads the pattern from the parentheses; keep the description as written.
+    if (description.contains(QLatin1Char('('))) return description;
+    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+
+QString MessageDisplayText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+QtPlatform::QtPlatform(QString settingsApplication)
+    : settingsApplication_(std::move(settingsApplication)) {}
+
+QtPlatform::~QtPlatform() = default;
+
+MessageAnswer QtPlatform::MessageBox(const QString& text, MessageButtons buttons,
+                                     MessageIcon icon) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(ToQt(kMessageTitle));
+    box.setText(MessageDisplayText(text));
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (icon) {
+        case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
+        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int pressed = box.exec();
+    if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::optional<QString> QtPlatform::FileDialog(const FileDialogRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    dialog.setNameFilter(QtNameFilter(request.filter));
+    dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (request.kind == FileDialogRequest::Kind::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    // Read-only files are refused: ask again until the user picks another or cancels.
+    while (dialog.exec() == QDialog::Accepted) {
+        const QStringList chosen = dialog.selectedFiles();
+        if (chosen.isEmpty()) return std::nullopt;
+        const QFileInfo file(chosen.front());
+        if (file.exists() && !file.isWritable()) {
+            MessageBox(QStringLiteral("%1\nThis file is read-only. Please choose another file.")
+                           .arg(file.fileName()),
+                       MessageButtons::Ok, MessageIcon::Information);
+            continue;
+        }
+        return file.filePath();
+    }
+    return std::nullopt;
+}
+
+QPrinter* QtPlatform::PrintDialog(bool presetSelection) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer_.get(), QApplication::activeWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+    if (presetSelection) dialog.setPrintRange(QAbstractPrintDialog::Selection);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    return printer_.get();
+}
+
+QPrinter* QtPlatform::DefaultPrinter() {
+    if (QPrinterInfo::defaultPrinter().isNull()) return nullptr;
+    printer_ = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    return printer_->isValid() ? printer_.get() : nullptr;
+}
+
+void QtPlatform::OpenWebPage(const QString& address) {
+    QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
+
+QString QtPlatform::Setting(const QString& section, const QString& key) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, settingsApplication_,
+                       settingsApplication_);
+    return settings.value(section + QLatin1Char('/') + key).toString();
+}
+
+void QtPlatform::SetSetting(const QString& section, const QString& key, const QString& value) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, settingsApplication_,
+                       settingsApplication_);
+    settings.setValue(section + QLatin1Char('/') + key, value);
+}
+
+QDate QtPlatform::Today() { return QDate::currentDate(); }
+
+int QtPlatform::ScreenWidth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry().width() : 1024;
+}
+
+}  // namespace oriastra

@@ -1,0 +1,39 @@
+#pragma once
+#include <QString>
+#include <memory>
+
+#include "common/Platform.h"
+
+class QPrinter;
+
+namespace oriastra {
+
+// The desktop as Qt offers it.
+class QtPlatform : public Platform {
+public:
+    // settingsApplication: the store's application name (the executable's name).
+    explicit QtPlatform(QString settingsApplication);
+    ~QtPlatform() override;
+
+    MessageAnswer MessageBox(const QString& text, MessageButtons buttons,
+                             MessageIcon icon) override;
+    std::optional<QString> FileDialog(const FileDialogRequest& request) override;
+    QPrinter* PrintDialog(bool presetSelection) override;
+    QPrinter* DefaultPrinter() override;
+    void OpenWebPage(const QString& address) override;
+    QString Setting(const QString& section, const QString& key) override;
+    void SetSetting(const QString& section, const QString& key, const QString& value) override;
+    QDate Today() override;
+    int ScreenWidth() override;
+
+private:
+    QString settingsApplication_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+// "Tibetan Astrology (*.tib)|*.tib" as a Qt name filter.
+QString QtNameFilter(const QString& filter);
+// A message text as a label shows it: a lone carriage return breaks the line.
+QString MessageDisplayText(const QString& text);
+
+}  // namespace oriastra

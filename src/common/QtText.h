@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace oriastra {
+
+// The logic speaks UTF-8; Qt speaks QString.
+inline QString ToQt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline std::string FromQt(const QString& text) { return text.toStdString(); }
+
+}  // namespace oriastra

@@ -1,0 +1,17 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace oriastra {
+
+// Removes leading and trailing spaces only (not tabs), as the entry fields are trimmed.
+std::string_view TrimSpaces(std::string_view text);
+
+// Number of Unicode code points in (valid) UTF-8 text.
+std::size_t CodePointCount(std::string_view utf8);
+
+// Last `count` code points of UTF-8 text (all of it when shorter).
+std::string_view LastCodePoints(std::string_view utf8, std::size_t count);
+
+}  // namespace oriastra

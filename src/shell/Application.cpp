@@ -1,0 +1,40 @@
+#include "shell/Application.h"
+
+#include <QtCore/qglobal.h>
+
+#include "common/Platform.h"
+#include "shell/TraditionWindows.h"
+#include "shell/UpdateReminder.h"
+#include "shell/frmMDI.h"
+
+// The pictures are compiled into a static library, so their registration must be asked for.
+static void InitPictures() { Q_INIT_RESOURCE(pictures); }
+
+namespace oriastra {
+
+Application::Application(Platform& platform)
+    : mainWindow_((InitPictures(), std::make_unique<frmMDI>(platform))),
+      context_(std::make_unique<AppContext>(
+          AppContext{state_, platform, mainWindow_->Windows(), *mainWindow_})) {
+    RegisterTraditionWindows(*context_);
+    ApplyHouseStyle(*mainWindow_);
+}
+
+Application::~Application() = default;
+
+std::unique_ptr<Application> StartProgram(Platform& platform, bool anotherCopyRunning) {
+    if (anotherCopyRunning) {
+        platform.MessageBox(QStringLiteral("Application is already running"), MessageButtons::Ok,
+                            MessageIcon::Information);
+        return nullptr;
+    }
+    ShowUpdateReminder(platform);
+    auto application = std::make_unique<Application>(platform);
+    frmMDI& mainWindow = application->MainWindow();
+    mainWindow.resize(platform.ScreenWidth(), mainWindow.sizeHint().height());
+    mainWindow.showMaximized();
+    mainWindow.Form_Load();
+    return application;
+}
+
+}  // namespace oriastra

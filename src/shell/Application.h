@@ -1,0 +1,37 @@
+#pragma once
+#include <memory>
+
+#include "common/AppContext.h"
+#include "common/ProgramState.h"
+
+class QWidget;
+
+namespace oriastra {
+
+class Platform;
+class frmMDI;
+
+// One run of the program: its state, its main window and every window's way to the others.
+class Application {
+public:
+    explicit Application(Platform& platform);
+    ~Application();
+
+    frmMDI& MainWindow() { return *mainWindow_; }
+    ProgramState& State() { return state_; }
+    AppContext& Context() { return *context_; }
+
+private:
+    ProgramState state_;
+    std::unique_ptr<frmMDI> mainWindow_;
+    std::unique_ptr<AppContext> context_;
+};
+
+// Start-up in order: another copy running (say so and end), the update reminder, the main window
+// shown. Returns nothing when the program must end at once.
+std::unique_ptr<Application> StartProgram(Platform& platform, bool anotherCopyRunning);
+
+// The look shared by every window of the program.
+void ApplyHouseStyle(QWidget& mainWindow);
+
+}  // namespace oriastra

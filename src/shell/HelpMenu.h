@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+
+class QMenuBar;
+class QWidget;
+
+namespace oriastra {
+
+class Platform;
+
+struct HelpMenuNames {
+    QString updateCaption = QStringLiteral("Check for Software &Update");
+    QString makeMoneyName = QStringLiteral("mnuMakeMoney");
+};
+
+// The "&Help" menu every main, input and reading window carries. "Make Money &Online" is created
+// switched off (shown greyed) and nothing switches it on.
+void AddHelpMenu(QMenuBar& bar, Platform& platform, QWidget& owner,
+                 const HelpMenuNames& names = {});
+
+}  // namespace oriastra

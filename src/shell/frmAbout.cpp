@@ -1,0 +1,94 @@
+#include "shell/frmAbout.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/QtText.h"
+#include "shell/BannerCaptions.h"
+#include "shell/BannerLabel.h"
+#include "shell/WebPages.h"
+#include "shell/modHelp.h"
+
+namespace oriastra {
+
+namespace {
+QLabel* MakeText(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+}  // namespace
+
+frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
+    setObjectName("frmAbout");
+    setWindowTitle(ToQt(kProgramTitle));
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName("Picture1");
+    Picture1->setFixedSize(32, 32);
+    Picture1->setPixmap(QIcon(QStringLiteral(":/frmAbout/about.svg")).pixmap(32, 32));
+
+    Label2 = MakeText("Label2", ToQt(kProgramTitle), this);
+    QFont heading = Label2->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.3);
+    Label2->setFont(heading);
+    Label1 = MakeText("Label1", QString::fromUtf8(kAboutText), this);
+
+    auto* Line1 = new QFrame(this);
+    Line1->setObjectName("Line1");
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+
+    Label3 = MakeText("Label3",
+                      QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                                     "and make money online. Get this software fully branded for "
+                                     "your website. "),
+                      this);
+    lblCoBrand = new BannerLabel("lblCoBrand", "Click here for more details.",
+                                 [&platform] { OpenFullBrandPage(platform); }, this);
+    lblCoBrand->setWordWrap(false);
+    lblHomePage = new BannerLabel("lblHomePage", AboutHomePageCaption(),
+                                  [&platform] { OpenHomePage(platform); }, this);
+    for (QLabel* link : {lblCoBrand, lblHomePage}) {
+        link->setStyleSheet(QStringLiteral("color: #1a4fa0; text-decoration: underline;"));
+    }
+
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(Picture1, 0, Qt::AlignTop);
+    top->addSpacing(8);
+    top->addWidget(Label2, 1, Qt::AlignVCenter);
+    auto* offer = new QVBoxLayout;
+    offer->setSpacing(2);
+    offer->addWidget(Label3);
+    offer->addWidget(lblCoBrand);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 14);
+    layout->setSpacing(10);
+    layout->addLayout(top);
+    layout->addWidget(Label1);
+    layout->addWidget(Line1);
+    layout->addLayout(offer);
+    layout->addWidget(lblHomePage);
+    layout->addLayout(buttons);
+    setFixedWidth(480);
+}
+
+}  // namespace oriastra

@@ -1,0 +1,319 @@
+#include "shell/frmMDI.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/ChildWindow.h"
+#include "common/Platform.h"
+#include "common/QtText.h"
+#include "common/Twips.h"
+#include "common/WindowRegistry.h"
+#include "shell/BannerCaptions.h"
+#include "shell/BannerLabel.h"
+#include "shell/HelpMenu.h"
+#include "shell/TraditionWindows.h"
+#include "shell/WebPages.h"
+#include "shell/modHelp.h"
+
+namespace oriastra {
+
+namespace {
+
+struct TraditionEntry {
+    Tradition tradition;
+    int labelIndex;
+    const char* caption;
+    QColor labelColor;
+    const char* picture;
+    const char* pictureName;
+};
+
+// Indexed by the tradition's button index.
+const std::array<TraditionEntry, 5> kEntries = {{
+    {Tradition::African, 3, "African Astrology", QColor(255, 255, 0), "african", "Picture2"},
+    {Tradition::Arabic, 4, "Arabic Astrology", QColor(255, 0, 255), "arabic", "Picture3"},
+    {Tradition::Burmese, 5, "Burmese Astrology", QColor(0, 255, 0), "burmese", "Picture4"},
+    {Tradition::Indonesian, 6, "Indonesian Astrology", QColor(0, 255, 255), "indonesian",
+     "Picture7"},
+    {Tradition::Tibetan, 7, "Tibetan Astrology", QColor(255, 0, 0), "tibetan", "Picture5"},
+}};
+
+// Left to right on screen; the African button (0) is never shown.
+constexpr std::array<int, 4> kButtonRow = {1, 4, 3, 2};
+// Top to bottom in the welcome panel.
+constexpr std::array<int, 8> kPanelOrder = {0, 1, 2, 4, 7, 6, 5, 3};
+
+constexpr int kButtonPictureSize = 40;
+
+QLabel* PanelLabel(int index, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("lblCaption(%1)").arg(index));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter);
+    label->setMouseTracking(true);
+    return label;
+}
+
+}  // namespace
+
+frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+    setObjectName("frmMDI");
+    setWindowTitle(ToQt(kProgramTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/app/kestrin-oriastra.svg")));
+
+    auto* central = new QWidget(this);
+    central->setObjectName("frmMDIClient");
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(central);
+
+    mdiArea_ = new QMdiArea(central);
+    mdiArea_->setObjectName("mdiArea");
+    mdiArea_->setBackground(QColor(0x2a, 0x22, 0x33));
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    windows_ = std::make_unique<WindowRegistry>(*mdiArea_);
+
+    BuildStrips();
+    BuildWelcomePanel();
+    BuildMenus();
+    layout->addWidget(Picture6);
+    layout->addWidget(Picture1);
+    layout->addWidget(picMain, 1);
+    layout->addWidget(mdiArea_, 1);
+    layout->addWidget(PicCoBrand);
+    mdiArea_->hide();
+}
+
+frmMDI::~frmMDI() = default;
+
+void frmMDI::BuildStrips() {
+    Picture6 = new QWidget(this);
+    Picture6->setObjectName("Picture6");
+    Picture6->setFixedHeight(34);
+    Picture6->setCursor(Qt::PointingHandCursor);
+    Picture6->installEventFilter(this);
+    lblCorvaneBanner = new BannerLabel("lblCorvaneBanner", MainBannerCaption(),
+                                       [this] { OpenHomePage(platform_); }, Picture6);
+    lblCorvaneBanner->setWordWrap(false);
+
+    Picture1 = new QWidget(this);
+    Picture1->setObjectName("Picture1");
+    Picture1->setFixedHeight(64);
+    picButtonContainer = new QFrame(Picture1);
+    picButtonContainer->setObjectName("picButtonContainer");
+    auto* row = new QHBoxLayout(picButtonContainer);
+    row->setContentsMargins(10, 6, 10, 6);
+    row->setSpacing(8);
+    for (std::size_t index = 0; index < kEntries.size(); ++index) {
+        const TraditionEntry& entry = kEntries[index];
+        auto* picture = new QLabel(picButtonContainer);
+        picture->setObjectName(entry.pictureName);
+        picture->setFixedSize(kButtonPictureSize, kButtonPictureSize);
+        picture->setPixmap(QIcon(QStringLiteral(":/frmMDI/%1.svg").arg(entry.picture))
+                               .pixmap(kButtonPictureSize, kButtonPictureSize));
+        auto* button = new QPushButton(QString::fromLatin1(entry.caption), picButtonContainer);
+        button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
+        button->setMinimumHeight(34);
+        const int buttonIndex = static_cast<int>(index);
+        connect(button, &QPushButton::clicked, this,
+                [this, buttonIndex] { cmdSelectOption_Click(buttonIndex); });
+        cmdSelectOption[index] = button;
+        buttonPictures[index] = picture;
+    }
+    for (int index : kButtonRow) {
+        row->addWidget(buttonPictures[static_cast<std::size_t>(index)]);
+        row->addWidget(cmdSelectOption[static_cast<std::size_t>(index)]);
+        row->addSpacing(14);
+    }
+    // The African entry stays hidden; nothing shows it.
+    row->addWidget(buttonPictures[0]);
+    row->addWidget(cmdSelectOption[0]);
+    buttonPictures[0]->hide();
+    cmdSelectOption[0]->hide();
+
+    PicCoBrand = new QWidget(this);
+    PicCoBrand->setObjectName("PicCoBrand");
+    PicCoBrand->setFixedHeight(46);
+    cmdMdiExit = new QPushButton(QStringLiteral("&Exit"), PicCoBrand);
+    cmdMdiExit->setObjectName("cmdMdiExit");
+    cmdMdiExit->setFixedSize(96, 30);
+    connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
+    Label7 = new BannerLabel("Label7", kFullBrandCaption, [this] { OpenFullBrandPage(platform_); },
+                             PicCoBrand);
+    Label7->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void frmMDI::BuildWelcomePanel() {
+    picMain = new QWidget(this);
+    picMain->setObjectName("picMain");
+    picMain->setAutoFillBackground(true);
+    QPalette black = picMain->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    picMain->setPalette(black);
+    picMain->setMouseTracking(true);
+    picMain->installEventFilter(this);
+
+    const std::array<QString, 3> headings = {
+        QStringLiteral("Welcome to Kestrin Oriastra"),
+        QStringLiteral(
+            "Astrology has evolved in different parts of the world in different forms! Each "
+            "country has its own culture and heritage which has been reflected in the zodiac "
+            "sign. Know more about your Tibetan, Arabic, Indonesian and Burmese Astrology signs "
+            "with this software."),
+        QStringLiteral("Kestrin Oriastra includes the following programs")};
+    for (int index = 0; index < 3; ++index) {
+        lblCaption[static_cast<std::size_t>(index)] =
+            PanelLabel(index, headings[static_cast<std::size_t>(index)], picMain);
+    }
+    for (const TraditionEntry& entry : kEntries) {
+        QLabel* label = PanelLabel(entry.labelIndex, QString::fromLatin1(entry.caption), picMain);
+        QPalette colour = label->palette();
+        colour.setColor(QPalette::WindowText, entry.labelColor);
+        label->setPalette(colour);
+        QFont font = label->font();
+        font.setPointSizeF(font.pointSizeF() * 1.5);
+        font.setBold(true);
+        label->setFont(font);
+        label->setCursor(Qt::PointingHandCursor);
+        lblCaption[static_cast<std::size_t>(entry.labelIndex)] = label;
+    }
+    lblCaption[3]->hide();
+
+    QFont title = lblCaption[0]->font();
+    title.setPointSizeF(title.pointSizeF() * 2.2);
+    title.setBold(true);
+    lblCaption[0]->setFont(title);
+    QFont listHeading = lblCaption[2]->font();
+    listHeading.setPointSizeF(listHeading.pointSizeF() * 1.3);
+    listHeading.setItalic(true);
+    lblCaption[2]->setFont(listHeading);
+    lblCaption[1]->setWordWrap(true);
+    QFont intro = lblCaption[1]->font();
+    intro.setPointSizeF(intro.pointSizeF() * 1.15);
+    lblCaption[1]->setFont(intro);
+    const std::array<QColor, 3> headingColours = {QColor(0xf4, 0xc8, 0x60), QColor(0xe8, 0xe0, 0xf0),
+                                                  QColor(0xcf, 0xa8, 0xe8)};
+    for (int index = 0; index < 3; ++index) {
+        QPalette colour = lblCaption[static_cast<std::size_t>(index)]->palette();
+        colour.setColor(QPalette::WindowText, headingColours[static_cast<std::size_t>(index)]);
+        lblCaption[static_cast<std::size_t>(index)]->setPalette(colour);
+    }
+    for (QLabel* label : lblCaption) label->installEventFilter(this);
+}
+
+void frmMDI::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName("mnuFile");
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName("mnuExit");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    AddHelpMenu(*menuBar(), platform_, *this, {.makeMoneyName = QStringLiteral("mkmoney")});
+}
+
+void frmMDI::Form_Load() {
+    const int screenWidth = platform_.ScreenWidth();
+    lblCorvaneBanner->adjustSize();
+    lblCorvaneBanner->move(CentredLeft(screenWidth, lblCorvaneBanner->width()),
+                           (Picture6->height() - lblCorvaneBanner->height()) / 2);
+    picButtonContainer->adjustSize();
+    picButtonContainer->move(CentredLeft(screenWidth, picButtonContainer->width()),
+                             (Picture1->height() - picButtonContainer->height()) / 2);
+    lblCaption[1]->setFixedWidth(std::min(720, screenWidth - 80));
+    int top = 48;
+    for (int index : kPanelOrder) {
+        QLabel* label = lblCaption[static_cast<std::size_t>(index)];
+        label->adjustSize();
+        label->move(CentredLeft(screenWidth, label->width()), top);
+        if (label->isVisibleTo(picMain)) top += label->height() + (index <= 2 ? 28 : 14);
+    }
+    cmdMdiExit->move(screenWidth - (cmdMdiExit->width() + TwipsToPixels(120)),
+                     (PicCoBrand->height() - cmdMdiExit->height()) / 2);
+    // The offer text fills the strip up to the Exit button and never covers it.
+    Label7->setGeometry(12, 4, std::max(120, cmdMdiExit->x() - 36), PicCoBrand->height() - 8);
+}
+
+void frmMDI::CloseTraditionWindows() {
+    for (WindowId id : kCloseOrder) windows_->Unload(id);
+}
+
+void frmMDI::OpenTradition(Tradition tradition) {
+    SetWelcomePanelVisible(false);
+    ChildWindow* input = windows_->Show(InputWindowOf(tradition));
+    if (input != nullptr) input->PlaceAtTopCentre();
+}
+
+void frmMDI::cmdSelectOption_Click(int index) {
+    CloseTraditionWindows();
+    if (index < 0 || index >= static_cast<int>(kEntries.size())) return;
+    OpenTradition(kEntries[static_cast<std::size_t>(index)].tradition);
+}
+
+void frmMDI::lblCaption_Click(int index) {
+    CloseTraditionWindows();
+    for (const TraditionEntry& entry : kEntries) {
+        if (entry.labelIndex == index) OpenTradition(entry.tradition);
+    }
+}
+
+void frmMDI::cmdMdiExit_Click() { close(); }
+
+void frmMDI::SetWelcomePanelVisible(bool visible) {
+    picMain->setVisible(visible);
+    mdiArea_->setVisible(!visible);
+}
+
+bool frmMDI::IsWelcomePanelVisible() const { return picMain->isVisibleTo(centralWidget()); }
+
+void frmMDI::closeEvent(QCloseEvent* event) {
+    windows_->UnloadAll();
+    event->accept();
+}
+
+bool frmMDI::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Picture6 && event->type() == QEvent::MouseButtonRelease) {
+        OpenHomePage(platform_);
+        return true;
+    }
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == picMain) {
+            for (QLabel* label : lblCaption) {
+                QFont font = label->font();
+                font.setUnderline(false);
+                label->setFont(font);
+            }
+            return false;
+        }
+        for (std::size_t index = 0; index < lblCaption.size(); ++index) {
+            if (watched != lblCaption[index]) continue;
+            if (index >= 3) {
+                QFont font = lblCaption[index]->font();
+                font.setUnderline(true);
+                lblCaption[index]->setFont(font);
+            }
+            // A move over a label is the label's own; it must not reach the panel behind it,
+            // which would take the marking off again.
+            return true;
+        }
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (std::size_t index = 0; index < lblCaption.size(); ++index) {
+            if (watched == lblCaption[index]) {
+                lblCaption_Click(static_cast<int>(index));
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace oriastra

@@ -1,0 +1,22 @@
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+
+#include "common/QtPlatform.h"
+#include "shell/Application.h"
+#include "shell/SingleCopyLock.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QApplication::setApplicationName(programName);
+    QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Oriastra"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.kestrin.Oriastra"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/kestrin-oriastra.svg")));
+
+    oriastra::QtPlatform platform(programName);
+    oriastra::SingleCopyLock lock(oriastra::SingleCopyLock::DefaultPath(programName));
+    const auto program = oriastra::StartProgram(platform, !lock.Acquire());
+    if (!program) return 0;
+    return QApplication::exec();
+}

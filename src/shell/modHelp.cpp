@@ -1,0 +1,15 @@
+#include "shell/modHelp.h"
+
+#include "common/Platform.h"
+#include "common/QtText.h"
+#include "shell/WebPages.h"
+
+namespace oriastra {
+
+void OpenHelpPage(Platform& platform) { platform.OpenWebPage(ToQt(kHelpPageAddress)); }
+void OpenHomePage(Platform& platform) { platform.OpenWebPage(ToQt(kHomePageAddress)); }
+void OpenDownloadPage(Platform& platform) { platform.OpenWebPage(ToQt(kDownloadPageAddress)); }
+void OpenCoBrandPage(Platform& platform) { platform.OpenWebPage(ToQt(kCoBrandPageAddress)); }
+void OpenFullBrandPage(Platform& platform) { platform.OpenWebPage(ToQt(kFullBrandPageAddress)); }
+
+}  // namespace oriastra

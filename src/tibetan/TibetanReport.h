@@ -1,0 +1,12 @@
+#pragma once
+#include "common/BirthDetails.h"
+#include "common/StyledText.h"
+#include "tibetan/modTibetanAstrology.h"
+
+namespace oriastra {
+
+// The Tibetan report: name and sex from the details, everything else from the reading. Each
+// section ends with the program's site line; the last one has no line break after it.
+StyledText BuildTibetanReport(const BirthDetails& details, const TibetanReading& reading);
+
+}  // namespace oriastra

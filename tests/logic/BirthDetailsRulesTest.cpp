@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include "common/BirthDetailsRules.h"
+
+namespace oriastra {
+namespace {
+
+PanelEntries Entry(const std::string& name, int month, int day, int year, bool male = true) {
+    PanelEntries entries;
+    entries.name = name;
+    entries.monthPosition = month - 1;
+    entries.dayPosition = day - 1;
+    entries.yearText = std::to_string(year);
+    entries.maleSelected = male;
+    return entries;
+}
+
+struct RuleCase {
+    const char* name;
+    Tradition tradition;
+    PanelEntries entries;
+    const char* message;  // nullptr: accepted
+};
+
+class ValidationRules : public ::testing::TestWithParam<RuleCase> {};
+
+TEST_P(ValidationRules, FirstBrokenRuleGivesItsMessage) {
+    const RuleCase& rule = GetParam();
+    const auto failure = ValidateBirthDetails(RulesFor(rule.tradition), rule.entries);
+    if (rule.message == nullptr) {
+        EXPECT_FALSE(failure) << failure->message;
+    } else {
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->message, rule.message);
+    }
+}
+
+PanelEntries NoSex(PanelEntries entries) {
+    entries.maleSelected = entries.femaleSelected = false;
+    return entries;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllWindows, ValidationRules,
+    ::testing::Values(
+        RuleCase{"Feb29In1932Passes", Tradition::Tibetan, Entry("Ann", 2, 29, 1932), nullptr},
+        RuleCase{"Feb29In1931IsRefused", Tradition::Tibetan, Entry("Ann", 2, 29, 1931),
+                 "Please Enter Correct Date Or Month!"},
+        RuleCase{"Feb30InLeapYearIsRefused", Tradition::Indonesian, Entry("Ann", 2, 30, 1904),
+                 "Please Enter Correct Date Or Month!"},
+        RuleCase{"Feb31IsRefused", Tradition::African, Entry("Ann", 2, 31, 1901),
+                 "Please Enter Correct Date Or Month!"},
+        RuleCase{"April31HasTheSpacedMessage", Tradition::Arabic, Entry("Ann", 4, 31, 1950),
+                 "Please Enter Correct Date Or Month !"},
+        RuleCase{"June31", Tradition::Burmese, Entry("Ann", 6, 31, 1950),
+                 "Please Enter Correct Date Or Month !"},
+        RuleCase{"September31", Tradition::Tibetan, Entry("Ann", 9, 31, 1950),
+                 "Please Enter Correct Date Or Month !"},
+        RuleCase{"November31", Tradition::African, Entry("Ann", 11, 31, 1950),
+                 "Please Enter Correct Date Or Month !"},
+        RuleCase{"March31Passes", Tradition::Tibetan, Entry("Ann", 3, 31, 1950), nullptr},
+        RuleCase{"Feb29Of1900PassesByEveryFourthYear", Tradition::African,
+                 Entry("Ann", 2, 29, 1900), nullptr},
+        RuleCase{"Feb29Of1900InArabic", Tradition::Arabic, Entry("Ann", 2, 29, 1900), nullptr},
+        RuleCase{"SpacesFailTibetan", Tradition::Tibetan, Entry("   ", 1, 1, 1950),
+                 "Please Enter Your Name"},
+        RuleCase{"SpacesFailAfrican", Tradition::African, Entry("   ", 1, 1, 1950),
+                 "Please Enter Your Name"},
+        RuleCase{"SpacesFailIndonesian", Tradition::Indonesian, Entry("   ", 1, 1, 1950),
+                 "Please Enter Your Name"},
+        RuleCase{"SpacesPassArabic", Tradition::Arabic, Entry("   ", 1, 1, 1950), nullptr},
+        RuleCase{"SpacesPassBurmese", Tradition::Burmese, Entry("   ", 1, 1, 1950), nullptr},
+        RuleCase{"EmptyNameBurmese", Tradition::Burmese, Entry("", 2, 31, 1950),
+                 "Please Enter Your Name !"},
+        RuleCase{"EmptyNameBeforeImpossibleDate", Tradition::Tibetan, Entry("", 2, 31, 1950),
+                 "Please Enter Your Name"},
+        RuleCase{"SexBeforeDate", Tradition::Tibetan, NoSex(Entry("Ann", 2, 31, 1950)),
+                 "Please Select Your Sex"},
+        RuleCase{"NoSexAskedOutsideTibetan", Tradition::Indonesian,
+                 NoSex(Entry("Ann", 1, 1, 1950)), nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ValidationRules, IconsAndFocusFollowTheWindow) {
+    struct Row {
+        Tradition tradition;
+        MessageIcon icon;
+        bool focusName;
+    };
+    for (const Row row : {Row{Tradition::Tibetan, MessageIcon::Error, false},
+                          Row{Tradition::African, MessageIcon::Error, true},
+                          Row{Tradition::Indonesian, MessageIcon::Error, true},
+                          Row{Tradition::Arabic, MessageIcon::Error, true},
+                          Row{Tradition::Burmese, MessageIcon::Information, true}}) {
+        const auto failure = ValidateBirthDetails(RulesFor(row.tradition), Entry("", 1, 1, 1950));
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->icon, row.icon);
+        EXPECT_EQ(failure->focusName, row.focusName);
+        const auto date = ValidateBirthDetails(RulesFor(row.tradition), Entry("A", 4, 31, 1950));
+        EXPECT_EQ(date->icon, MessageIcon::Information);
+        EXPECT_FALSE(date->focusName);
+    }
+}
+
+TEST(StoreBirthDetails, TrimsNameAndReadsTheLists) {
+    PanelEntries entries = Entry("  Tashi  ", 12, 31, 2030, false);
+    entries.femaleSelected = true;
+    const BirthDetails tibetan = StoreBirthDetails(RulesFor(Tradition::Tibetan), entries);
+    EXPECT_EQ(tibetan.name, "Tashi");
+    EXPECT_EQ(tibetan.month, "December");
+    EXPECT_EQ(tibetan.day, 31);
+    EXPECT_EQ(tibetan.year, 2030);
+    EXPECT_EQ(tibetan.sex, "Female");
+    EXPECT_EQ(StoreBirthDetails(RulesFor(Tradition::Burmese), Entry("   ", 1, 1, 1901)).name, "");
+    EXPECT_EQ(StoreBirthDetails(RulesFor(Tradition::Arabic), entries).sex, "");
+}
+
+TEST(YearLists, CoverEachWindowsRange) {
+    struct Row {
+        Tradition tradition;
+        const char* first;
+        const char* last;
+        std::size_t count;
+    };
+    for (const Row row : {Row{Tradition::Tibetan, "1930", "2030", 101},
+                          Row{Tradition::African, "1900", "2016", 117},
+                          Row{Tradition::Indonesian, "1901", "2036", 136},
+                          Row{Tradition::Arabic, "1900", "2050", 151},
+                          Row{Tradition::Burmese, "1901", "2050", 150}}) {
+        const auto years = YearListEntries(RulesFor(row.tradition));
+        ASSERT_EQ(years.size(), row.count);
+        EXPECT_EQ(years.front(), row.first);
+        EXPECT_EQ(years.back(), row.last);
+    }
+    const auto days = DayListEntries();
+    ASSERT_EQ(days.size(), 31U);
+    EXPECT_EQ(days[0], "1");
+    EXPECT_EQ(days[30], "31");
+}
+
+TEST(LettersOnlyKeys, CapitaliseLettersAndRefuseTheRest) {
+    struct Row {
+        char32_t typed;
+        NameKeyVerdict verdict;
+        char32_t inserted;
+    };
+    for (const Row row : {Row{U'a', NameKeyVerdict::Accept, U'A'},
+                          Row{U'z', NameKeyVerdict::Accept, U'Z'},
+                          Row{U'Q', NameKeyVerdict::Accept, U'Q'},
+                          Row{U' ', NameKeyVerdict::Accept, U' '},
+                          Row{U'\b', NameKeyVerdict::Accept, U'\b'},
+                          Row{U'\r', NameKeyVerdict::Accept, U'\r'},
+                          Row{U'1', NameKeyVerdict::Refuse, U'1'},
+                          Row{U'-', NameKeyVerdict::Refuse, U'-'},
+                          Row{U'\u00E9', NameKeyVerdict::Refuse, U'\u00E9'}}) {
+        const NameKeyResult result = FilterLettersOnlyKey(row.typed);
+        EXPECT_EQ(result.verdict, row.verdict) << static_cast<int>(row.typed);
+        if (row.verdict == NameKeyVerdict::Accept) EXPECT_EQ(result.key, row.inserted);
+    }
+}
+
+}  // namespace
+}  // namespace oriastra

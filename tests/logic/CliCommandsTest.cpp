@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "CalculateStep.h"
+#include "CliApp.h"
+#include "OpenedPanel.h"
+#include "ReadingOutput.h"
+#include "RecordExtensions.h"
+#include "common/RecordFile.h"
+#include "tibetan/TibetanRecord.h"
+#include "tibetan/TibetanReport.h"
+
+namespace oriastra::cli {
+namespace {
+
+struct Outcome {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+Outcome Invoke(const std::vector<std::string>& arguments, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(arguments, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> Birth(const std::string& name, const std::string& day,
+                               const std::string& month, const std::string& year) {
+    return {"--name", name, "--day", day, "--month", month, "--year", year};
+}
+
+std::vector<std::string> Join(std::vector<std::string> head, const std::vector<std::string>& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+struct MessageCase {
+    std::string name;
+    Tradition tradition;
+    std::vector<std::string> birth;  // after "reading TRADITION"
+    int status;
+    std::string err;
+    friend void PrintTo(const MessageCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class ValidationMessages : public testing::TestWithParam<MessageCase> {};
+
+TEST_P(ValidationMessages, ExitWithTheWindowsMessageAlone) {
+    if (!CommandsFor(GetParam().tradition)) GTEST_SKIP() << "tradition not in this build";
+    const Outcome outcome = Invoke(Join(
+        {"reading", std::string(TraditionKey(GetParam().tradition)), "--json"}, GetParam().birth));
+    EXPECT_EQ(outcome.status, GetParam().status) << outcome.err;
+    EXPECT_EQ(outcome.err, GetParam().err);
+    EXPECT_EQ(outcome.out.empty(), GetParam().status != 0);
+}
+
+// 1 May 1990 is a Tuesday, so Burmese rows need no --afternoon.
+INSTANTIATE_TEST_SUITE_P(
+    Cli, ValidationMessages,
+    testing::Values(
+        MessageCase{"TibetanFebruary29NotLeap", Tradition::Tibetan, Join(Birth("Ann", "29", "February", "1931"), {"--sex", "Male"}), 1, "Please Enter Correct Date Or Month!\n"},
+        MessageCase{"TibetanFebruary29Leap", Tradition::Tibetan, Join(Birth("Ann", "29", "February", "1932"), {"--sex", "Male"}), 0, ""},
+        MessageCase{"TibetanFebruary30Leap", Tradition::Tibetan, Join(Birth("Ann", "30", "February", "1932"), {"--sex", "Male"}), 1, "Please Enter Correct Date Or Month!\n"},
+        MessageCase{"TibetanApril31", Tradition::Tibetan, Join(Birth("Ann", "31", "April", "1990"), {"--sex", "Female"}), 1, "Please Enter Correct Date Or Month !\n"},
+        MessageCase{"TibetanApril30", Tradition::Tibetan, Join(Birth("Ann", "30", "April", "1990"), {"--sex", "Female"}), 0, ""},
+        MessageCase{"TibetanNoSex", Tradition::Tibetan, Birth("Ann", "1", "May", "1990"), 1, "Please Select Your Sex\n"},
+        MessageCase{"TibetanSpacesName", Tradition::Tibetan, Join(Birth("   ", "1", "May", "1990"), {"--sex", "Male"}), 1, "Please Enter Your Name\n"},
+        MessageCase{"TibetanNameBeforeSex", Tradition::Tibetan, Birth("", "31", "April", "1990"), 1, "Please Enter Your Name\n"},
+        MessageCase{"BurmeseEmptyName", Tradition::Burmese, Birth("", "1", "May", "1990"), 1, "Please Enter Your Name !\n"},
+        MessageCase{"BurmeseSpacesNamePass", Tradition::Burmese, Birth("   ", "1", "May", "1990"), 0, ""},
+        MessageCase{"ArabicSpacesNamePass", Tradition::Arabic, Birth("   ", "1", "May", "1990"), 0, ""},
+        MessageCase{"ArabicJune31", Tradition::Arabic, Birth("A", "31", "June", "1990"), 1, "Please Enter Correct Date Or Month !\n"},
+        MessageCase{"AfricanSpacesName", Tradition::African, Birth("   ", "1", "May", "1990"), 1, "Please Enter Your Name\n"},
+        MessageCase{"AfricanSeptember31", Tradition::African, Birth("A", "31", "September", "1990"), 1, "Please Enter Correct Date Or Month !\n"},
+        MessageCase{"IndonesianNovember31", Tradition::Indonesian, Birth("A", "31", "November", "1990"), 1, "Please Enter Correct Date Or Month !\n"},
+        MessageCase{"IndonesianFebruary29Of1904", Tradition::Indonesian, Birth("A", "29", "February", "1904"), 0, ""}),
+    [](const auto& info) { return info.param.name; });
+
+struct PanelCase {
+    std::string name;
+    OpenedRecord record;
+    int dayPosition;
+    int monthPosition;
+    std::string yearText;
+    friend void PrintTo(const PanelCase& row, std::ostream* os) { *os << row.name; }
+};
+
+OpenedRecord Record(std::string name, std::string day, std::string month, std::string year) {
+    OpenedRecord record;
+    record.name = std::move(name);
+    record.day = std::move(day);
+    record.month = std::move(month);
+    record.year = std::move(year);
+    return record;
+}
+
+class OpenedPanels : public testing::TestWithParam<PanelCase> {};
+
+TEST_P(OpenedPanels, ListsKeepTheirDefaultUnlessTheyHoldTheText) {
+    const PanelEntries entries = FillOpenedPanel(RulesFor(Tradition::Tibetan), GetParam().record);
+    EXPECT_EQ(entries.name, GetParam().record.name);
+    EXPECT_EQ(entries.dayPosition, GetParam().dayPosition);
+    EXPECT_EQ(entries.monthPosition, GetParam().monthPosition);
+    EXPECT_EQ(entries.yearText, GetParam().yearText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, OpenedPanels,
+    testing::Values(
+        PanelCase{"AllInLists", Record(" Ann ", "31", "December", "2030"), 30, 11, "2030"},
+        PanelCase{"DayWithZero", Record("A", "05", "May", "1990"), 0, 4, "1990"},
+        PanelCase{"DayOutOfList", Record("A", "32", "May", "1990"), 0, 4, "1990"},
+        PanelCase{"MonthLowerCase", Record("A", "5", "may", "1990"), 4, 0, "1990"},
+        PanelCase{"YearOutOfList", Record("A", "5", "May", "1800"), 4, 4, "1930"},
+        PanelCase{"YearWithSpace", Record("A", "5", "May", "1990 "), 4, 4, "1930"},
+        PanelCase{"EmptyRecord", OpenedRecord{}, 0, 0, "1930"}),
+    [](const auto& info) { return info.param.name; });
+
+class TibetanFiles : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("oriastra-cli-test-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::string Path(const std::string& file) const { return (folder_ / file).string(); }
+
+    std::filesystem::path folder_;
+};
+
+const std::vector<std::string> kAnn = Join(Birth("  Ann Lee ", "5", "April", "1980"), {"--sex", "Female"});
+
+TEST_F(TibetanFiles, SaveThenOpenGivesTheSameReading) {
+    const std::string file = Path("ann.tib");
+    ASSERT_EQ(Invoke(Join({"save", file, "tibetan"}, kAnn)).status, 0);
+
+    std::ifstream saved(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(saved)), {});
+    EXPECT_EQ(bytes, RecordFileBytes({"Ann Lee", "Female", "5", "April", "1980"}));
+
+    const Outcome reading = Invoke(Join({"reading", "tibetan", "--json"}, kAnn));
+    ASSERT_EQ(reading.status, 0);
+    EXPECT_TRUE(reading.out.starts_with(R"({"tradition":"tibetan","name":"Ann Lee","sex":"Female","tibetanSunSign":)"))
+        << reading.out;
+    // --name belongs to Arabic records; elsewhere it changes nothing.
+    const Outcome opened = Invoke({"open", file, "--json", "--name", "Other"});
+    EXPECT_EQ(opened.status, 0) << opened.err;
+    EXPECT_EQ(opened.out, reading.out);
+    EXPECT_EQ(Invoke({"open", file}).out, Invoke(Join({"reading", "tibetan"}, kAnn)).out);
+}
+
+TEST_F(TibetanFiles, OpenedTextsOutsideTheListsGiveTheDefaults) {
+    const std::string file = Path("odd.tib");
+    ASSERT_TRUE(WriteRecordFile(file, {"Bo", "male", "05", "april", "1800"}));
+    const Outcome opened = Invoke({"open", file, "--json"});
+    EXPECT_EQ(opened.status, 0) << opened.err;
+    // "male" is not "Male", so Female is selected.
+    EXPECT_EQ(opened.out, Invoke(Join({"reading", "tibetan", "--json", "--sex", "Female"},
+                                   Birth("Bo", "1", "January", "1930"))).out);
+
+    ASSERT_TRUE(WriteRecordFile(file, {"Bo", "Male", "30", "February", "1990"}));
+    const Outcome invalid = Invoke({"open", file});
+    EXPECT_EQ(invalid.status, 1);
+    EXPECT_EQ(invalid.err, "Please Enter Correct Date Or Month!\n");
+}
+
+TEST_F(TibetanFiles, FileProblems) {
+    ASSERT_TRUE(WriteRecordFile(Path("x.TIB"), {"Bo", "Male", "5", "May", "1990"}));
+    const struct {
+        std::string name;
+        std::vector<std::string> arguments;
+        std::string err;
+    } cases[] = {
+        {"ExtensionInCapitals", {"open", Path("x.TIB")}, "Please Check The File.\n"},
+        {"UnknownExtension", {"open", Path("x.txt")}, "Please Check The File.\n"},
+        {"MissingFile", {"open", Path("none.tib")}, "oriastra-cli: cannot read " + Path("none.tib") + "\n"},
+        {"MissingFolder", Join({"save", Path("no/a.tib"), "tibetan"}, kAnn), "oriastra-cli: cannot write " + Path("no/a.tib") + "\n"},
+    };
+    for (const auto& row : cases) {
+        const Outcome outcome = Invoke(row.arguments);
+        EXPECT_EQ(outcome.status, 1) << row.name;
+        EXPECT_EQ(outcome.err, row.err) << row.name;
+        EXPECT_EQ(outcome.out, "") << row.name;
+    }
+}
+
+TEST(CliTibetan, ReportIsTheWindowsTextExactly) {
+    const BirthDetails details{"Ann Lee", 1980, "April", 5, "Female"};
+    const StyledText runs =
+        BuildTibetanReport(details, CalculateTibetanReading(details, TibetanReading{}));
+    const Outcome text = Invoke(Join({"report", "tibetan"}, kAnn));
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.out, PlainText(runs));
+
+    const Outcome json = Invoke(Join({"report", "tibetan", "--json"}, kAnn));
+    EXPECT_EQ(json.status, 0);
+    EXPECT_EQ(json.out, WriteJson(ReportJson(runs)) + "\n");
+    EXPECT_TRUE(json.out.starts_with(R"({"runs":[{"text":"Your Name: ","bold":true,"color":"#008000"},{"text":"Ann Lee\n)"))
+        << json.out;
+}
+
+TEST(CliTibetan, TextReadingHasOneLabelledLinePerField) {
+    const Outcome text = Invoke(Join({"reading", "tibetan"}, kAnn));
+    EXPECT_EQ(text.status, 0);
+    EXPECT_TRUE(text.out.starts_with("Tradition: tibetan\nName: Ann Lee\nSex: Female\n")) << text.out;
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 11);
+}
+
+TEST(CliTibetan, RecordExtensionAgrees) {
+    EXPECT_EQ(RecordExtension(Tradition::Tibetan), kTibetanExtension);
+}
+
+TEST(CliBatch, BadRowsNeverStopIt) {
+    const std::string csv =
+        "\xEF\xBB\xBFname,day,month,year,sex,afternoon\r\n"
+        "\"Lee, \"\"Ann\"\"\",5,April,1980,Female,\r\n"
+        "Bo,31,April,1980,Male,\r\n"
+        "Cy,1,May,1800,Male,\r\n"
+        "short,1\r\n"
+        "\r\n"
+        "Dee,1,May,1990,,\r\n"
+        "Eve,1,May,1990,Female,yes\r\n"
+        "\"Fay\nMoe\",1,May,1990,Male,\r\n"
+        "Gus,1,May,1990,Male,maybe\r\n"
+        "\"open,1,May";
+    const Outcome batch = Invoke({"batch", "tibetan"}, csv);
+    EXPECT_EQ(batch.status, 0) << batch.err;
+    std::istringstream lines(batch.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);) rows.push_back(line);
+    ASSERT_EQ(rows.size(), 9U) << batch.out;
+    EXPECT_TRUE(rows[0].starts_with(R"({"tradition":"tibetan","name":"Lee, \"Ann\"","sex":"Female")")) << rows[0];
+    EXPECT_EQ(rows[1], R"({"error":"Please Enter Correct Date Or Month !"})");
+    EXPECT_EQ(rows[2], R"({"error":"Row 4: year 1800 is outside 1930-2030"})");
+    EXPECT_EQ(rows[3], R"({"error":"Row 5: expected 6 fields, found 2"})");
+    EXPECT_EQ(rows[4], R"({"error":"Please Select Your Sex"})");
+    EXPECT_EQ(rows[5], Invoke(Join({"reading", "tibetan", "--json", "--sex", "Female"}, Birth("Eve", "1", "May", "1990"))).out.substr(0, rows[5].size()));
+    EXPECT_TRUE(rows[6].starts_with(R"({"tradition":"tibetan","name":"Fay\nMoe")")) << rows[6];
+    EXPECT_EQ(rows[7], R"({"error":"Row 10: afternoon 'maybe' is not yes or no"})");
+    EXPECT_EQ(rows[8], R"({"error":"Row 11: a quoted field is not closed"})");
+}
+
+TEST(CliBatch, WrongHeaderIsAUsageError) {
+    for (const std::string input : {"", "name,day,month,year,sex\n", "Name,day,month,year,sex,afternoon\n"}) {
+        const Outcome batch = Invoke({"batch", "tibetan"}, input);
+        EXPECT_EQ(batch.status, 2) << input;
+        EXPECT_EQ(batch.out, "");
+    }
+}
+
+}  // namespace
+}  // namespace oriastra::cli

@@ -1,0 +1,60 @@
+#include "WindowTest.h"
+
+#include <QDialog>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace oriastra {
+
+void WindowTest::SetUp() {
+    ASSERT_TRUE(folder.isValid());
+    platform.settings.insert(QStringLiteral("Settings/Duration"), QString());
+    // Positions are checked against the screen the windows really stand on.
+    platform.screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+    watchdog_.setInterval(50);
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        if (modalHandler_) {
+            auto handler = std::move(modalHandler_);
+            modalHandler_ = nullptr;
+            handler(modal);
+            return;
+        }
+        ++unexpectedModals;
+        ADD_FAILURE() << "unexpected modal window " << modal->objectName().toStdString();
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+        else modal->close();
+    });
+    watchdog_.start();
+}
+
+void WindowTest::TearDown() {
+    watchdog_.stop();
+    program_.reset();
+    Settle();
+}
+
+void WindowTest::Start() {
+    program_ = StartProgram(platform, false);
+    ASSERT_NE(program_, nullptr);
+    Settle();
+}
+
+void WindowTest::Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+void WindowTest::MoveMouseOver(QWidget* widget) {
+    const QPointF inside(3, 3);
+    QMouseEvent move(QEvent::MouseMove, inside, widget->mapToGlobal(inside), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void WindowTest::ExpectModal(std::function<void(QWidget*)> handler) {
+    modalHandler_ = std::move(handler);
+}
+
+}  // namespace oriastra

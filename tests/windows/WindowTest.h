@@ -1,0 +1,59 @@
+#pragma once
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "ScriptedPlatform.h"
+#include "common/ChildWindow.h"
+#include "common/Twips.h"
+#include "common/WindowRegistry.h"
+#include "shell/Application.h"
+#include "shell/frmMDI.h"
+
+namespace oriastra {
+
+// Every window test: a fresh program with a fresh state on a scripted desktop, a temporary
+// folder for files, and a watchdog that fails the test instead of hanging when a modal dialog
+// opens that the test did not ask for.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the program as the desktop would (reminder, then the main window).
+    void Start();
+    frmMDI& Main() { return program_->MainWindow(); }
+    WindowRegistry& Windows() { return Main().Windows(); }
+    ProgramState& State() { return program_->State(); }
+
+    template <typename T = QWidget>
+    T* Find(QWidget* parent, const QString& name) const {
+        T* found = parent->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
+        return found;
+    }
+    ChildWindow* Window(WindowId id) { return Windows().Window(id); }
+    int CentredLeftOf(int width) const { return CentredLeft(platform.screenWidth, width); }
+    // A mouse move over the widget, as the window system delivers it.
+    static void MoveMouseOver(QWidget* widget);
+    // Lets posted deletions and layouts run.
+    static void Settle();
+
+    // The next modal dialog is handed to `handler`, which must close it.
+    void ExpectModal(std::function<void(QWidget*)> handler);
+    int unexpectedModals = 0;
+
+    ScriptedPlatform platform;
+    QTemporaryDir folder;
+    std::unique_ptr<Application> program_;
+
+private:
+    QTimer watchdog_;
+    std::function<void(QWidget*)> modalHandler_;
+};
+
+}  // namespace oriastra

@@ -6,7 +6,9 @@
 #include "common/AppContext.h"
 #include "common/WindowRegistry.h"
 #include "indonesian/frmIndonesianAstrologyMain.h"
+#include "tibetan/frmTibetanAstrologyDisplay.h"
 #include "tibetan/frmTibetanAstrologyMain.h"
+#include "tibetan/frmTibetanAstrologySave.h"
 
 namespace oriastra {
 
@@ -29,6 +31,9 @@ void RegisterTraditionWindows(AppContext& context) {
     windows.Register(WindowId::IndonesianMain,
                      [&context] { return new frmIndonesianAstrologyMain(context); });
     windows.Register(WindowId::TibetanMain, [&context] { return new frmTibetanAstrologyMain(context); });
+    windows.Register(WindowId::TibetanDisplay,
+                     [&context] { return new frmTibetanAstrologyDisplay(context); });
+    windows.Register(WindowId::TibetanSave, [&context] { return new frmTibetanAstrologySave(context); });
 }
 
 }  // namespace oriastra

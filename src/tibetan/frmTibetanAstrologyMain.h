@@ -11,8 +11,10 @@ public:
     explicit frmTibetanAstrologyMain(AppContext& context);
 
     void cmdCalculate_Click();
+    void cmdOpen_Click();
 
     QPushButton* cmdCalculate = nullptr;
+    QPushButton* cmdOpen = nullptr;
 };
 
 }  // namespace oriastra

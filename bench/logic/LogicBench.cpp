@@ -1,0 +1,119 @@
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "common/BirthDetails.h"
+#include "common/Months.h"
+#include "common/RecordFile.h"
+#include "common/RecordText.h"
+#include "tibetan/TibetanRecord.h"
+#include "tibetan/TibetanReport.h"
+#include "tibetan/modTibetanAstrology.h"
+
+namespace oriastra {
+namespace {
+
+// Every calendar day of the years, as the Calculate step stores them. Built once, outside the
+// timed loops, so a tradition's figure is its own calculation only.
+std::vector<BirthDetails> EveryDay(int firstYear, int lastYear, const std::string& sex) {
+    using namespace std::chrono;
+    std::vector<BirthDetails> all;
+    const sys_days last{year{lastYear} / December / 31};
+    for (sys_days day{year{firstYear} / January / 1}; day <= last; day += days{1}) {
+        const year_month_day date{day};
+        all.push_back({"Tenzin Dolma", static_cast<std::int16_t>(int(date.year())),
+                        std::string(kMonthNames[unsigned(date.month()) - 1]),
+                        static_cast<std::int16_t>(unsigned(date.day())), sex});
+    }
+    return all;
+}
+
+// A name, sex, day, month and year as a saved record holds them.
+const std::vector<std::string> kTypicalRecord = {"Tenzin Dolma", "Female", "20", "May", "1990"};
+
+// --- Tibetan -------------------------------------------------------------------------------
+
+void BM_TibetanReadingEveryDay(benchmark::State& state) {
+    static const std::vector<BirthDetails> days =
+        EveryDay(kTibetanFirstYear, kTibetanLastYear, "Female");
+    for (auto _ : state) {
+        // Each reading starts from the previous one, as the window keeps it.
+        TibetanReading reading;
+        for (const BirthDetails& details : days) {
+            reading = CalculateTibetanReading(details, reading);
+            benchmark::DoNotOptimize(reading);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));
+    state.counters["days"] = static_cast<double>(days.size());
+}
+BENCHMARK(BM_TibetanReadingEveryDay)->Unit(benchmark::kMillisecond);
+
+void BM_TibetanReport(benchmark::State& state) {
+    const BirthDetails details{"Tenzin Dolma", 1990, "May", 20, "Female"};
+    const TibetanReading reading = CalculateTibetanReading(details, {});
+    for (auto _ : state) {
+        StyledText report = BuildTibetanReport(details, reading);
+        benchmark::DoNotOptimize(report);
+    }
+}
+BENCHMARK(BM_TibetanReport);
+
+// --- Records, shared by every tradition ------------------------------------------------------
+
+void BM_RecordEncodeDecode(benchmark::State& state) {
+    for (auto _ : state) {
+        for (const std::string& value : kTypicalRecord) {
+            std::string decoded = DecodeRecordText(EncodeRecordText(value));
+            benchmark::DoNotOptimize(decoded);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kTypicalRecord.size()));
+}
+BENCHMARK(BM_RecordEncodeDecode);
+
+// A folder of its own, removed at the end, so no run reads another's file.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::random_device seed;
+        path_ = std::filesystem::temp_directory_path() /
+                ("oriastra-bench-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+void BM_ReadRecordFile(benchmark::State& state) {
+    const ScratchFolder folder;
+    const std::filesystem::path file = folder.Path() / "record.tib";
+    if (!WriteRecordFile(file, kTypicalRecord)) {
+        state.SkipWithError("the record could not be written");
+        return;
+    }
+    // A read that silently gave empty lines would time nothing worth knowing.
+    if (ReadRecordFile(file, kTibetanRecordLines) != kTypicalRecord) {
+        state.SkipWithError("the record read back differs");
+        return;
+    }
+    for (auto _ : state) {
+        std::vector<std::string> lines = ReadRecordFile(file, kTibetanRecordLines);
+        benchmark::DoNotOptimize(lines);
+    }
+}
+BENCHMARK(BM_ReadRecordFile)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace oriastra

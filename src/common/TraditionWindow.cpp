@@ -1,0 +1,59 @@
+#include "common/TraditionWindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/HelpMenu.h"
+
+namespace oriastra {
+
+TraditionWindow::TraditionWindow(AppContext& context, WindowId id, const QString& caption,
+                                 bool withMenus)
+    : ChildWindow(context, id) {
+    setWindowTitle(caption);
+    setProperty("traditionWindow", true);
+    body_ = new QVBoxLayout(this);
+    body_->setContentsMargins(14, 10, 14, 12);
+    body_->setSpacing(10);
+    if (withMenus) {
+        menuBar_ = new QMenuBar(this);
+        fileMenu_ = menuBar_->addMenu(QStringLiteral("&File"));
+        fileMenu_->setObjectName("mnuFile");
+        body_->setMenuBar(menuBar_);
+    }
+}
+
+QAction* TraditionWindow::AddFileEntry(const char* name, const QString& caption,
+                                       std::function<void()> handler) {
+    QAction* entry = fileMenu_->addAction(caption);
+    entry->setObjectName(QString::fromLatin1(name));
+    connect(entry, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    return entry;
+}
+
+void TraditionWindow::AddFileSeparator(const char* name) {
+    QAction* separator = fileMenu_->addSeparator();
+    if (name != nullptr) separator->setObjectName(QString::fromLatin1(name));
+}
+
+void TraditionWindow::AddExitAndHelp(const QString& updateCaption, const QString& makeMoneyName) {
+    AddFileEntry("mnuExit", QStringLiteral("E&xit"), [this] { Unload(); });
+    HelpMenuNames names;
+    if (!updateCaption.isEmpty()) names.updateCaption = updateCaption;
+    if (!makeMoneyName.isEmpty()) names.makeMoneyName = makeMoneyName;
+    AddHelpMenu(*menuBar_, context_.platform, *this, names);
+}
+
+QPushButton* TraditionWindow::AddButton(const char* name, const QString& caption,
+                                         std::function<void()> handler) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setMinimumHeight(30);
+    connect(button, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
+    return button;
+}
+
+}  // namespace oriastra

@@ -1,0 +1,220 @@
+#include "tibetan/frmTibetanAstrologyDisplay.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "common/ProgramState.h"
+#include "common/QtText.h"
+#include "common/WindowRegistry.h"
+#include "shell/BannerCaptions.h"
+#include "shell/BrandFrame.h"
+#include "tibetan/TibetanPictures.h"
+
+namespace oriastra {
+
+namespace {
+
+constexpr int kPictureSize = 200;
+
+QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, bool value = false) {
+    auto* label = new QLabel(text, parent);
+    if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    if (value) {
+        QFont font = label->font();
+        font.setBold(true);
+        font.setPointSizeF(font.pointSizeF() * 1.35);
+        label->setFont(font);
+        label->setProperty("readingValue", true);
+    }
+    return label;
+}
+
+// Multi-line, read-only, scrolling, skipped by Tab; dark purple with the box's own text colour.
+QPlainTextEdit* MakeReadingBox(const char* name, QColor textColour, QWidget* parent) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, QColor(100, 0, 110));
+    colours.setColor(QPalette::Text, textColour);
+    box->setPalette(colours);
+    box->setMinimumSize(380, 180);
+    return box;
+}
+
+QLabel* MakePicture(const char* name, QWidget* parent) {
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setFixedSize(kPictureSize, kPictureSize);
+    return picture;
+}
+
+void ShowPicture(QLabel& box, const QString& path) {
+    if (path.isEmpty()) return;
+    box.setPixmap(QIcon(path).pixmap(kPictureSize, kPictureSize));
+    box.setProperty("picture", path);
+}
+
+}  // namespace
+
+frmTibetanAstrologyDisplay::frmTibetanAstrologyDisplay(AppContext& context)
+    : TraditionWindow(context, WindowId::TibetanDisplay, QStringLiteral("Kestrin Tibetan Astrology"),
+                      true) {
+    setObjectName("frmTibetanAstrologyDisplay");
+    Platform& platform = context.platform;
+
+    auto* top = new QHBoxLayout;
+    cmdSave = AddButton("cmdSave", QStringLiteral("Save"), [this] { cmdSave_Click(); });
+    cmdBack = AddButton("cmdBack", QStringLiteral("Back"), [this] { cmdBack_Click(); });
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdBack);
+    top->addLayout(buttons);
+    top->addWidget(MakeBrandFrame(platform, this), 1);
+    body_->addLayout(top);
+
+    TS = new QTabBar(this);
+    TS->setObjectName("TS");
+    TS->addTab(QStringLiteral("Tibetan Astrology"));
+    TS->addTab(QStringLiteral("Tibetan Sun Sign"));
+    TS->addTab(QStringLiteral("Tibetan Animal Sign"));
+    TS->setExpanding(false);
+    connect(TS, &QTabBar::currentChanged, this, [this] { TS_Click(); });
+    pages = new QStackedWidget(this);
+    pages->setObjectName("pages");
+    pages->setFrameShape(QFrame::StyledPanel);
+    BuildOverviewPage();
+    BuildSunSignPage();
+    BuildAnimalPage();
+    body_->addWidget(TS);
+    body_->addWidget(pages, 1);
+    body_->setSpacing(6);
+
+    auto* sponsors = new QHBoxLayout;
+    sponsors->addWidget(MakeSponsorLabel("Label14", kForumShortCaption, platform, this), 1);
+    sponsors->addWidget(MakeSponsorLabel("Label3", ClickToVisitCaption(), platform, this), 1);
+    body_->addLayout(sponsors);
+
+    AddFileEntry("mnuBack", QStringLiteral("&Back"), [this] { cmdBack_Click(); });
+    AddFileSeparator();
+    AddExitAndHelp();
+}
+
+void frmTibetanAstrologyDisplay::BuildOverviewPage() {
+    Picture1 = new QWidget(pages);
+    Picture1->setObjectName("Picture1");
+    auto* layout = new QVBoxLayout(Picture1);
+    auto* signs = new QGridLayout;
+    signs->addWidget(MakeLabel(nullptr, QStringLiteral("Your Tibetan Sun Sign"), Picture1), 0, 0);
+    lblTibetanSunSign =
+        MakeLabel("lblTibetanSunSign", QStringLiteral("Tibetan Sun Sign"), Picture1, true);
+    signs->addWidget(lblTibetanSunSign, 0, 1);
+    signs->addWidget(
+        MakeLabel(nullptr, QStringLiteral("Your Translation of Tibetan Sun Sign"), Picture1), 1, 0);
+    lblTransTibetanName =
+        MakeLabel("lblTransTibetanName", QStringLiteral("Tranlation"), Picture1, true);
+    signs->addWidget(lblTransTibetanName, 1, 1);
+    signs->setColumnStretch(1, 1);
+    signs->setHorizontalSpacing(16);
+    layout->addLayout(signs);
+    // The decorative shape: a gold rule under the names.
+    auto* shape = new QFrame(Picture1);
+    shape->setObjectName("Shape1");
+    shape->setFixedHeight(3);
+    shape->setStyleSheet(QStringLiteral("background: #e0b040; border-radius: 1px;"));
+    layout->addWidget(shape);
+    auto* frame = new QGroupBox(QStringLiteral("Your Tibetan Element"), Picture1);
+    auto* inner = new QVBoxLayout(frame);
+    lblElement = MakeLabel("lblElement", QStringLiteral("Element Name"), frame, true);
+    txtElement = MakeReadingBox("txtElement", QColor(255, 192, 128), frame);
+    inner->addWidget(lblElement);
+    inner->addWidget(txtElement, 1);
+    layout->addWidget(frame, 1);
+    pages->addWidget(Picture1);
+}
+
+void frmTibetanAstrologyDisplay::BuildSunSignPage() {
+    Picture2 = new QWidget(pages);
+    Picture2->setObjectName("Picture2");
+    auto* layout = new QHBoxLayout(Picture2);
+    auto* frame = new QGroupBox(QStringLiteral("Your Tibetan Sun Sign"), Picture2);
+    auto* inner = new QVBoxLayout(frame);
+    lblWesternSunSign = MakeLabel("lblWesternSunSign", QStringLiteral("Western Sun Sign"), frame, true);
+    txtWesternSunSign = MakeReadingBox("txtWesternSunSign", QColor(255, 255, 128), frame);
+    inner->addWidget(lblWesternSunSign);
+    inner->addWidget(txtWesternSunSign, 1);
+    layout->addWidget(frame, 1);
+    picTibetanSunSign = MakePicture("picTibetanSunSign", Picture2);
+    layout->addWidget(picTibetanSunSign, 0, Qt::AlignTop);
+    pages->addWidget(Picture2);
+}
+
+void frmTibetanAstrologyDisplay::BuildAnimalPage() {
+    Picture3 = new QWidget(pages);
+    Picture3->setObjectName("Picture3");
+    auto* layout = new QHBoxLayout(Picture3);
+    picTibetanAnimalSign = MakePicture("picTibetanAnimalSign", Picture3);
+    layout->addWidget(picTibetanAnimalSign, 0, Qt::AlignTop);
+    auto* frame = new QGroupBox(QStringLiteral("Your Tibetan Animal Sign"), Picture3);
+    auto* inner = new QVBoxLayout(frame);
+    lblAnimalSunSign = MakeLabel("lblAnimalSunSign", QStringLiteral("Animal Sun Sign"), frame, true);
+    txtAnimalSunSign = MakeReadingBox("txtAnimalSunSign", QColor(128, 255, 128), frame);
+    inner->addWidget(lblAnimalSunSign);
+    inner->addWidget(txtAnimalSunSign, 1);
+    layout->addWidget(frame, 1);
+    pages->addWidget(Picture3);
+}
+
+void frmTibetanAstrologyDisplay::Form_Load() {
+    PlaceAtTopCentre();
+    ProgramState& state = context_.state;
+    state.tibetanReading = CalculateTibetanReading(state.birthDetails, state.tibetanReading);
+    const TibetanReading& reading = state.tibetanReading;
+    ShowPicture(*picTibetanSunSign, TibetanSunSignPicture(reading.sunSignPicture));
+    ShowPicture(*picTibetanAnimalSign, TibetanAnimalPicture(reading.animalPicture));
+    // Until a first reading exists the labels keep their initial captions.
+    auto copy = [](QLabel& label, const std::string& text) {
+        if (!text.empty()) label.setText(ToQt(text));
+    };
+    copy(*lblTibetanSunSign, reading.tibetanSunSign);
+    copy(*lblTransTibetanName, reading.translation);
+    copy(*lblElement, reading.element);
+    copy(*lblWesternSunSign, reading.westernSunSign);
+    copy(*lblAnimalSunSign, reading.animalSign);
+    txtElement->setPlainText(ToQt(reading.elementText));
+    txtWesternSunSign->setPlainText(ToQt(reading.westernSunSignText));
+    txtAnimalSunSign->setPlainText(ToQt(reading.animalSignText));
+    TS->setCurrentIndex(0);
+    TS_Click();
+}
+
+void frmTibetanAstrologyDisplay::Form_Unload() { context_.welcome.SetWelcomePanelVisible(true); }
+
+void frmTibetanAstrologyDisplay::TS_Click() {
+    const int tab = TS->currentIndex();
+    if (tab == 0) pages->setCurrentWidget(Picture1);
+    else if (tab == 1) pages->setCurrentWidget(Picture2);
+    else if (tab == 2) pages->setCurrentWidget(Picture3);
+}
+
+void frmTibetanAstrologyDisplay::cmdSave_Click() { context_.windows.Show(WindowId::TibetanSave); }
+
+void frmTibetanAstrologyDisplay::cmdBack_Click() {
+    context_.windows.Show(WindowId::TibetanMain);
+    Unload();
+    context_.welcome.SetWelcomePanelVisible(false);
+}
+
+}  // namespace oriastra

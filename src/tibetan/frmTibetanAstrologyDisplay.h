@@ -1,0 +1,48 @@
+#pragma once
+#include "common/TraditionWindow.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+
+namespace oriastra {
+
+// The Tibetan reading on three tabs: overview with the element, the sun sign, the animal.
+class frmTibetanAstrologyDisplay : public TraditionWindow {
+    Q_OBJECT
+public:
+    explicit frmTibetanAstrologyDisplay(AppContext& context);
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    void TS_Click();
+    void cmdSave_Click();
+    void cmdBack_Click();
+
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QTabBar* TS = nullptr;
+    QStackedWidget* pages = nullptr;
+    QWidget* Picture1 = nullptr;
+    QWidget* Picture2 = nullptr;
+    QWidget* Picture3 = nullptr;
+    QLabel* lblTibetanSunSign = nullptr;
+    QLabel* lblTransTibetanName = nullptr;
+    QLabel* lblElement = nullptr;
+    QPlainTextEdit* txtElement = nullptr;
+    QLabel* lblWesternSunSign = nullptr;
+    QPlainTextEdit* txtWesternSunSign = nullptr;
+    QLabel* picTibetanSunSign = nullptr;
+    QLabel* picTibetanAnimalSign = nullptr;
+    QLabel* lblAnimalSunSign = nullptr;
+    QPlainTextEdit* txtAnimalSunSign = nullptr;
+
+private:
+    void BuildOverviewPage();
+    void BuildSunSignPage();
+    void BuildAnimalPage();
+};
+
+}  // namespace oriastra

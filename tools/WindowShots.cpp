@@ -2,11 +2,15 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
 
 #include "common/ChildWindow.h"
 #include "common/WindowRegistry.h"
 #include "shell/Application.h"
 #include "shell/frmMDI.h"
+#include "tibetan/frmTibetanAstrologyDisplay.h"
+#include "tibetan/frmTibetanAstrologyMain.h"
 
 namespace oriastra {
 
@@ -23,6 +27,21 @@ WindowShot InputShot(const char* name, WindowId id, int buttonIndex, const char*
             }};
 }
 
+// A Tibetan reading for a sample person, with the given tab in front.
+void ShowTibetanReading(Application& program, int tab) {
+    frmMDI& main = program.MainWindow();
+    main.cmdSelectOption_Click(4);
+    auto* input = main.Windows().As<frmTibetanAstrologyMain>(WindowId::TibetanMain);
+    input->panel->txtName->setText(QStringLiteral("Tenzin Dolma"));
+    input->panel->cboMonth->setCurrentText(QStringLiteral("August"));
+    input->panel->cboDate->setCurrentText(QStringLiteral("21"));
+    input->panel->cboYear->setCurrentText(QStringLiteral("1988"));
+    input->panel->optFemale->setChecked(true);
+    input->cmdCalculate_Click();
+    auto* display = main.Windows().As<frmTibetanAstrologyDisplay>(WindowId::TibetanDisplay);
+    if (display != nullptr) display->TS->setCurrentIndex(tab);
+}
+
 }  // namespace
 
 std::vector<WindowShot> WindowShots() {
@@ -32,6 +51,17 @@ std::vector<WindowShot> WindowShots() {
         InputShot("frmBurmeseAstrologyMain", WindowId::BurmeseMain, 2, "AUNG KYAW"),
         InputShot("frmArabicAstrologyMain", WindowId::ArabicMain, 1, "Layla Haddad"),
         InputShot("frmAfricanAstrologyMain", WindowId::AfricanMain, 0, "Amara Okafor"),
+        {"frmTibetanAstrologyDisplay-tab1", WindowId::TibetanDisplay,
+         [](Application& program) { ShowTibetanReading(program, 0); }},
+        {"frmTibetanAstrologyDisplay-tab2", WindowId::TibetanDisplay,
+         [](Application& program) { ShowTibetanReading(program, 1); }},
+        {"frmTibetanAstrologyDisplay-tab3", WindowId::TibetanDisplay,
+         [](Application& program) { ShowTibetanReading(program, 2); }},
+        {"frmTibetanAstrologySave", WindowId::TibetanSave,
+         [](Application& program) {
+             ShowTibetanReading(program, 0);
+             program.MainWindow().Windows().Show(WindowId::TibetanSave);
+         }},
     };
 }
 

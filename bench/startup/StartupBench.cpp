@@ -121,7 +121,7 @@ public:
             number += server_.readAllStandardOutput();
         }
         if (!number.contains('\n')) return;
-        name_ = ":" + number.trimmed().toStdString();
+        name_ = number.trimmed().prepend(':').toStdString();
         connection_ = xcb_connect(name_.c_str(), nullptr);
         if (xcb_connection_has_error(connection_) != 0) return;
         root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;

@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <functional>
 
 #include "shell/frmAbout.h"
 #include "shell/modHelp.h"
@@ -11,29 +12,23 @@ namespace oriastra {
 void AddHelpMenu(QMenuBar& bar, Platform& platform, QWidget& owner, const HelpMenuNames& names) {
     QMenu* help = bar.addMenu(QStringLiteral("&Help"));
     help->setObjectName("mnuHelp");
-    auto add = [&](const char* name, const QString& caption, auto action) {
+    auto add = [&](const QString& name, const QString& caption, std::function<void()> action) {
         QAction* entry = help->addAction(caption);
-        entry->setObjectName(QString::fromLatin1(name));
-        QObject::connect(entry, &QAction::triggered, &owner, [&platform, action] { action(platform); });
+        entry->setObjectName(name);
+        QObject::connect(entry, &QAction::triggered, &owner, std::move(action));
         return entry;
     };
-    add("mnuOnline", QStringLiteral("&Online Help"), OpenHelpPage);
-    add("mnuVisit", QStringLiteral("&Visit Us Online"), OpenHomePage);
+    add("mnuOnline", QStringLiteral("&Online Help"), [&platform] { OpenHelpPage(platform); });
+    add("mnuVisit", QStringLiteral("&Visit Us Online"), [&platform] { OpenHomePage(platform); });
     help->addSeparator();
-    QAction* update = help->addAction(names.updateCaption);
-    update->setObjectName("mnuUpdate");
-    QObject::connect(update, &QAction::triggered, &owner, [&platform] { OpenDownloadPage(platform); });
+    add("mnuUpdate", names.updateCaption, [&platform] { OpenDownloadPage(platform); });
     help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About Software"));
-    about->setObjectName("mnuAbout");
-    QObject::connect(about, &QAction::triggered, &owner, [&platform, &owner] {
+    add("mnuAbout", QStringLiteral("&About Software"), [&platform, &owner] {
         frmAbout dialog(platform, &owner);
         dialog.exec();
     });
-    QAction* makeMoney = help->addAction(QStringLiteral("Make Money &Online"));
-    makeMoney->setObjectName(names.makeMoneyName);
-    QObject::connect(makeMoney, &QAction::triggered, &owner,
-                     [&platform] { OpenFullBrandPage(platform); });
+    QAction* makeMoney = add(names.makeMoneyName, QStringLiteral("Make Money &Online"),
+                             [&platform] { OpenFullBrandPage(platform); });
     makeMoney->setEnabled(false);
 }
 

@@ -17,7 +17,6 @@ Application::Application(Platform& platform)
       context_(std::make_unique<AppContext>(
           AppContext{state_, platform, mainWindow_->Windows(), *mainWindow_})) {
     RegisterTraditionWindows(*context_);
-    ApplyHouseStyle(*mainWindow_);
 }
 
 Application::~Application() = default;
@@ -31,7 +30,6 @@ std::unique_ptr<Application> StartProgram(Platform& platform, bool anotherCopyRu
     ShowUpdateReminder(platform);
     auto application = std::make_unique<Application>(platform);
     frmMDI& mainWindow = application->MainWindow();
-    mainWindow.resize(platform.ScreenWidth(), mainWindow.sizeHint().height());
     mainWindow.showMaximized();
     mainWindow.Form_Load();
     return application;

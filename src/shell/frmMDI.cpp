@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -14,8 +13,10 @@
 #include "common/ChildWindow.h"
 #include "common/Platform.h"
 #include "common/QtText.h"
+#include "common/SvgPicture.h"
 #include "common/Twips.h"
 #include "common/WindowRegistry.h"
+#include "shell/Application.h"
 #include "shell/BannerCaptions.h"
 #include "shell/BannerLabel.h"
 #include "shell/HelpMenu.h"
@@ -67,7 +68,8 @@ QLabel* PanelLabel(int index, const QString& text, QWidget* parent) {
 frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
     setObjectName("frmMDI");
     setWindowTitle(ToQt(kProgramTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/app/kestrin-oriastra.svg")));
+    // Styled before any child exists, so no widget is polished twice.
+    ApplyHouseStyle(*this);
 
     auto* central = new QWidget(this);
     central->setObjectName("frmMDIClient");
@@ -119,8 +121,8 @@ void frmMDI::BuildStrips() {
         auto* picture = new QLabel(picButtonContainer);
         picture->setObjectName(entry.pictureName);
         picture->setFixedSize(kButtonPictureSize, kButtonPictureSize);
-        picture->setPixmap(QIcon(QStringLiteral(":/frmMDI/%1.svg").arg(entry.picture))
-                               .pixmap(kButtonPictureSize, kButtonPictureSize));
+        picture->setPixmap(SvgPixmap(QStringLiteral(":/frmMDI/%1.svg").arg(entry.picture),
+                                     kButtonPictureSize, devicePixelRatioF()));
         auto* button = new QPushButton(QString::fromLatin1(entry.caption), picButtonContainer);
         button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
         button->setMinimumHeight(34);

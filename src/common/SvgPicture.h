@@ -1,0 +1,11 @@
+#pragma once
+#include <QPixmap>
+#include <QString>
+
+namespace oriastra {
+
+// A picture drawn once from its SVG at `size` logical pixels and the given pixel ratio, so it
+// stays sharp on high-DPI screens without the cost of an icon engine.
+QPixmap SvgPixmap(const QString& path, int size, qreal ratio);
+
+}  // namespace oriastra

@@ -26,12 +26,7 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
     return temporary;
 }
 
-}  // namespace
-
-bool HasRecordExtension(std::string_view path, std::string_view extension) {
-    return LastCodePoints(path, CodePointCount(extension)) == extension;
-}
-
+// The first `count` lines, still encoded, as text.
 std::vector<std::string> ReadRecordLines(const std::filesystem::path& path, std::size_t count) {
     std::vector<std::string> lines;
     lines.reserve(count);
@@ -70,6 +65,12 @@ std::vector<std::string> ReadRecordLines(const std::filesystem::path& path, std:
     }
     lines.resize(count);
     return lines;
+}
+
+}  // namespace
+
+bool HasRecordExtension(std::string_view path, std::string_view extension) {
+    return LastCodePoints(path, CodePointCount(extension)) == extension;
 }
 
 std::vector<std::string> ReadRecordFile(const std::filesystem::path& path, std::size_t count) {

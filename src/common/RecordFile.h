@@ -15,9 +15,6 @@ bool HasRecordExtension(std::string_view path, std::string_view extension);
 // bounded prefix of it is examined.
 std::vector<std::string> ReadRecordFile(const std::filesystem::path& path, std::size_t count);
 
-// The raw (still encoded) first `count` lines as text, for readers that decode themselves.
-std::vector<std::string> ReadRecordLines(const std::filesystem::path& path, std::size_t count);
-
 // Writes one encoded line per value, each ended by CR LF, in code page 1252. The file is written
 // beside the target under a temporary name and moved over it only when complete, so a failed
 // save leaves any existing record as it was. Returns false on failure.

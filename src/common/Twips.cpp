@@ -16,8 +16,6 @@ double LogicalDpi() {
 
 int TwipsToPixels(int twips) { return static_cast<int>(std::lround(twips * LogicalDpi() / 1440.0)); }
 
-double PixelsToTwips(int pixels) { return pixels * 1440.0 / LogicalDpi(); }
-
 int CentredLeft(int screenWidth, int width) {
     return static_cast<int>(std::lround((screenWidth - width) / 2.0));
 }

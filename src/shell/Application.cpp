@@ -1,14 +1,22 @@
 #include "shell/Application.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QtCore/qglobal.h>
 
 #include "common/Platform.h"
+#include "common/SvgPicture.h"
 #include "shell/TraditionWindows.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmMDI.h"
 
 // The pictures are compiled into a static library, so their registration must be asked for.
-static void InitPictures() { Q_INIT_RESOURCE(pictures); }
+// The program icon is drawn once, for every window of the run.
+static void InitPictures() {
+    Q_INIT_RESOURCE(pictures);
+    QApplication::setWindowIcon(QIcon(oriastra::SvgPixmap(
+        QStringLiteral(":/app/kestrin-oriastra.svg"), 64, qApp->devicePixelRatio())));
+}
 
 namespace oriastra {
 

@@ -4,7 +4,6 @@
 #include "common/AppContext.h"
 #include "common/ProgramState.h"
 
-class QWidget;
 
 namespace oriastra {
 
@@ -30,8 +29,5 @@ private:
 // Start-up in order: another copy running (say so and end), the update reminder, the main window
 // shown. Returns nothing when the program must end at once.
 std::unique_ptr<Application> StartProgram(Platform& platform, bool anotherCopyRunning);
-
-// The look shared by every window of the program.
-void ApplyHouseStyle(QWidget& mainWindow);
 
 }  // namespace oriastra

@@ -1,6 +1,6 @@
 #include <QWidget>
 
-#include "shell/Application.h"
+#include "shell/HouseStyle.h"
 
 namespace oriastra {
 

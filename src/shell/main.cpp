@@ -1,22 +1,16 @@
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
 
 #include "common/QtPlatform.h"
-#include "common/SvgPicture.h"
 #include "shell/Application.h"
 #include "shell/SingleCopyLock.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    Q_INIT_RESOURCE(pictures);
     const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     QApplication::setApplicationName(programName);
     QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Oriastra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.kestrin.Oriastra"));
-    QApplication::setWindowIcon(
-        QIcon(oriastra::SvgPixmap(QStringLiteral(":/app/kestrin-oriastra.svg"), 64,
-                                  application.devicePixelRatio())));
 
     oriastra::QtPlatform platform(programName);
     oriastra::SingleCopyLock lock(oriastra::SingleCopyLock::DefaultPath(programName));

@@ -61,6 +61,18 @@ QLabel* MakePicture(const char* name, QWidget* parent) {
     return picture;
 }
 
+// A titled frame holding a sign's name over its description.
+QGroupBox* MakeReadingFrame(const QString& title, QLabel* name, QPlainTextEdit* text,
+                            QWidget* parent) {
+    auto* frame = new QGroupBox(title, parent);
+    auto* inner = new QVBoxLayout(frame);
+    name->setParent(frame);
+    text->setParent(frame);
+    inner->addWidget(name);
+    inner->addWidget(text, 1);
+    return frame;
+}
+
 void ShowPicture(QLabel& box, const QString& path) {
     if (path.isEmpty()) return;
     box.setPixmap(QIcon(path).pixmap(kPictureSize, kPictureSize));
@@ -135,13 +147,11 @@ void frmTibetanAstrologyDisplay::BuildOverviewPage() {
     shape->setFixedHeight(3);
     shape->setStyleSheet(QStringLiteral("background: #e0b040; border-radius: 1px;"));
     layout->addWidget(shape);
-    auto* frame = new QGroupBox(QStringLiteral("Your Tibetan Element"), Picture1);
-    auto* inner = new QVBoxLayout(frame);
-    lblElement = MakeLabel("lblElement", QStringLiteral("Element Name"), frame, true);
-    txtElement = MakeReadingBox("txtElement", QColor(255, 192, 128), frame);
-    inner->addWidget(lblElement);
-    inner->addWidget(txtElement, 1);
-    layout->addWidget(frame, 1);
+    lblElement = MakeLabel("lblElement", QStringLiteral("Element Name"), Picture1, true);
+    txtElement = MakeReadingBox("txtElement", QColor(255, 192, 128), Picture1);
+    layout->addWidget(
+        MakeReadingFrame(QStringLiteral("Your Tibetan Element"), lblElement, txtElement, Picture1),
+        1);
     pages->addWidget(Picture1);
 }
 
@@ -149,13 +159,12 @@ void frmTibetanAstrologyDisplay::BuildSunSignPage() {
     Picture2 = new QWidget(pages);
     Picture2->setObjectName("Picture2");
     auto* layout = new QHBoxLayout(Picture2);
-    auto* frame = new QGroupBox(QStringLiteral("Your Tibetan Sun Sign"), Picture2);
-    auto* inner = new QVBoxLayout(frame);
-    lblWesternSunSign = MakeLabel("lblWesternSunSign", QStringLiteral("Western Sun Sign"), frame, true);
-    txtWesternSunSign = MakeReadingBox("txtWesternSunSign", QColor(255, 255, 128), frame);
-    inner->addWidget(lblWesternSunSign);
-    inner->addWidget(txtWesternSunSign, 1);
-    layout->addWidget(frame, 1);
+    lblWesternSunSign =
+        MakeLabel("lblWesternSunSign", QStringLiteral("Western Sun Sign"), Picture2, true);
+    txtWesternSunSign = MakeReadingBox("txtWesternSunSign", QColor(255, 255, 128), Picture2);
+    layout->addWidget(MakeReadingFrame(QStringLiteral("Your Tibetan Sun Sign"), lblWesternSunSign,
+                                       txtWesternSunSign, Picture2),
+                      1);
     picTibetanSunSign = MakePicture("picTibetanSunSign", Picture2);
     layout->addWidget(picTibetanSunSign, 0, Qt::AlignTop);
     pages->addWidget(Picture2);
@@ -167,13 +176,12 @@ void frmTibetanAstrologyDisplay::BuildAnimalPage() {
     auto* layout = new QHBoxLayout(Picture3);
     picTibetanAnimalSign = MakePicture("picTibetanAnimalSign", Picture3);
     layout->addWidget(picTibetanAnimalSign, 0, Qt::AlignTop);
-    auto* frame = new QGroupBox(QStringLiteral("Your Tibetan Animal Sign"), Picture3);
-    auto* inner = new QVBoxLayout(frame);
-    lblAnimalSunSign = MakeLabel("lblAnimalSunSign", QStringLiteral("Animal Sun Sign"), frame, true);
-    txtAnimalSunSign = MakeReadingBox("txtAnimalSunSign", QColor(128, 255, 128), frame);
-    inner->addWidget(lblAnimalSunSign);
-    inner->addWidget(txtAnimalSunSign, 1);
-    layout->addWidget(frame, 1);
+    lblAnimalSunSign =
+        MakeLabel("lblAnimalSunSign", QStringLiteral("Animal Sun Sign"), Picture3, true);
+    txtAnimalSunSign = MakeReadingBox("txtAnimalSunSign", QColor(128, 255, 128), Picture3);
+    layout->addWidget(MakeReadingFrame(QStringLiteral("Your Tibetan Animal Sign"),
+                                       lblAnimalSunSign, txtAnimalSunSign, Picture3),
+                      1);
     pages->addWidget(Picture3);
 }
 

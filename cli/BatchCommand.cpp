@@ -52,7 +52,7 @@ JsonObject RowResult(Tradition tradition, const TraditionCommands& commands,
         if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
             return ErrorObject(std::string(failure->message));
         }
-        const auto& input = std::get<ReadingInput>(outcome);
+        const auto& input = std::get<ReadingRequest>(outcome);
         return ReadingJson(tradition, input, commands.reading(input));
     } catch (const std::exception& problem) {
         return ErrorObject(where + problem.what());

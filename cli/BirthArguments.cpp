@@ -31,7 +31,7 @@ std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 }  // namespace
 
 BirthRequest ReadBirthArguments(Tradition tradition, const BirthArguments& arguments) {
-    const PanelRules& rules = RulesFor(tradition);
+    const PanelRules& rules = Describe(tradition).panel;
     BirthRequest request;
     request.entries.name = Required(arguments.name, "--name");
 

@@ -4,19 +4,19 @@
 
 namespace oriastra::cli {
 
-std::variant<ReadingInput, ValidationFailure> Calculate(Tradition tradition,
-                                                        const PanelEntries& entries,
-                                                        std::string afternoonAnswer) {
-    const PanelRules& rules = RulesFor(tradition);
+std::variant<ReadingRequest, ValidationFailure> Calculate(Tradition tradition,
+                                                          const PanelEntries& entries,
+                                                          std::string answer) {
+    const PanelRules& rules = Describe(tradition).panel;
     if (auto failure = ValidateBirthDetails(rules, entries)) return *failure;
-    return ReadingInput{StoreBirthDetails(rules, entries), std::move(afternoonAnswer)};
+    return ReadingRequest{StoreBirthDetails(rules, entries), std::move(answer)};
 }
 
-std::variant<ReadingInput, ValidationFailure> CalculateRequest(Tradition tradition,
+std::variant<ReadingRequest, ValidationFailure> CalculateRequest(Tradition tradition,
                                                                const TraditionCommands& commands,
                                                                BirthRequest request) {
     auto outcome = Calculate(tradition, request.entries, std::move(request.afternoonAnswer));
-    if (const auto* input = std::get_if<ReadingInput>(&outcome); input && commands.usageProblem) {
+    if (const auto* input = std::get_if<ReadingRequest>(&outcome); input && commands.usageProblem) {
         if (auto problem = commands.usageProblem(*input)) throw UsageError(*problem);
     }
     return outcome;

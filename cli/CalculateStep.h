@@ -3,20 +3,21 @@
 #include <variant>
 
 #include "BirthArguments.h"
-#include "TraditionCommands.h"
 #include "common/BirthDetailsRules.h"
+#include "common/Tradition.h"
+#include "common/TraditionCommands.h"
 
 namespace oriastra::cli {
 
 // The Calculate step of a freshly opened input window: the first validation failure, or the
 // details as the window stores them.
-std::variant<ReadingInput, ValidationFailure> Calculate(Tradition tradition,
+std::variant<ReadingRequest, ValidationFailure> Calculate(Tradition tradition,
                                                         const PanelEntries& entries,
-                                                        std::string afternoonAnswer);
+                                                          std::string answer);
 
 // Reading, report, save and batch rows: runs the Calculate step, then asks the tradition for any
 // problem only the calculation shows (thrown as UsageError).
-std::variant<ReadingInput, ValidationFailure> CalculateRequest(Tradition tradition,
+std::variant<ReadingRequest, ValidationFailure> CalculateRequest(Tradition tradition,
                                                                const TraditionCommands& commands,
                                                                BirthRequest request);
 

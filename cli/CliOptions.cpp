@@ -4,7 +4,6 @@
 #include <optional>
 #include <string_view>
 
-#include "RecordExtensions.h"
 #include "UsageError.h"
 #include "common/RecordFile.h"
 
@@ -147,17 +146,22 @@ CliOptions ParseCommandLine(const std::vector<std::string>& arguments) {
         case Command::Save:
             options.file = positionals[0];
             options.tradition = ParseTradition(positionals[1]);
-            if (!HasRecordExtension(options.file, RecordExtension(options.tradition))) {
+            if (!Describe(options.tradition).HasReport()) {
+                throw UsageError("the " + std::string(TraditionKey(options.tradition)) +
+                                 " tradition saves no record files");
+            }
+            if (!HasRecordExtension(options.file, Describe(options.tradition).extension)) {
                 throw UsageError("a " + std::string(TraditionKey(options.tradition)) +
                                  " record file must end in ." +
-                                 std::string(RecordExtension(options.tradition)));
+                                 std::string(Describe(options.tradition).extension));
             }
             break;
         case Command::Open: options.file = positionals[0]; break;
         default: options.tradition = ParseTradition(positionals[0]); break;
     }
-    if (options.command == Command::Report && options.tradition == Tradition::Arabic) {
-        throw UsageError("the arabic tradition has no report");
+    if (options.command == Command::Report && !Describe(options.tradition).HasReport()) {
+        throw UsageError("the " + std::string(TraditionKey(options.tradition)) +
+                         " tradition has no report");
     }
     const bool takesBirth = options.command == Command::Reading ||
                             options.command == Command::Report || options.command == Command::Save;

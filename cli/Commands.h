@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "CliOptions.h"
-#include "TraditionCommands.h"
+#include "TraditionRegistry.h"
 
 namespace oriastra::cli {
 

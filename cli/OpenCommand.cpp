@@ -4,9 +4,9 @@
 
 #include "CalculateStep.h"
 #include "Commands.h"
-#include "OpenedPanel.h"
 #include "ReadingOutput.h"
-#include "RecordExtensions.h"
+#include "common/RecordFile.h"
+#include "common/RecordLayout.h"
 
 namespace oriastra::cli {
 
@@ -34,16 +34,21 @@ int RunOpenCommand(const CliOptions& options, CliStreams streams) {
         streams.err << "oriastra-cli: cannot read " << options.file << '\n';
         return 1;
     }
-    const auto record = commands->open(path, options.birth.name.value_or(""));
-    if (!record) return ProgramMessage(streams.err, kMessageCheckFile);
+    const TraditionDescriptor& descriptor = Describe(*tradition);
+    const RecordEntries record =
+        ReadRecordEntries(descriptor.record, ReadRecordFile(path, descriptor.record.lines));
 
-    const PanelEntries entries = FillOpenedPanel(RulesFor(*tradition), *record);
-    const auto outcome = Calculate(*tradition, entries, record->afternoonAnswer);
+    // A freshly opened window: --name stands for what the name box holds when the record
+    // gives no name of its own.
+    PanelEntries entries = FreshPanelEntries(descriptor.panel);
+    entries.name = options.birth.name.value_or("");
+    FillPanelFromTexts(descriptor.panel, record.panel, entries);
+    const auto outcome = Calculate(*tradition, entries, record.answer.value_or(""));
     if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
         return ProgramMessage(streams.err, failure->message);
     }
-    const auto& input = std::get<ReadingInput>(outcome);
-    PrintReading(streams.out, options.json, *tradition, input, commands->reading(input));
+    const auto& request = std::get<ReadingRequest>(outcome);
+    PrintReading(streams.out, options.json, *tradition, request, commands->reading(request));
     return 0;
 }
 

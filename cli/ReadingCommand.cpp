@@ -10,7 +10,7 @@ int RunReadingCommand(const CliOptions& options, const TraditionCommands& comman
     if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
         return ProgramMessage(streams.err, failure->message);
     }
-    const auto& input = std::get<ReadingInput>(outcome);
+    const auto& input = std::get<ReadingRequest>(outcome);
     PrintReading(streams.out, options.json, options.tradition, input, commands.reading(input));
     return 0;
 }

@@ -29,33 +29,41 @@ struct TextOfValue {
     }
 };
 
+JsonValue ToJson(const ReadingField::Value& value) {
+    if (const auto* text = std::get_if<std::string>(&value)) return *text;
+    if (const auto* number = std::get_if<std::int64_t>(&value)) return *number;
+    JsonArray items;
+    for (const std::string& item : std::get<std::vector<std::string>>(value)) items.push_back(item);
+    return items;
+}
+
 }  // namespace
 
-JsonObject ReadingJson(Tradition tradition, const ReadingInput& input,
+JsonObject ReadingJson(Tradition tradition, const ReadingRequest& request,
                        const ReadingFields& fields) {
     JsonObject object;
     object.push_back({"tradition", std::string(TraditionKey(tradition))});
-    object.push_back({"name", input.details.name});
-    for (const ReadingField& field : fields) object.push_back({field.key, field.value});
+    object.push_back({"name", request.details.name});
+    for (const ReadingField& field : fields) object.push_back({field.key, ToJson(field.value)});
     return object;
 }
 
-std::string ReadingText(Tradition tradition, const ReadingInput& input,
+std::string ReadingText(Tradition tradition, const ReadingRequest& request,
                         const ReadingFields& fields) {
     std::string text = "Tradition: " + std::string(TraditionKey(tradition)) + "\n";
-    text += "Name: " + input.details.name + "\n";
+    text += "Name: " + request.details.name + "\n";
     for (const ReadingField& field : fields) {
-        text += field.label + ": " + std::visit(TextOfValue{}, field.value.data) + "\n";
+        text += field.label + ": " + std::visit(TextOfValue{}, ToJson(field.value).data) + "\n";
     }
     return text;
 }
 
-void PrintReading(std::ostream& out, bool json, Tradition tradition, const ReadingInput& input,
+void PrintReading(std::ostream& out, bool json, Tradition tradition, const ReadingRequest& request,
                   const ReadingFields& fields) {
     if (json) {
-        out << WriteJson(ReadingJson(tradition, input, fields)) << '\n';
+        out << WriteJson(ReadingJson(tradition, request, fields)) << '\n';
     } else {
-        out << ReadingText(tradition, input, fields);
+        out << ReadingText(tradition, request, fields);
     }
 }
 

@@ -3,20 +3,22 @@
 #include <string>
 
 #include "Json.h"
-#include "TraditionCommands.h"
+#include "common/StyledText.h"
+#include "common/Tradition.h"
+#include "common/TraditionCommands.h"
 
 namespace oriastra::cli {
 
 // The `reading --json` object: "tradition", "name", then the tradition's fields.
-JsonObject ReadingJson(Tradition tradition, const ReadingInput& input,
+JsonObject ReadingJson(Tradition tradition, const ReadingRequest& request,
                        const ReadingFields& fields);
 
 // The same fields as text, one "Label: value" line each.
-std::string ReadingText(Tradition tradition, const ReadingInput& input,
+std::string ReadingText(Tradition tradition, const ReadingRequest& request,
                         const ReadingFields& fields);
 
 // Writes the reading as `reading` does: text, or one JSON line with --json.
-void PrintReading(std::ostream& out, bool json, Tradition tradition, const ReadingInput& input,
+void PrintReading(std::ostream& out, bool json, Tradition tradition, const ReadingRequest& request,
                   const ReadingFields& fields);
 
 // {"runs":[{"text":...,"bold":...,"color":"#rrggbb"},...]}

@@ -17,7 +17,7 @@ int RunReportCommand(const CliOptions& options, const TraditionCommands& command
     if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
         return ProgramMessage(streams.err, failure->message);
     }
-    const StyledText runs = commands.report(std::get<ReadingInput>(outcome));
+    const StyledText runs = commands.report(std::get<ReadingRequest>(outcome));
     if (options.json) {
         streams.out << WriteJson(ReportJson(runs)) << '\n';
     } else {

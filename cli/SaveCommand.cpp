@@ -3,6 +3,7 @@
 #include "CalculateStep.h"
 #include "Commands.h"
 #include "common/RecordFile.h"
+#include "common/RecordLayout.h"
 
 namespace oriastra::cli {
 
@@ -12,7 +13,9 @@ int RunSaveCommand(const CliOptions& options, const TraditionCommands& commands,
     if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
         return ProgramMessage(streams.err, failure->message);
     }
-    const auto values = commands.recordValues(std::get<ReadingInput>(outcome));
+    const auto& request = std::get<ReadingRequest>(outcome);
+    const auto values =
+        RecordValues(Describe(options.tradition).record, request.details, request.answer);
     if (!WriteRecordFile(options.file, values)) {
         streams.err << "oriastra-cli: cannot write " << options.file << '\n';
         return 1;

@@ -1,7 +1,8 @@
+#include "TraditionRegistry.h"
+
 #include <map>
 
-#include "TibetanCommands.h"
-#include "TraditionCommands.h"
+#include "tibetan/TibetanCommands.h"
 
 namespace oriastra::cli {
 

@@ -10,8 +10,7 @@
 #include "common/ChildWindow.h"
 #include "common/WindowRegistry.h"
 #include "shell/Application.h"
-#include "shell/TraditionWindows.h"
-#include "shell/frmAbout.h"
+#include "common/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "WindowShots.h"
 

@@ -31,14 +31,14 @@ WindowShot InputShot(const char* name, WindowId id, int buttonIndex, const char*
 void ShowTibetanReading(Application& program, int tab) {
     frmMDI& main = program.MainWindow();
     main.cmdSelectOption_Click(4);
-    auto* input = main.Windows().As<frmTibetanAstrologyMain>(WindowId::TibetanMain);
+    auto* input = main.Windows().As<frmTibetanAstrologyMain>(InputOf(Tradition::Tibetan));
     input->panel->txtName->setText(QStringLiteral("Tenzin Dolma"));
     input->panel->cboMonth->setCurrentText(QStringLiteral("August"));
     input->panel->cboDate->setCurrentText(QStringLiteral("21"));
     input->panel->cboYear->setCurrentText(QStringLiteral("1988"));
     input->panel->optFemale->setChecked(true);
     input->cmdCalculate_Click();
-    auto* display = main.Windows().As<frmTibetanAstrologyDisplay>(WindowId::TibetanDisplay);
+    auto* display = main.Windows().As<frmTibetanAstrologyDisplay>(ReadingOf(Tradition::Tibetan));
     if (display != nullptr) display->TS->setCurrentIndex(tab);
 }
 
@@ -46,21 +46,21 @@ void ShowTibetanReading(Application& program, int tab) {
 
 std::vector<WindowShot> WindowShots() {
     return {
-        InputShot("frmTibetanAstrologyMain", WindowId::TibetanMain, 4, "Tenzin Dolma"),
-        InputShot("frmIndonesianAstrologyMain", WindowId::IndonesianMain, 3, "Sri Wahyuni"),
-        InputShot("frmBurmeseAstrologyMain", WindowId::BurmeseMain, 2, "AUNG KYAW"),
-        InputShot("frmArabicAstrologyMain", WindowId::ArabicMain, 1, "Layla Haddad"),
-        InputShot("frmAfricanAstrologyMain", WindowId::AfricanMain, 0, "Amara Okafor"),
-        {"frmTibetanAstrologyDisplay-tab1", WindowId::TibetanDisplay,
+        InputShot("frmTibetanAstrologyMain", InputOf(Tradition::Tibetan), 4, "Tenzin Dolma"),
+        InputShot("frmIndonesianAstrologyMain", InputOf(Tradition::Indonesian), 3, "Sri Wahyuni"),
+        InputShot("frmBurmeseAstrologyMain", InputOf(Tradition::Burmese), 2, "AUNG KYAW"),
+        InputShot("frmArabicAstrologyMain", InputOf(Tradition::Arabic), 1, "Layla Haddad"),
+        InputShot("frmAfricanAstrologyMain", InputOf(Tradition::African), 0, "Amara Okafor"),
+        {"frmTibetanAstrologyDisplay-tab1", ReadingOf(Tradition::Tibetan),
          [](Application& program) { ShowTibetanReading(program, 0); }},
-        {"frmTibetanAstrologyDisplay-tab2", WindowId::TibetanDisplay,
+        {"frmTibetanAstrologyDisplay-tab2", ReadingOf(Tradition::Tibetan),
          [](Application& program) { ShowTibetanReading(program, 1); }},
-        {"frmTibetanAstrologyDisplay-tab3", WindowId::TibetanDisplay,
+        {"frmTibetanAstrologyDisplay-tab3", ReadingOf(Tradition::Tibetan),
          [](Application& program) { ShowTibetanReading(program, 2); }},
-        {"frmTibetanAstrologySave", WindowId::TibetanSave,
+        {"frmTibetanAstrologySave", ReportOf(Tradition::Tibetan),
          [](Application& program) {
              ShowTibetanReading(program, 0);
-             program.MainWindow().Windows().Show(WindowId::TibetanSave);
+             program.MainWindow().Windows().Show(ReportOf(Tradition::Tibetan));
          }},
     };
 }

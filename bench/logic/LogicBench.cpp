@@ -11,7 +11,7 @@
 #include "common/Months.h"
 #include "common/RecordFile.h"
 #include "common/RecordText.h"
-#include "tibetan/TibetanRecord.h"
+#include "common/Tradition.h"
 #include "tibetan/TibetanReport.h"
 #include "tibetan/modTibetanAstrology.h"
 
@@ -104,12 +104,12 @@ void BM_ReadRecordFile(benchmark::State& state) {
         return;
     }
     // A read that silently gave empty lines would time nothing worth knowing.
-    if (ReadRecordFile(file, kTibetanRecordLines) != kTypicalRecord) {
+    if (ReadRecordFile(file, Describe(Tradition::Tibetan).record.lines) != kTypicalRecord) {
         state.SkipWithError("the record read back differs");
         return;
     }
     for (auto _ : state) {
-        std::vector<std::string> lines = ReadRecordFile(file, kTibetanRecordLines);
+        std::vector<std::string> lines = ReadRecordFile(file, Describe(Tradition::Tibetan).record.lines);
         benchmark::DoNotOptimize(lines);
     }
 }

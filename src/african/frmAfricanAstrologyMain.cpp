@@ -4,14 +4,13 @@
 #include <QVBoxLayout>
 
 #include "common/Platform.h"
-#include "shell/BannerCaptions.h"
-#include "shell/BrandFrame.h"
+#include "common/BannerCaptions.h"
+#include "common/BrandFrame.h"
 
 namespace oriastra {
 
 frmAfricanAstrologyMain::frmAfricanAstrologyMain(AppContext& context)
-    : InputWindow(context, WindowId::AfricanMain, Tradition::African,
-                  QStringLiteral("Kestrin African Astrology")) {
+    : InputWindow(context, Tradition::African, QStringLiteral("Kestrin African Astrology")) {
     setObjectName("frmAfricanAstrologyMain");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     AddText("Label2",

@@ -11,6 +11,7 @@ public:
     explicit frmAfricanAstrologyMain(AppContext& context);
 
     void cmdCalculate_Click();
+    void Calculate() override { cmdCalculate_Click(); }
 
     QPushButton* cmdCalculate = nullptr;
 };

@@ -6,14 +6,13 @@
 #include <QVBoxLayout>
 
 #include "common/Platform.h"
-#include "shell/BannerCaptions.h"
-#include "shell/BrandFrame.h"
+#include "common/BannerCaptions.h"
+#include "common/BrandFrame.h"
 
 namespace oriastra {
 
 frmArabicAstrologyMain::frmArabicAstrologyMain(AppContext& context)
-    : InputWindow(context, WindowId::ArabicMain, Tradition::Arabic,
-                  QStringLiteral("Kestrin Arabic Astrology")) {
+    : InputWindow(context, Tradition::Arabic, QStringLiteral("Kestrin Arabic Astrology")) {
     setObjectName("frmArabicAstrologyMain");
     fillOrder_ = BirthDetailsPanel::FillOrder::DayMonthYear;
     panel->nameLabel->setObjectName("lblLabel(0)");

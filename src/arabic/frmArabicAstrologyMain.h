@@ -11,6 +11,7 @@ public:
     explicit frmArabicAstrologyMain(AppContext& context);
 
     void cmdNext_Click();
+    void Calculate() override { cmdNext_Click(); }
 
     QPushButton* cmdNext = nullptr;
 };

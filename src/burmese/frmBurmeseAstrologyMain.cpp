@@ -5,14 +5,13 @@
 #include <QVBoxLayout>
 
 #include "common/Platform.h"
-#include "shell/BannerCaptions.h"
-#include "shell/BrandFrame.h"
+#include "common/BannerCaptions.h"
+#include "common/BrandFrame.h"
 
 namespace oriastra {
 
 frmBurmeseAstrologyMain::frmBurmeseAstrologyMain(AppContext& context)
-    : InputWindow(context, WindowId::BurmeseMain, Tradition::Burmese,
-                  QStringLiteral("Kestrin Burmese Astrology")) {
+    : InputWindow(context, Tradition::Burmese, QStringLiteral("Kestrin Burmese Astrology")) {
     setObjectName("frmBurmeseAstrologyMain");
     // This window numbers its "Date of Birth" label 2.
     panel->dateLabel->setObjectName("Label1(2)");

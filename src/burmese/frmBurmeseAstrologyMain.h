@@ -11,6 +11,7 @@ public:
     explicit frmBurmeseAstrologyMain(AppContext& context);
 
     void cmdGenerateChart_Click();
+    void Calculate() override { cmdGenerateChart_Click(); }
 
     QPushButton* cmdGenerateChart = nullptr;
 };

@@ -4,7 +4,7 @@ namespace oriastra {
 
 class Platform;
 class WindowRegistry;
-struct ProgramState;
+struct BirthDetails;
 
 // The main window's welcome panel, as the tradition windows see it.
 class WelcomePanel {
@@ -14,9 +14,10 @@ public:
     virtual bool IsWelcomePanelVisible() const = 0;
 };
 
-// What every window is handed: the run's state, the desktop, the other windows.
+// What every window is handed: the current birth details, the desktop, the other windows.
+// A tradition's own state reaches only its windows, through its registration.
 struct AppContext {
-    ProgramState& state;
+    BirthDetails& birthDetails;
     Platform& platform;
     WindowRegistry& windows;
     WelcomePanel& welcome;

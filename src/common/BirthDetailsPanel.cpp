@@ -140,16 +140,16 @@ bool BirthDetailsPanel::Validate() {
 
 BirthDetails BirthDetailsPanel::Store() const { return StoreBirthDetails(rules_, Entries()); }
 
-void BirthDetailsPanel::SetName(const QString& name) { txtName->setText(name); }
-
-void BirthDetailsPanel::SetSex(bool male) {
-    if (optMale == nullptr) return;
-    (male ? optMale : optFemale)->setChecked(true);
+void BirthDetailsPanel::SetEntries(const PanelEntries& entries) {
+    // Only a changed name is written, so the name box keeps its caret and undo otherwise.
+    if (txtName->text() != ToQt(entries.name)) txtName->setText(ToQt(entries.name));
+    cboMonth->setCurrentIndex(entries.monthPosition);
+    cboDate->setCurrentIndex(entries.dayPosition);
+    Select(*cboYear, ToQt(entries.yearText));
+    if (optMale != nullptr && (entries.maleSelected || entries.femaleSelected)) {
+        (entries.maleSelected ? optMale : optFemale)->setChecked(true);
+    }
 }
-
-void BirthDetailsPanel::SelectDay(const QString& text) { Select(*cboDate, text); }
-void BirthDetailsPanel::SelectMonth(const QString& text) { Select(*cboMonth, text); }
-void BirthDetailsPanel::SelectYear(const QString& text) { Select(*cboYear, text); }
 
 bool BirthDetailsPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched != txtName || event->type() != QEvent::KeyPress) {

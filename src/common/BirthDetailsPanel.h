@@ -31,13 +31,8 @@ public:
     bool Validate();
     BirthDetails Store() const;
 
-    // Filling from a record: each list selects the entry with the given text, or keeps its
-    // selection when no entry has it.
-    void SetName(const QString& name);
-    void SetSex(bool male);
-    void SelectDay(const QString& text);
-    void SelectMonth(const QString& text);
-    void SelectYear(const QString& text);
+    // Puts entries back into the controls (the Open step fills them through the shared rule).
+    void SetEntries(const PanelEntries& entries);
 
     QLabel* nameLabel = nullptr;    // "Name"
     QLabel* dateLabel = nullptr;    // "Date of Birth"

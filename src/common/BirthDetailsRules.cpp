@@ -1,5 +1,6 @@
 #include "common/BirthDetailsRules.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "common/Months.h"
@@ -8,9 +9,6 @@
 namespace oriastra {
 
 namespace {
-
-constexpr std::string_view kNameMessage = "Please Enter Your Name";
-constexpr std::string_view kNameMessageBurmese = "Please Enter Your Name !";
 
 constexpr int kFebruary = 1;
 constexpr int kDay29 = 28;
@@ -33,27 +31,6 @@ std::int16_t ToInt16(std::string_view text) {
 }
 
 }  // namespace
-
-const PanelRules& RulesFor(Tradition tradition) {
-    static const PanelRules tibetan{1930, 2030, true, true, kNameMessage, MessageIcon::Error,
-                                    false, false};
-    static const PanelRules african{1900, 2016, false, true, kNameMessage, MessageIcon::Error,
-                                    true, false};
-    static const PanelRules indonesian{1901, 2036, false, true, kNameMessage, MessageIcon::Error,
-                                       true, false};
-    static const PanelRules arabic{1900, 2050, false, false, kNameMessage, MessageIcon::Error,
-                                   true, false};
-    static const PanelRules burmese{1901, 2050, false, false, kNameMessageBurmese,
-                                    MessageIcon::Information, true, true};
-    switch (tradition) {
-        case Tradition::African: return african;
-        case Tradition::Arabic: return arabic;
-        case Tradition::Burmese: return burmese;
-        case Tradition::Indonesian: return indonesian;
-        case Tradition::Tibetan: return tibetan;
-    }
-    return tibetan;
-}
 
 std::optional<ValidationFailure> ValidateBirthDetails(const PanelRules& rules,
                                                       const PanelEntries& entries) {
@@ -104,6 +81,28 @@ std::vector<std::string> DayListEntries() {
     std::vector<std::string> days;
     for (int day = 1; day <= 31; ++day) days.push_back(std::to_string(day));
     return days;
+}
+
+PanelEntries FreshPanelEntries(const PanelRules& rules) {
+    PanelEntries entries;
+    entries.yearText = std::to_string(rules.firstYear);
+    return entries;
+}
+
+void FillPanelFromTexts(const PanelRules& rules, const PanelTexts& texts, PanelEntries& entries) {
+    if (texts.name) entries.name = *texts.name;
+    if (rules.asksSex && texts.sex) {
+        entries.maleSelected = *texts.sex == "Male";
+        entries.femaleSelected = !entries.maleSelected;
+    }
+    const std::vector<std::string> days = DayListEntries();
+    const auto day = std::find(days.begin(), days.end(), texts.day);
+    if (day != days.end()) entries.dayPosition = static_cast<int>(day - days.begin());
+    if (const auto month = MonthIndex(texts.month)) entries.monthPosition = *month;
+    const std::vector<std::string> years = YearListEntries(rules);
+    if (std::find(years.begin(), years.end(), texts.year) != years.end()) {
+        entries.yearText = texts.year;
+    }
 }
 
 NameKeyResult FilterLettersOnlyKey(char32_t key) {

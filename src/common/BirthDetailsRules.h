@@ -6,7 +6,6 @@
 
 #include "common/BirthDetails.h"
 #include "common/MessageKind.h"
-#include "common/Tradition.h"
 
 namespace oriastra {
 
@@ -22,8 +21,6 @@ struct PanelRules {
     bool lettersOnlyName = false;  // typed keys filtered to capitals
 };
 
-const PanelRules& RulesFor(Tradition tradition);
-
 // The panel's entries as the validation reads them: list positions for month and day.
 struct PanelEntries {
     std::string name;
@@ -33,6 +30,23 @@ struct PanelEntries {
     bool maleSelected = false;
     bool femaleSelected = false;
 };
+
+// A freshly loaded window's entries: the first entry of each list, no name, no sex chosen.
+PanelEntries FreshPanelEntries(const PanelRules& rules);
+
+// Texts a record file hands to the panel.
+struct PanelTexts {
+    std::optional<std::string> name;  // nothing: the name box keeps what it holds
+    std::optional<std::string> sex;   // "Male" selects Male, anything else Female
+    std::string day;
+    std::string month;
+    std::string year;
+};
+
+// Fills the entries from a record as the input window's Open does: the name as read, and each
+// list takes its text only when one of its entries is exactly that text; otherwise it keeps
+// its selection and nothing is reported.
+void FillPanelFromTexts(const PanelRules& rules, const PanelTexts& texts, PanelEntries& entries);
 
 struct ValidationFailure {
     std::string_view message;

@@ -1,16 +1,21 @@
 #include "common/InputWindow.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "common/ProgramState.h"
+#include "common/BirthDetails.h"
+#include "common/Platform.h"
+#include "common/QtText.h"
+#include "common/RecordFile.h"
+#include "common/WindowRegistry.h"
 
 namespace oriastra {
 
-InputWindow::InputWindow(AppContext& context, WindowId id, Tradition tradition,
-                         const QString& caption)
-    : TraditionWindow(context, id, caption, true) {
-    panel = new BirthDetailsPanel(RulesFor(tradition), context.platform, this);
+InputWindow::InputWindow(AppContext& context, Tradition tradition, const QString& caption)
+    : TraditionWindow(context, InputOf(tradition), caption, true),
+      descriptor_(Describe(tradition)) {
+    panel = new BirthDetailsPanel(descriptor_.panel, context.platform, this);
 }
 
 void InputWindow::Form_Load() {
@@ -22,8 +27,36 @@ void InputWindow::Form_Unload() { context_.welcome.SetWelcomePanelVisible(true);
 
 bool InputWindow::AcceptBirthDetails() {
     if (!panel->Validate()) return false;
-    context_.state.birthDetails = panel->Store();
+    context_.birthDetails = panel->Store();
     return true;
+}
+
+void InputWindow::ShowReadingWindow() {
+    // An open reading window (brought back by its report) only comes to the front.
+    context_.windows.Show(ReadingOf(descriptor_.tradition));
+    context_.windows.Hide(Id());
+    context_.welcome.SetWelcomePanelVisible(false);
+}
+
+void InputWindow::OpenSavedReading() {
+    Platform& platform = context_.platform;
+    const auto path = platform.FileDialog({FileDialogRequest::Kind::Open,
+                                           QStringLiteral("Select the source file"),
+                                           ToQt(descriptor_.dialogs.openFilter),
+                                           ToQt(descriptor_.extension)});
+    if (!path || path->isEmpty()) return;
+    if (!HasRecordExtension(FromQt(*path), descriptor_.extension)) {
+        platform.MessageBox(ToQt(kMessageCheckFile), MessageButtons::Ok, MessageIcon::Error);
+        return;
+    }
+    const RecordLayout& layout = descriptor_.record;
+    const RecordEntries record = ReadRecordEntries(
+        layout, ReadRecordFile(QFile::encodeName(*path).toStdString(), layout.lines));
+    PanelEntries entries = panel->Entries();
+    FillPanelFromTexts(descriptor_.panel, record.panel, entries);
+    panel->SetEntries(entries);
+    RecordOpened(record);
+    Calculate();
 }
 
 QWidget* InputWindow::AddText(const char* name, const QString& text, bool emphasised) {

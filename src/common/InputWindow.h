@@ -2,21 +2,28 @@
 #include <QString>
 
 #include "common/BirthDetailsPanel.h"
+#include "common/RecordLayout.h"
 #include "common/Tradition.h"
 #include "common/TraditionWindow.h"
 
 namespace oriastra {
 
 // What every tradition's input window has beyond menus and buttons: the birth details panel,
-// the load step (placed at the top centre, lists filled) and the unload step (the welcome panel
-// comes back).
+// the load step (placed at the top centre, lists filled), the unload step (the welcome panel
+// comes back), the two halves every Calculate step shares, and the Open step.
 class InputWindow : public TraditionWindow {
     Q_OBJECT
 public:
-    InputWindow(AppContext& context, WindowId id, Tradition tradition, const QString& caption);
+    InputWindow(AppContext& context, Tradition tradition, const QString& caption);
 
     void Form_Load() override;
     void Form_Unload() override;
+
+    // The tradition's Calculate step, which the Open step runs after filling the panel.
+    virtual void Calculate() = 0;
+    // "Open Previously Saved Reading": the dialog, the extension test, the record's lines into
+    // the panel, then the Calculate step.
+    void OpenSavedReading();
 
     BirthDetailsPanel* panel = nullptr;
 
@@ -24,8 +31,15 @@ protected:
     // The first half of every Calculate step: validation (its message shown on failure), then
     // the current birth details stored.
     bool AcceptBirthDetails();
+    // The last half: the reading window shown, this window hidden with its entries, the
+    // welcome panel hidden.
+    void ShowReadingWindow();
+    // Called with a record's entries after the panel took them, before the Calculate step.
+    virtual void RecordOpened(const RecordEntries& record) { (void)record; }
+
     QWidget* AddText(const char* name, const QString& text, bool emphasised = false);
 
+    const TraditionDescriptor& descriptor_;
     BirthDetailsPanel::FillOrder fillOrder_ = BirthDetailsPanel::FillOrder::MonthDayYear;
 };
 

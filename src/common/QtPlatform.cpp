@@ -13,7 +13,7 @@
 #include <QUrl>
 
 #include "common/QtText.h"
-#include "shell/WebPages.h"
+#include "common/WebPages.h"
 
 namespace oriastra {
 

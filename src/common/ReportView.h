@@ -1,19 +1,44 @@
 #pragma once
+#include <QTextEdit>
+
 #include "common/StyledText.h"
 
 class QPrinter;
-class QTextEdit;
 
 namespace oriastra {
 
-// Empties the view and appends the runs at the end, each with its bold and colour. Texts are
-// inserted as text, never read as markup, so a name like "<b>Ann" shows as typed.
-void ShowStyledText(QTextEdit& view, const StyledText& runs);
+class Platform;
 
-// Prints the whole report, with its formatting, whatever is selected. No printer: nothing.
-void PrintWholeReport(QTextEdit& view, QPrinter* printer);
+// The rich-text report view `RTB`. It shows styled runs; texts are inserted as text, never
+// read as markup, so a name like "<b>Ann" shows as typed. With links switched on, a left click
+// on a link run hands its address to the browser; the click still places the caret.
+class ReportView : public QTextEdit {
+    Q_OBJECT
+public:
+    ReportView(Platform& platform, QWidget* parent = nullptr);
 
-// The report font: Verdana 9.75 pt, or the nearest sans-serif font installed.
-void UseReportFont(QTextEdit& view);
+    // Empties the view and appends the runs, each with its bold and colour.
+    void ShowRuns(const StyledText& runs);
+
+    void EnableReportLinks() { linksEnabled_ = true; }
+    void DisableReportLinks() { linksEnabled_ = false; }
+    bool LinksEnabled() const { return linksEnabled_; }
+
+    bool HasSelection() const;
+    // Prints the selection when asked and something is selected, otherwise the whole report,
+    // with its formatting and without page numbers. No printer: nothing.
+    void PrintTo(QPrinter* printer, bool selectionOnly);
+
+    // Longer link texts are not handed to the browser.
+    static constexpr int kLongestLink = 1024;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    Platform& platform_;
+    bool linksEnabled_ = false;
+};
 
 }  // namespace oriastra

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace oriastra {
@@ -13,13 +14,21 @@ struct TextColor {
 };
 
 inline constexpr TextColor kBlack{0, 0, 0};
-inline constexpr TextColor kDarkGreen{0, 128, 0};
 
-// One piece of a report: text appended at the end with one format. Line breaks are "\n".
+// How a piece of a report looks; each report names its own styles.
+struct TextStyle {
+    bool bold = false;
+    TextColor color = kBlack;
+    friend bool operator==(const TextStyle&, const TextStyle&) = default;
+};
+
+// One piece of a report: text appended at the end with one style. Line breaks are "\n". A link
+// run is a web address the report view shows as a link and opens on a click.
 struct StyledRun {
     std::string text;
     bool bold = false;
     TextColor color = kBlack;
+    bool link = false;
     friend bool operator==(const StyledRun&, const StyledRun&) = default;
 };
 
@@ -28,9 +37,7 @@ using StyledText = std::vector<StyledRun>;
 // Appends runs, merging a run into the previous one when both look the same.
 class StyledTextBuilder {
 public:
-    StyledTextBuilder& Caption(std::string text);  // bold dark green
-    StyledTextBuilder& Plain(std::string text);    // regular black
-    StyledTextBuilder& LineBreak();
+    StyledTextBuilder& Add(const TextStyle& style, std::string_view text);
     StyledTextBuilder& Append(StyledRun run);
     StyledText Take() { return std::move(runs_); }
 
@@ -40,6 +47,14 @@ private:
 
 // All the runs' texts, in order.
 std::string PlainText(const StyledText& runs);
+
+// The runs with every web address split into a link run of its own. Only addresses that start
+// with "http://", "https://" or "www." (letter case ignored) at the start of a word count.
+StyledText MarkWebAddresses(const StyledText& runs);
+
+// True when the whole text is one such web address, so a link's text can be checked again
+// before it is handed to the browser.
+bool IsWebAddress(std::string_view text);
 
 // "#rrggbb".
 std::string ColorName(TextColor color);

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/HelpMenu.h"
+#include "common/HelpMenu.h"
 
 namespace oriastra {
 

@@ -4,14 +4,13 @@
 #include <QVBoxLayout>
 
 #include "common/Platform.h"
-#include "shell/BannerCaptions.h"
-#include "shell/BrandFrame.h"
+#include "common/BannerCaptions.h"
+#include "common/BrandFrame.h"
 
 namespace oriastra {
 
 frmIndonesianAstrologyMain::frmIndonesianAstrologyMain(AppContext& context)
-    : InputWindow(context, WindowId::IndonesianMain, Tradition::Indonesian,
-                  QStringLiteral("Kestrin Indonesian Astrology")) {
+    : InputWindow(context, Tradition::Indonesian, QStringLiteral("Kestrin Indonesian Astrology")) {
     setObjectName("frmIndonesianAstrologyMain");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     AddText("Label2(0)",

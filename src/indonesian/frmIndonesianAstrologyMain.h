@@ -11,6 +11,7 @@ public:
     explicit frmIndonesianAstrologyMain(AppContext& context);
 
     void cmdCalculate_Click();
+    void Calculate() override { cmdCalculate_Click(); }
 
     QPushButton* cmdCalculate = nullptr;
 };

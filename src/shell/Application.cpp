@@ -5,8 +5,12 @@
 #include <QtCore/qglobal.h>
 
 #include "common/Platform.h"
+#include "african/AfricanWindows.h"
+#include "arabic/ArabicWindows.h"
+#include "burmese/BurmeseWindows.h"
 #include "common/SvgPicture.h"
-#include "shell/TraditionWindows.h"
+#include "indonesian/IndonesianWindows.h"
+#include "tibetan/TibetanWindows.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmMDI.h"
 
@@ -23,8 +27,13 @@ namespace oriastra {
 Application::Application(Platform& platform)
     : mainWindow_((InitPictures(), std::make_unique<frmMDI>(platform))),
       context_(std::make_unique<AppContext>(
-          AppContext{state_, platform, mainWindow_->Windows(), *mainWindow_})) {
-    RegisterTraditionWindows(*context_);
+          AppContext{state_.birthDetails, platform, mainWindow_->Windows(), *mainWindow_})) {
+    // One line per tradition: each folder knows how to create its own windows.
+    RegisterAfricanWindows(*context_);
+    RegisterArabicWindows(*context_);
+    RegisterBurmeseWindows(*context_);
+    RegisterIndonesianWindows(*context_);
+    RegisterTibetanWindows(*context_, state_.tibetan);
 }
 
 Application::~Application() = default;

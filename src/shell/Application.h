@@ -2,8 +2,7 @@
 #include <memory>
 
 #include "common/AppContext.h"
-#include "common/ProgramState.h"
-
+#include "shell/ProgramState.h"
 
 namespace oriastra {
 

@@ -4,7 +4,7 @@
 #include "common/QtText.h"
 #include "common/RecordText.h"
 #include "shell/UpdateReminderRule.h"
-#include "shell/modHelp.h"
+#include "common/modHelp.h"
 
 namespace oriastra {
 

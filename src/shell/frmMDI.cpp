@@ -16,39 +16,20 @@
 #include "common/SvgPicture.h"
 #include "common/Twips.h"
 #include "common/WindowRegistry.h"
-#include "shell/BannerCaptions.h"
-#include "shell/BannerLabel.h"
-#include "shell/HelpMenu.h"
+#include "common/BannerCaptions.h"
+#include "common/BannerLabel.h"
+#include "common/HelpMenu.h"
 #include "shell/HouseStyle.h"
-#include "shell/TraditionWindows.h"
-#include "shell/WebPages.h"
-#include "shell/modHelp.h"
+#include "common/WebPages.h"
+#include "common/modHelp.h"
 
 namespace oriastra {
 
 namespace {
 
-struct TraditionEntry {
-    Tradition tradition;
-    int labelIndex;
-    const char* caption;
-    QColor labelColor;
-    const char* picture;
-    const char* pictureName;
-};
-
-// Indexed by the tradition's button index.
-const std::array<TraditionEntry, 5> kEntries = {{
-    {Tradition::African, 3, "African Astrology", QColor(255, 255, 0), "african", "Picture2"},
-    {Tradition::Arabic, 4, "Arabic Astrology", QColor(255, 0, 255), "arabic", "Picture3"},
-    {Tradition::Burmese, 5, "Burmese Astrology", QColor(0, 255, 0), "burmese", "Picture4"},
-    {Tradition::Indonesian, 6, "Indonesian Astrology", QColor(0, 255, 255), "indonesian",
-     "Picture7"},
-    {Tradition::Tibetan, 7, "Tibetan Astrology", QColor(255, 0, 0), "tibetan", "Picture5"},
-}};
-
-// Left to right on screen; the African button (0) is never shown.
-constexpr std::array<int, 4> kButtonRow = {1, 4, 3, 2};
+// Left to right on screen; a tradition not listed here stands hidden at the end of the row.
+constexpr std::array<Tradition, 4> kButtonRow = {Tradition::Arabic, Tradition::Tibetan,
+                                                 Tradition::Indonesian, Tradition::Burmese};
 // Top to bottom in the welcome panel.
 constexpr std::array<int, 8> kPanelOrder = {0, 1, 2, 4, 7, 6, 5, 3};
 
@@ -116,14 +97,15 @@ void frmMDI::BuildStrips() {
     auto* row = new QHBoxLayout(picButtonContainer);
     row->setContentsMargins(10, 6, 10, 6);
     row->setSpacing(8);
-    for (std::size_t index = 0; index < kEntries.size(); ++index) {
-        const TraditionEntry& entry = kEntries[index];
+    for (Tradition tradition : kTraditions) {
+        const SelectorEntry& entry = Describe(tradition).selector;
+        const auto index = static_cast<std::size_t>(tradition);
         auto* picture = new QLabel(picButtonContainer);
-        picture->setObjectName(entry.pictureName);
+        picture->setObjectName(ToQt(entry.pictureName));
         picture->setFixedSize(kButtonPictureSize, kButtonPictureSize);
-        picture->setPixmap(SvgPixmap(QStringLiteral(":/frmMDI/%1.svg").arg(entry.picture),
+        picture->setPixmap(SvgPixmap(QStringLiteral(":/frmMDI/%1.svg").arg(ToQt(entry.picture)),
                                      kButtonPictureSize, devicePixelRatioF()));
-        auto* button = new QPushButton(QString::fromLatin1(entry.caption), picButtonContainer);
+        auto* button = new QPushButton(ToQt(entry.caption), picButtonContainer);
         button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
         button->setMinimumHeight(34);
         const int buttonIndex = static_cast<int>(index);
@@ -132,16 +114,20 @@ void frmMDI::BuildStrips() {
         cmdSelectOption[index] = button;
         buttonPictures[index] = picture;
     }
-    for (int index : kButtonRow) {
-        row->addWidget(buttonPictures[static_cast<std::size_t>(index)]);
-        row->addWidget(cmdSelectOption[static_cast<std::size_t>(index)]);
+    for (Tradition tradition : kButtonRow) {
+        row->addWidget(buttonPictures[static_cast<std::size_t>(tradition)]);
+        row->addWidget(cmdSelectOption[static_cast<std::size_t>(tradition)]);
         row->addSpacing(14);
     }
-    // The African entry stays hidden; nothing shows it.
-    row->addWidget(buttonPictures[0]);
-    row->addWidget(cmdSelectOption[0]);
-    buttonPictures[0]->hide();
-    cmdSelectOption[0]->hide();
+    // A hidden entry (the African one) stays hidden; nothing shows it.
+    for (Tradition tradition : kTraditions) {
+        if (Describe(tradition).selector.shown) continue;
+        const auto index = static_cast<std::size_t>(tradition);
+        row->addWidget(buttonPictures[index]);
+        row->addWidget(cmdSelectOption[index]);
+        buttonPictures[index]->hide();
+        cmdSelectOption[index]->hide();
+    }
 
     PicCoBrand = new QWidget(this);
     PicCoBrand->setObjectName("PicCoBrand");
@@ -177,10 +163,12 @@ void frmMDI::BuildWelcomePanel() {
         lblCaption[static_cast<std::size_t>(index)] =
             PanelLabel(index, headings[static_cast<std::size_t>(index)], picMain);
     }
-    for (const TraditionEntry& entry : kEntries) {
-        QLabel* label = PanelLabel(entry.labelIndex, QString::fromLatin1(entry.caption), picMain);
+    for (Tradition tradition : kTraditions) {
+        const SelectorEntry& entry = Describe(tradition).selector;
+        QLabel* label = PanelLabel(entry.labelIndex, ToQt(entry.caption), picMain);
         QPalette colour = label->palette();
-        colour.setColor(QPalette::WindowText, entry.labelColor);
+        colour.setColor(QPalette::WindowText, QColor(entry.labelColor.red, entry.labelColor.green,
+                                                     entry.labelColor.blue));
         label->setPalette(colour);
         QFont font = label->font();
         font.setPointSizeF(font.pointSizeF() * 1.5);
@@ -188,8 +176,8 @@ void frmMDI::BuildWelcomePanel() {
         label->setFont(font);
         label->setCursor(Qt::PointingHandCursor);
         lblCaption[static_cast<std::size_t>(entry.labelIndex)] = label;
+        if (!entry.shown) label->hide();
     }
-    lblCaption[3]->hide();
 
     QFont title = lblCaption[0]->font();
     title.setPointSizeF(title.pointSizeF() * 2.2);
@@ -245,25 +233,25 @@ void frmMDI::Form_Load() {
 }
 
 void frmMDI::CloseTraditionWindows() {
-    for (WindowId id : kCloseOrder) windows_->Unload(id);
+    for (WindowId id : TraditionCloseOrder()) windows_->Unload(id);
 }
 
 void frmMDI::OpenTradition(Tradition tradition) {
     SetWelcomePanelVisible(false);
-    ChildWindow* input = windows_->Show(InputWindowOf(tradition));
+    ChildWindow* input = windows_->Show(InputOf(tradition));
     if (input != nullptr) input->PlaceAtTopCentre();
 }
 
 void frmMDI::cmdSelectOption_Click(int index) {
     CloseTraditionWindows();
-    if (index < 0 || index >= static_cast<int>(kEntries.size())) return;
-    OpenTradition(kEntries[static_cast<std::size_t>(index)].tradition);
+    if (index < 0 || index >= static_cast<int>(kTraditions.size())) return;
+    OpenTradition(kTraditions[static_cast<std::size_t>(index)]);
 }
 
 void frmMDI::lblCaption_Click(int index) {
     CloseTraditionWindows();
-    for (const TraditionEntry& entry : kEntries) {
-        if (entry.labelIndex == index) OpenTradition(entry.tradition);
+    for (Tradition tradition : kTraditions) {
+        if (Describe(tradition).selector.labelIndex == index) OpenTradition(tradition);
     }
 }
 

@@ -11,12 +11,11 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "common/ProgramState.h"
 #include "common/QtText.h"
-#include "common/WindowRegistry.h"
-#include "shell/BannerCaptions.h"
-#include "shell/BrandFrame.h"
+#include "common/BannerCaptions.h"
+#include "common/BrandFrame.h"
 #include "tibetan/TibetanPictures.h"
+#include "tibetan/TibetanState.h"
 
 namespace oriastra {
 
@@ -81,9 +80,9 @@ void ShowPicture(QLabel& box, const QString& path) {
 
 }  // namespace
 
-frmTibetanAstrologyDisplay::frmTibetanAstrologyDisplay(AppContext& context)
-    : TraditionWindow(context, WindowId::TibetanDisplay, QStringLiteral("Kestrin Tibetan Astrology"),
-                      true) {
+frmTibetanAstrologyDisplay::frmTibetanAstrologyDisplay(AppContext& context, TibetanState& state)
+    : ReadingWindow(context, Tradition::Tibetan, QStringLiteral("Kestrin Tibetan Astrology")),
+      state_(state) {
     setObjectName("frmTibetanAstrologyDisplay");
     Platform& platform = context.platform;
 
@@ -187,9 +186,8 @@ void frmTibetanAstrologyDisplay::BuildAnimalPage() {
 
 void frmTibetanAstrologyDisplay::Form_Load() {
     PlaceAtTopCentre();
-    ProgramState& state = context_.state;
-    state.tibetanReading = CalculateTibetanReading(state.birthDetails, state.tibetanReading);
-    const TibetanReading& reading = state.tibetanReading;
+    state_.reading = CalculateTibetanReading(context_.birthDetails, state_.reading);
+    const TibetanReading& reading = state_.reading;
     ShowPicture(*picTibetanSunSign, TibetanSunSignPicture(reading.sunSignPicture));
     ShowPicture(*picTibetanAnimalSign, TibetanAnimalPicture(reading.animalPicture));
     // Until a first reading exists the labels keep their initial captions.
@@ -208,8 +206,6 @@ void frmTibetanAstrologyDisplay::Form_Load() {
     TS_Click();
 }
 
-void frmTibetanAstrologyDisplay::Form_Unload() { context_.welcome.SetWelcomePanelVisible(true); }
-
 void frmTibetanAstrologyDisplay::TS_Click() {
     const int tab = TS->currentIndex();
     if (tab == 0) pages->setCurrentWidget(Picture1);
@@ -217,12 +213,8 @@ void frmTibetanAstrologyDisplay::TS_Click() {
     else if (tab == 2) pages->setCurrentWidget(Picture3);
 }
 
-void frmTibetanAstrologyDisplay::cmdSave_Click() { context_.windows.Show(WindowId::TibetanSave); }
+void frmTibetanAstrologyDisplay::cmdSave_Click() { OpenReport(); }
 
-void frmTibetanAstrologyDisplay::cmdBack_Click() {
-    context_.windows.Show(WindowId::TibetanMain);
-    Unload();
-    context_.welcome.SetWelcomePanelVisible(false);
-}
+void frmTibetanAstrologyDisplay::cmdBack_Click() { Back(); }
 
 }  // namespace oriastra

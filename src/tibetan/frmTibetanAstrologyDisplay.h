@@ -1,5 +1,5 @@
 #pragma once
-#include "common/TraditionWindow.h"
+#include "common/ReadingWindow.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -9,14 +9,15 @@ class QTabBar;
 
 namespace oriastra {
 
+struct TibetanState;
+
 // The Tibetan reading on three tabs: overview with the element, the sun sign, the animal.
-class frmTibetanAstrologyDisplay : public TraditionWindow {
+class frmTibetanAstrologyDisplay : public ReadingWindow {
     Q_OBJECT
 public:
-    explicit frmTibetanAstrologyDisplay(AppContext& context);
+    frmTibetanAstrologyDisplay(AppContext& context, TibetanState& state);
 
     void Form_Load() override;
-    void Form_Unload() override;
     void TS_Click();
     void cmdSave_Click();
     void cmdBack_Click();
@@ -43,6 +44,8 @@ private:
     void BuildOverviewPage();
     void BuildSunSignPage();
     void BuildAnimalPage();
+
+    TibetanState& state_;
 };
 
 }  // namespace oriastra

@@ -4,21 +4,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <QFile>
-
-#include "common/Platform.h"
-#include "common/QtText.h"
-#include "common/RecordFile.h"
-#include "common/WindowRegistry.h"
-#include "tibetan/TibetanRecord.h"
-#include "shell/BannerCaptions.h"
-#include "shell/BrandFrame.h"
+#include "common/BannerCaptions.h"
+#include "common/BrandFrame.h"
 
 namespace oriastra {
 
 frmTibetanAstrologyMain::frmTibetanAstrologyMain(AppContext& context)
-    : InputWindow(context, WindowId::TibetanMain, Tradition::Tibetan,
-                  QStringLiteral("Kestrin Tibetan Astrology")) {
+    : InputWindow(context, Tradition::Tibetan, QStringLiteral("Kestrin Tibetan Astrology")) {
     setObjectName("frmTibetanAstrologyMain");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     body_->addWidget(panel);
@@ -39,30 +31,10 @@ frmTibetanAstrologyMain::frmTibetanAstrologyMain(AppContext& context)
 
 void frmTibetanAstrologyMain::cmdCalculate_Click() {
     if (!AcceptBirthDetails()) return;
-    // An open reading window (brought back by its report) only comes to the front.
-    context_.windows.Show(WindowId::TibetanDisplay);
-    context_.windows.Hide(WindowId::TibetanMain);
-    context_.welcome.SetWelcomePanelVisible(false);
+    // The reading window's own load step calculates the reading.
+    ShowReadingWindow();
 }
 
-void frmTibetanAstrologyMain::cmdOpen_Click() {
-    const auto path = context_.platform.FileDialog(
-        {FileDialogRequest::Kind::Open, QStringLiteral("Select the source file"),
-         QStringLiteral("Tibetan Astrology (*.tib)|*.tib"), QStringLiteral("tib")});
-    if (!path) return;
-    if (!HasRecordExtension(FromQt(*path), kTibetanExtension)) {
-        context_.platform.MessageBox(ToQt(kMessageCheckFile), MessageButtons::Ok,
-                                     MessageIcon::Error);
-        return;
-    }
-    const TibetanRecordEntries entries = TibetanEntriesFromRecord(
-        ReadRecordFile(QFile::encodeName(*path).toStdString(), kTibetanRecordLines));
-    panel->SetName(ToQt(entries.name));
-    panel->SetSex(entries.male);
-    panel->SelectDay(ToQt(entries.day));
-    panel->SelectMonth(ToQt(entries.month));
-    panel->SelectYear(ToQt(entries.year));
-    cmdCalculate_Click();
-}
+void frmTibetanAstrologyMain::cmdOpen_Click() { OpenSavedReading(); }
 
 }  // namespace oriastra

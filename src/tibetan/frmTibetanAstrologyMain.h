@@ -12,6 +12,7 @@ public:
 
     void cmdCalculate_Click();
     void cmdOpen_Click();
+    void Calculate() override { cmdCalculate_Click(); }
 
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdOpen = nullptr;

@@ -1,25 +1,22 @@
 #pragma once
-#include "common/TraditionWindow.h"
-
-class QPushButton;
-class QTextEdit;
+#include "common/ReportWindow.h"
 
 namespace oriastra {
 
+struct TibetanState;
+
 // The Tibetan report: shows, prints, and saves the birth details behind it as a ".tib" record.
-class frmTibetanAstrologySave : public TraditionWindow {
+// It reads the Tibetan reading fields, not the reading window.
+class frmTibetanAstrologySave : public ReportWindow {
     Q_OBJECT
 public:
-    explicit frmTibetanAstrologySave(AppContext& context);
+    frmTibetanAstrologySave(AppContext& context, TibetanState& state);
 
-    void Form_Load() override;
-    void Form_Unload() override;
-    void cmdSave_Click();
-    void cmdPrint_Click();
+protected:
+    StyledText BuildReport() override;
 
-    QTextEdit* RTB = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdPrint = nullptr;
+private:
+    TibetanState& state_;
 };
 
 }  // namespace oriastra

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/BirthDetailsRules.h"
+#include "common/Tradition.h"
 
 namespace oriastra {
 namespace {
@@ -26,7 +27,7 @@ class ValidationRules : public ::testing::TestWithParam<RuleCase> {};
 
 TEST_P(ValidationRules, FirstBrokenRuleGivesItsMessage) {
     const RuleCase& rule = GetParam();
-    const auto failure = ValidateBirthDetails(RulesFor(rule.tradition), rule.entries);
+    const auto failure = ValidateBirthDetails(Describe(rule.tradition).panel, rule.entries);
     if (rule.message == nullptr) {
         EXPECT_FALSE(failure) << failure->message;
     } else {
@@ -91,11 +92,11 @@ TEST(ValidationRules, IconsAndFocusFollowTheWindow) {
                           Row{Tradition::Indonesian, MessageIcon::Error, true},
                           Row{Tradition::Arabic, MessageIcon::Error, true},
                           Row{Tradition::Burmese, MessageIcon::Information, true}}) {
-        const auto failure = ValidateBirthDetails(RulesFor(row.tradition), Entry("", 1, 1, 1950));
+        const auto failure = ValidateBirthDetails(Describe(row.tradition).panel, Entry("", 1, 1, 1950));
         ASSERT_TRUE(failure);
         EXPECT_EQ(failure->icon, row.icon);
         EXPECT_EQ(failure->focusName, row.focusName);
-        const auto date = ValidateBirthDetails(RulesFor(row.tradition), Entry("A", 4, 31, 1950));
+        const auto date = ValidateBirthDetails(Describe(row.tradition).panel, Entry("A", 4, 31, 1950));
         EXPECT_EQ(date->icon, MessageIcon::Information);
         EXPECT_FALSE(date->focusName);
     }
@@ -104,14 +105,14 @@ TEST(ValidationRules, IconsAndFocusFollowTheWindow) {
 TEST(StoreBirthDetails, TrimsNameAndReadsTheLists) {
     PanelEntries entries = Entry("  Tashi  ", 12, 31, 2030, false);
     entries.femaleSelected = true;
-    const BirthDetails tibetan = StoreBirthDetails(RulesFor(Tradition::Tibetan), entries);
+    const BirthDetails tibetan = StoreBirthDetails(Describe(Tradition::Tibetan).panel, entries);
     EXPECT_EQ(tibetan.name, "Tashi");
     EXPECT_EQ(tibetan.month, "December");
     EXPECT_EQ(tibetan.day, 31);
     EXPECT_EQ(tibetan.year, 2030);
     EXPECT_EQ(tibetan.sex, "Female");
-    EXPECT_EQ(StoreBirthDetails(RulesFor(Tradition::Burmese), Entry("   ", 1, 1, 1901)).name, "");
-    EXPECT_EQ(StoreBirthDetails(RulesFor(Tradition::Arabic), entries).sex, "");
+    EXPECT_EQ(StoreBirthDetails(Describe(Tradition::Burmese).panel, Entry("   ", 1, 1, 1901)).name, "");
+    EXPECT_EQ(StoreBirthDetails(Describe(Tradition::Arabic).panel, entries).sex, "");
 }
 
 TEST(YearLists, CoverEachWindowsRange) {
@@ -126,7 +127,7 @@ TEST(YearLists, CoverEachWindowsRange) {
                           Row{Tradition::Indonesian, "1901", "2036", 136},
                           Row{Tradition::Arabic, "1900", "2050", 151},
                           Row{Tradition::Burmese, "1901", "2050", 150}}) {
-        const auto years = YearListEntries(RulesFor(row.tradition));
+        const auto years = YearListEntries(Describe(row.tradition).panel);
         ASSERT_EQ(years.size(), row.count);
         EXPECT_EQ(years.front(), row.first);
         EXPECT_EQ(years.back(), row.last);
@@ -154,7 +155,77 @@ TEST(LettersOnlyKeys, CapitaliseLettersAndRefuseTheRest) {
                           Row{U'\u00E9', NameKeyVerdict::Refuse, U'\u00E9'}}) {
         const NameKeyResult result = FilterLettersOnlyKey(row.typed);
         EXPECT_EQ(result.verdict, row.verdict) << static_cast<int>(row.typed);
-        if (row.verdict == NameKeyVerdict::Accept) EXPECT_EQ(result.key, row.inserted);
+        if (row.verdict == NameKeyVerdict::Accept) {
+            EXPECT_EQ(result.key, row.inserted);
+        }
+    }
+}
+
+struct RecordFillCase {
+    const char* name;
+    PanelTexts texts;
+    int dayPosition;
+    int monthPosition;
+    std::string yearText;
+    friend void PrintTo(const RecordFillCase& row, std::ostream* os) { *os << row.name; }
+};
+
+PanelTexts Texts(std::string name, std::string day, std::string month, std::string year) {
+    return {std::move(name), std::nullopt, std::move(day), std::move(month), std::move(year)};
+}
+
+class RecordFill : public testing::TestWithParam<RecordFillCase> {};
+
+// The panel stands on 10 June 1950 before the record is opened; a list keeps that selection
+// unless one of its entries is exactly the record's text.
+TEST_P(RecordFill, ListsTakeOnlyTextsTheyHold) {
+    const PanelRules& rules = Describe(Tradition::Tibetan).panel;
+    PanelEntries entries{"Before", 5, 9, "1950", false, false};
+    FillPanelFromTexts(rules, GetParam().texts, entries);
+    EXPECT_EQ(entries.name, GetParam().texts.name.value_or("Before"));
+    EXPECT_EQ(entries.dayPosition, GetParam().dayPosition);
+    EXPECT_EQ(entries.monthPosition, GetParam().monthPosition);
+    EXPECT_EQ(entries.yearText, GetParam().yearText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Open, RecordFill,
+    testing::Values(
+        RecordFillCase{"AllInLists", Texts(" Ann ", "31", "December", "2030"), 30, 11, "2030"},
+        RecordFillCase{"DayWithLeadingZero", Texts("A", "05", "May", "1990"), 9, 4, "1990"},
+        RecordFillCase{"DayOutOfList", Texts("A", "32", "May", "1990"), 9, 4, "1990"},
+        RecordFillCase{"MonthInLowerCase", Texts("A", "5", "may", "1990"), 4, 5, "1990"},
+        RecordFillCase{"YearOutOfRange", Texts("A", "5", "May", "1800"), 4, 4, "1950"},
+        RecordFillCase{"YearWithSpace", Texts("A", "5", "May", "1990 "), 4, 4, "1950"},
+        RecordFillCase{"NoNameLineKeepsTheName", {std::nullopt, std::nullopt, "", "", ""}, 9, 5,
+                       "1950"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RecordFill, OnlyExactMaleSelectsMaleAndAPanelWithoutSexIgnoresIt) {
+    const std::pair<const char*, bool> cases[] = {
+        {"Male", true},  {"Female", false}, {"", false},     {"male", false},
+        {"MALE", false}, {" Male", false},  {"Male ", false}};
+    for (const auto& [sex, male] : cases) {
+        PanelEntries entries = FreshPanelEntries(Describe(Tradition::Tibetan).panel);
+        FillPanelFromTexts(Describe(Tradition::Tibetan).panel, {"N", sex, "1", "May", "1990"},
+                           entries);
+        EXPECT_EQ(entries.maleSelected, male) << '"' << sex << '"';
+        EXPECT_EQ(entries.femaleSelected, !male) << '"' << sex << '"';
+    }
+    PanelEntries burmese = FreshPanelEntries(Describe(Tradition::Burmese).panel);
+    FillPanelFromTexts(Describe(Tradition::Burmese).panel, {"N", "Male", "1", "May", "1990"},
+                       burmese);
+    EXPECT_FALSE(burmese.maleSelected || burmese.femaleSelected);
+}
+
+TEST(FreshPanel, StandsOnTheFirstEntryOfEachList) {
+    for (Tradition tradition : kTraditions) {
+        const PanelRules& rules = Describe(tradition).panel;
+        const PanelEntries entries = FreshPanelEntries(rules);
+        EXPECT_EQ(entries.yearText, YearListEntries(rules).front());
+        EXPECT_EQ(entries.dayPosition, 0);
+        EXPECT_EQ(entries.monthPosition, 0);
+        EXPECT_EQ(entries.name, "");
     }
 }
 

@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CliBirthArguments, EdgesOfEachListAreAccepted) {
     for (Tradition tradition : kTraditions) {
-        const PanelRules& rules = RulesFor(tradition);
+        const PanelRules& rules = Describe(tradition).panel;
         for (int year : {rules.firstYear, rules.lastYear}) {
             const auto request =
                 ReadBirthArguments(tradition, Args("31", "December", std::to_string(year)));

@@ -37,7 +37,7 @@ TEST(TibetanReport, CaptionsAreBoldDarkGreenAndTheRestPlainBlack) {
     std::vector<std::string> captions;
     for (const StyledRun& run : runs) {
         if (run.bold) {
-            EXPECT_EQ(run.color, kDarkGreen) << run.text;
+            EXPECT_EQ(run.color, kTibetanCaptionColor) << run.text;
             captions.push_back(run.text);
         } else {
             EXPECT_EQ(run.color, kBlack) << run.text;

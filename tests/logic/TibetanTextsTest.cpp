@@ -1,5 +1,7 @@
 #include "tibetan/TibetanTexts.h"
 
+#include "ProseChecks.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -17,31 +19,8 @@ using oriastra::AnimalSignText;
 using oriastra::ElementText;
 using oriastra::WesternSignText;
 
-// The display lays these out by character count, so code points matter, not bytes.
-std::size_t CodePoints(std::string_view s) {
-    std::size_t n = 0;
-    for (unsigned char c : s) {
-        if ((c & 0xC0) != 0x80) {
-            ++n;
-        }
-    }
-    return n;
-}
-
-std::vector<std::string_view> Sentences(std::string_view text) {
-    std::vector<std::string_view> out;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t stop = text.find(". ", start);
-        if (stop == std::string_view::npos) {
-            out.push_back(text.substr(start));
-            break;
-        }
-        out.push_back(text.substr(start, stop + 1 - start));
-        start = stop + 2;
-    }
-    return out;
-}
+using prose::CodePoints;
+using prose::Sentences;
 
 struct Row {
     const char* key;

@@ -81,7 +81,9 @@ TEST_P(InputWindows, EmptyNameGivesOnlyTheNameMessage) {
     EXPECT_EQ(platform.messages[0].icon, GetParam().nameIcon);
     EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
     QWidget* focused = QApplication::focusWidget();
-    if (GetParam().focusName) EXPECT_EQ(focused, Find<QLineEdit>(window, "txtName"));
+    if (GetParam().focusName) {
+        EXPECT_EQ(focused, Find<QLineEdit>(window, "txtName"));
+    }
     else EXPECT_EQ(focused, Find<QPushButton>(window, GetParam().calculate));
 }
 
@@ -142,15 +144,15 @@ TEST_P(InputWindows, AcceptedEntryIsStoredTrimmed) {
 INSTANTIATE_TEST_SUITE_P(
     FiveWindows, InputWindows,
     ::testing::Values(
-        InputCase{"Tibetan", 4, WindowId::TibetanMain, "cmdCalculate", "1930", "2030", true,
+        InputCase{"Tibetan", 4, InputOf(Tradition::Tibetan), "cmdCalculate", "1930", "2030", true,
                   false, "Please Enter Your Name", MessageIcon::Error, false},
-        InputCase{"African", 0, WindowId::AfricanMain, "cmdCalculate", "1900", "2016", false,
+        InputCase{"African", 0, InputOf(Tradition::African), "cmdCalculate", "1900", "2016", false,
                   false, "Please Enter Your Name", MessageIcon::Error, true},
-        InputCase{"Indonesian", 3, WindowId::IndonesianMain, "cmdCalculate", "1901", "2036",
+        InputCase{"Indonesian", 3, InputOf(Tradition::Indonesian), "cmdCalculate", "1901", "2036",
                   false, false, "Please Enter Your Name", MessageIcon::Error, true},
-        InputCase{"Arabic", 1, WindowId::ArabicMain, "cmdNext", "1900", "2050", false, true,
+        InputCase{"Arabic", 1, InputOf(Tradition::Arabic), "cmdNext", "1900", "2050", false, true,
                   "Please Enter Your Name", MessageIcon::Error, true},
-        InputCase{"Burmese", 2, WindowId::BurmeseMain, "cmdGenerateChart", "1901", "2050", false,
+        InputCase{"Burmese", 2, InputOf(Tradition::Burmese), "cmdGenerateChart", "1901", "2050", false,
                   true, "Please Enter Your Name !", MessageIcon::Information, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -160,7 +162,7 @@ using BurmesePanel = TibetanPanel;
 TEST_F(TibetanPanel, MissingSexIsAskedBeforeTheDate) {
     Start();
     Main().cmdSelectOption_Click(4);
-    QWidget* window = Window(WindowId::TibetanMain);
+    QWidget* window = Window(InputOf(Tradition::Tibetan));
     Find<QLineEdit>(window, "txtName")->setText("Ann");
     auto* month = Find<QComboBox>(window, "cboMonth");
     month->setCurrentIndex(1);
@@ -173,7 +175,7 @@ TEST_F(TibetanPanel, MissingSexIsAskedBeforeTheDate) {
 TEST_F(BurmesePanel, NameKeysAreCapitalLettersOnly) {
     Start();
     Main().cmdSelectOption_Click(2);
-    auto* name = Find<QLineEdit>(Window(WindowId::BurmeseMain), "txtName");
+    auto* name = Find<QLineEdit>(Window(InputOf(Tradition::Burmese)), "txtName");
     name->setFocus();
     QTest::keyClicks(name, "ab1");
     EXPECT_EQ(name->text(), "AB");

@@ -5,8 +5,8 @@
 
 #include "WindowTest.h"
 #include "common/QtText.h"
-#include "shell/WebPages.h"
-#include "shell/frmAbout.h"
+#include "common/WebPages.h"
+#include "common/frmAbout.h"
 
 namespace oriastra {
 namespace {
@@ -21,9 +21,9 @@ protected:
         return OpenInput(buttonIndex);
     }
     QWidget* OpenInput(int buttonIndex) {
-        const std::array<WindowId, 5> inputs = {WindowId::AfricanMain, WindowId::ArabicMain,
-                                                WindowId::BurmeseMain, WindowId::IndonesianMain,
-                                                WindowId::TibetanMain};
+        const std::array<WindowId, 5> inputs = {InputOf(Tradition::African), InputOf(Tradition::Arabic),
+                                                InputOf(Tradition::Burmese), InputOf(Tradition::Indonesian),
+                                                InputOf(Tradition::Tibetan)};
         return Window(inputs[static_cast<std::size_t>(buttonIndex)]);
     }
     void Click(QWidget* window, const QString& name) {
@@ -136,7 +136,7 @@ TEST_F(LinksAndHelpTest, InputWindowExitShowsWelcomeAndKeepsProgramRunning) {
     QWidget* window = Open(4);
     window->findChild<QAction*>("mnuExit")->trigger();
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(WindowId::TibetanMain));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
     EXPECT_TRUE(Main().isVisible());
 }
@@ -146,7 +146,7 @@ TEST_F(LinksAndHelpTest, CloseBoxUnloadsLikeExit) {
     QWidget* window = Open(2);
     window->parentWidget()->close();
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(WindowId::BurmeseMain));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Burmese)));
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
 }
 

@@ -10,7 +10,7 @@
 #include "common/QtText.h"
 #include "common/RecordText.h"
 #include "shell/UpdateReminder.h"
-#include "shell/WebPages.h"
+#include "common/WebPages.h"
 
 namespace oriastra {
 namespace {
@@ -118,18 +118,18 @@ TEST_P(ChoosingTradition, OpensInputWindowAtTopCentreAndHidesWelcome) {
 INSTANTIATE_TEST_SUITE_P(
     ByButtonAndLabel, ChoosingTradition,
     ::testing::Values(
-        Choice{"ArabicButton", false, 1, WindowId::ArabicMain, "Kestrin Arabic Astrology"},
-        Choice{"BurmeseButton", false, 2, WindowId::BurmeseMain, "Kestrin Burmese Astrology"},
-        Choice{"IndonesianButton", false, 3, WindowId::IndonesianMain,
+        Choice{"ArabicButton", false, 1, InputOf(Tradition::Arabic), "Kestrin Arabic Astrology"},
+        Choice{"BurmeseButton", false, 2, InputOf(Tradition::Burmese), "Kestrin Burmese Astrology"},
+        Choice{"IndonesianButton", false, 3, InputOf(Tradition::Indonesian),
                "Kestrin Indonesian Astrology"},
-        Choice{"TibetanButton", false, 4, WindowId::TibetanMain, "Kestrin Tibetan Astrology"},
-        Choice{"HiddenAfricanButton", false, 0, WindowId::AfricanMain, "Kestrin African Astrology"},
-        Choice{"ArabicLabel", true, 4, WindowId::ArabicMain, "Kestrin Arabic Astrology"},
-        Choice{"BurmeseLabel", true, 5, WindowId::BurmeseMain, "Kestrin Burmese Astrology"},
-        Choice{"IndonesianLabel", true, 6, WindowId::IndonesianMain,
+        Choice{"TibetanButton", false, 4, InputOf(Tradition::Tibetan), "Kestrin Tibetan Astrology"},
+        Choice{"HiddenAfricanButton", false, 0, InputOf(Tradition::African), "Kestrin African Astrology"},
+        Choice{"ArabicLabel", true, 4, InputOf(Tradition::Arabic), "Kestrin Arabic Astrology"},
+        Choice{"BurmeseLabel", true, 5, InputOf(Tradition::Burmese), "Kestrin Burmese Astrology"},
+        Choice{"IndonesianLabel", true, 6, InputOf(Tradition::Indonesian),
                "Kestrin Indonesian Astrology"},
-        Choice{"TibetanLabel", true, 7, WindowId::TibetanMain, "Kestrin Tibetan Astrology"},
-        Choice{"HiddenAfricanLabel", true, 3, WindowId::AfricanMain,
+        Choice{"TibetanLabel", true, 7, InputOf(Tradition::Tibetan), "Kestrin Tibetan Astrology"},
+        Choice{"HiddenAfricanLabel", true, 3, InputOf(Tradition::African),
                "Kestrin African Astrology"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -138,28 +138,28 @@ TEST_F(MainWindowTest, ChoosingAnotherTraditionClosesEveryOpenOne) {
     Main().cmdSelectOption_Click(2);
     Main().cmdSelectOption_Click(4);
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(WindowId::BurmeseMain));
-    EXPECT_TRUE(Windows().IsLoaded(WindowId::TibetanMain));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Burmese)));
+    EXPECT_TRUE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
     EXPECT_EQ(Main().MdiArea().subWindowList().size(), 1);
 }
 
 TEST_F(MainWindowTest, ChoosingAgainStartsFromFreshEntries) {
     Start();
     Main().cmdSelectOption_Click(4);
-    Find<QLineEdit>(Window(WindowId::TibetanMain), "txtName")->setText("Pema");
+    Find<QLineEdit>(Window(InputOf(Tradition::Tibetan)), "txtName")->setText("Pema");
     Main().cmdSelectOption_Click(4);
     Settle();
-    EXPECT_EQ(Find<QLineEdit>(Window(WindowId::TibetanMain), "txtName")->text(), "");
+    EXPECT_EQ(Find<QLineEdit>(Window(InputOf(Tradition::Tibetan)), "txtName")->text(), "");
 }
 
 TEST_F(MainWindowTest, HeadingLabelClosesHiddenWindowAndOpensNothing) {
     Start();
     Main().cmdSelectOption_Click(4);
-    Windows().Hide(WindowId::TibetanMain);
+    Windows().Hide(InputOf(Tradition::Tibetan));
     Main().SetWelcomePanelVisible(true);
     QTest::mouseClick(Main().lblCaption[0], Qt::LeftButton);
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(WindowId::TibetanMain));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
     EXPECT_TRUE(Main().MdiArea().subWindowList().isEmpty());
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
 }
@@ -184,7 +184,7 @@ TEST_F(MainWindowTest, ExitButtonAndMenuEndTheProgram) {
         else QTest::mouseClick(Main().cmdMdiExit, Qt::LeftButton);
         Settle();
         EXPECT_FALSE(Main().isVisible());
-        EXPECT_FALSE(Windows().IsLoaded(WindowId::TibetanMain));
+        EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
         program_.reset();
     }
 }

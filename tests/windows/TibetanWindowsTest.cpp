@@ -15,7 +15,7 @@
 #include "WindowTest.h"
 #include "common/QtText.h"
 #include "common/RecordFile.h"
-#include "tibetan/TibetanRecord.h"
+#include "common/ReportView.h"
 #include "tibetan/TibetanReport.h"
 #include "tibetan/TibetanTexts.h"
 #include "tibetan/frmTibetanAstrologyDisplay.h"
@@ -33,11 +33,11 @@ protected:
         Main().cmdSelectOption_Click(4);
         Settle();
     }
-    frmTibetanAstrologyMain* Input() { return Windows().As<frmTibetanAstrologyMain>(WindowId::TibetanMain); }
+    frmTibetanAstrologyMain* Input() { return Windows().As<frmTibetanAstrologyMain>(InputOf(Tradition::Tibetan)); }
     frmTibetanAstrologyDisplay* Display() {
-        return Windows().As<frmTibetanAstrologyDisplay>(WindowId::TibetanDisplay);
+        return Windows().As<frmTibetanAstrologyDisplay>(ReadingOf(Tradition::Tibetan));
     }
-    frmTibetanAstrologySave* Report() { return Windows().As<frmTibetanAstrologySave>(WindowId::TibetanSave); }
+    frmTibetanAstrologySave* Report() { return Windows().As<frmTibetanAstrologySave>(ReportOf(Tradition::Tibetan)); }
 
     void Enter(const QString& name, const QString& month, const QString& day, const QString& year,
                bool female) {
@@ -86,7 +86,7 @@ TEST_F(TibetanWindows, FullJourneyFromEntryToReopenedRecord) {
     // Back: the entries that made the reading are still there.
     QTest::mouseClick(display.cmdBack, Qt::LeftButton);
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(WindowId::TibetanDisplay));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Tibetan)));
     ASSERT_TRUE(Input()->isVisible());
     EXPECT_FALSE(Main().IsWelcomePanelVisible());
     BirthDetailsPanel& panel = *Input()->panel;
@@ -112,13 +112,19 @@ TEST_F(TibetanWindows, FullJourneyFromEntryToReopenedRecord) {
     EXPECT_EQ(platform.dialogs[0].defaultExtension, "tib");
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll().toStdString(), RecordFileBytes({"Pema Choden", "Female", "15", "March", "1990"}));
+    // Each character shifted up by 85, each line ended by CR LF.
+    EXPECT_EQ(saved.readAll().toStdString(),
+              std::string("\xA5\xBA\xC2\xB6\x75\x98\xBD\xC4\xB9\xBA\xC3\r\n"  // Pema Choden
+                          "\x9B\xBA\xC2\xB6\xC1\xBA\r\n"                      // Female
+                          "\x86\x8A\r\n"                                      // 15
+                          "\xA2\xB6\xC7\xB8\xBD\r\n"                          // March
+                          "\x86\x8E\x8E\x85\r\n"));                             // 1990
     EXPECT_TRUE(platform.messages.empty()) << "no message confirms a save";
 
     // A fresh input window opens the record and shows the same reading.
     Main().cmdSelectOption_Click(4);
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(WindowId::TibetanDisplay));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Tibetan)));
     platform.chosenPaths.push_back(path);
     QTest::mouseClick(Input()->cmdOpen, Qt::LeftButton);
     Settle();
@@ -159,7 +165,7 @@ TEST_F(TibetanWindows, ReportShowsTheWholeReportWithCaptionsInDarkGreen) {
     Settle();
     QTextEdit& rtb = *Report()->RTB;
     const std::string expected =
-        PlainText(BuildTibetanReport(State().birthDetails, State().tibetanReading));
+        PlainText(BuildTibetanReport(State().birthDetails, State().tibetan.reading));
     EXPECT_EQ(rtb.toPlainText(), ToQt(expected));
     EXPECT_TRUE(rtb.toPlainText().startsWith("Your Name: <b>Ann\n")) << "typed text is not markup";
     QTextCursor cursor(rtb.document());
@@ -214,14 +220,14 @@ TEST_F(TibetanWindows, UpperCaseExtensionIsRefused) {
     EXPECT_EQ(platform.messages[0].text, "Please Check The File.");
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(Input()->panel->txtName->text(), "");
-    EXPECT_FALSE(Windows().IsLoaded(WindowId::TibetanDisplay));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Tibetan)));
 }
 
 TEST_F(TibetanWindows, CancelledDialogsChangeNothing) {
     QTest::mouseClick(Input()->cmdOpen, Qt::LeftButton);
     EXPECT_EQ(platform.dialogs.size(), 1U);
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_FALSE(Windows().IsLoaded(WindowId::TibetanDisplay));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Tibetan)));
     Enter("Ann", "May", "1", "1990", false);
     Calculate();
     QTest::mouseClick(Display()->cmdSave, Qt::LeftButton);
@@ -259,7 +265,7 @@ TEST_F(TibetanWindows, ClosingTheReportBringsBackOrRecreatesTheReadingWindow) {
     Settle();
     Report()->parentWidget()->close();
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(WindowId::TibetanSave));
+    EXPECT_FALSE(Windows().IsLoaded(ReportOf(Tradition::Tibetan)));
     ASSERT_NE(Display(), nullptr);
     EXPECT_TRUE(Display()->isVisible());
 
@@ -268,7 +274,7 @@ TEST_F(TibetanWindows, ClosingTheReportBringsBackOrRecreatesTheReadingWindow) {
     Settle();
     Display()->findChild<QAction*>("mnuExit")->trigger();
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(WindowId::TibetanDisplay));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Tibetan)));
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
     Report()->parentWidget()->close();
     Settle();
@@ -298,10 +304,10 @@ TEST_F(TibetanWindows, ChoosingATraditionClosesReadingAndReport) {
     QTest::mouseClick(Display()->cmdSave, Qt::LeftButton);
     Main().cmdSelectOption_Click(1);
     Settle();
-    for (WindowId id : {WindowId::TibetanMain, WindowId::TibetanDisplay, WindowId::TibetanSave}) {
+    for (WindowId id : {InputOf(Tradition::Tibetan), ReadingOf(Tradition::Tibetan), ReportOf(Tradition::Tibetan)}) {
         EXPECT_FALSE(Windows().IsLoaded(id));
     }
-    EXPECT_TRUE(Windows().IsLoaded(WindowId::ArabicMain));
+    EXPECT_TRUE(Windows().IsLoaded(InputOf(Tradition::Arabic)));
     EXPECT_FALSE(Main().IsWelcomePanelVisible());
 }
 

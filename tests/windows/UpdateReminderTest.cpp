@@ -4,7 +4,7 @@
 #include "common/QtText.h"
 #include "common/RecordText.h"
 #include "shell/UpdateReminder.h"
-#include "shell/WebPages.h"
+#include "common/WebPages.h"
 #include <gtest/gtest.h>
 
 namespace oriastra {
@@ -66,7 +66,9 @@ TEST(UpdateReminder, YesOpensDownloadPageNoDoesNot) {
         StoreDay(platform, kToday.addDays(-30), locale);
         ShowUpdateReminder(platform, locale);
         EXPECT_EQ(platform.openedPages.size(), answer == MessageAnswer::Yes ? 1 : 0);
-        if (answer == MessageAnswer::Yes) EXPECT_EQ(platform.openedPages[0], ToQt(kDownloadPageAddress));
+        if (answer == MessageAnswer::Yes) {
+            EXPECT_EQ(platform.openedPages[0], ToQt(kDownloadPageAddress));
+        }
         EXPECT_EQ(ReadShortDate(Stored(platform), locale, kToday), kToday);
     }
 }

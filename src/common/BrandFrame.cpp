@@ -1,11 +1,11 @@
-#include "shell/BrandFrame.h"
+#include "common/BrandFrame.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 
-#include "shell/BannerCaptions.h"
-#include "shell/BannerLabel.h"
-#include "shell/modHelp.h"
+#include "common/BannerCaptions.h"
+#include "common/BannerLabel.h"
+#include "common/modHelp.h"
 
 namespace oriastra {
 

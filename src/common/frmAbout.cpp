@@ -1,4 +1,4 @@
-#include "shell/frmAbout.h"
+#include "common/frmAbout.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "common/QtText.h"
-#include "shell/BannerCaptions.h"
-#include "shell/BannerLabel.h"
-#include "shell/WebPages.h"
-#include "shell/modHelp.h"
+#include "common/BannerCaptions.h"
+#include "common/BannerLabel.h"
+#include "common/WebPages.h"
+#include "common/modHelp.h"
 
 namespace oriastra {
 

@@ -1,6 +1,6 @@
-#include "shell/BannerCaptions.h"
+#include "common/BannerCaptions.h"
 
-#include "shell/WebPages.h"
+#include "common/WebPages.h"
 
 namespace oriastra {
 

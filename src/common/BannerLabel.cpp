@@ -1,4 +1,4 @@
-#include "shell/BannerLabel.h"
+#include "common/BannerLabel.h"
 
 #include <QMouseEvent>
 

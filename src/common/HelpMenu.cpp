@@ -1,11 +1,11 @@
-#include "shell/HelpMenu.h"
+#include "common/HelpMenu.h"
 
 #include <QMenu>
 #include <QMenuBar>
 #include <functional>
 
-#include "shell/frmAbout.h"
-#include "shell/modHelp.h"
+#include "common/frmAbout.h"
+#include "common/modHelp.h"
 
 namespace oriastra {
 

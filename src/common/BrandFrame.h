@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "shell/BannerLabel.h"
+#include "common/BannerLabel.h"
 
 class QGroupBox;
 class QString;

@@ -1,8 +1,8 @@
-#include "shell/modHelp.h"
+#include "common/modHelp.h"
 
 #include "common/Platform.h"
 #include "common/QtText.h"
-#include "shell/WebPages.h"
+#include "common/WebPages.h"
 
 namespace oriastra {
 

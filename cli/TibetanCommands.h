@@ -1,8 +1,0 @@
-#pragma once
-#include "TraditionCommands.h"
-
-namespace oriastra::cli {
-
-TraditionCommands TibetanCommands();
-
-}  // namespace oriastra::cli

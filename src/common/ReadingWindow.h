@@ -1,0 +1,24 @@
+#pragma once
+#include "common/Tradition.h"
+#include "common/TraditionWindow.h"
+
+namespace oriastra {
+
+// A tradition's reading window: Back returns to the input window, Save or Print opens the
+// report window, and closing it in any way brings the welcome panel back.
+class ReadingWindow : public TraditionWindow {
+    Q_OBJECT
+public:
+    ReadingWindow(AppContext& context, Tradition tradition, const QString& caption);
+
+    void Form_Unload() override;
+
+protected:
+    // Shows the input window with its entries, unloads this window, keeps the welcome panel
+    // hidden.
+    void Back();
+    // The report window, not modal; this window stays open behind it.
+    void OpenReport();
+};
+
+}  // namespace oriastra

@@ -1,0 +1,60 @@
+#include "common/ReportWindow.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "common/BirthDetails.h"
+#include "common/Platform.h"
+#include "common/QtText.h"
+#include "common/RecordFile.h"
+#include "common/RecordLayout.h"
+#include "common/ReportView.h"
+#include "common/WindowRegistry.h"
+
+namespace oriastra {
+
+ReportWindow::ReportWindow(AppContext& context, Tradition tradition, const QString& caption)
+    : TraditionWindow(context, ReportOf(tradition), caption, false),
+      descriptor_(Describe(tradition)) {
+    RTB = new ReportView(context.platform, this);
+    RTB->setMinimumSize(560, 380);
+    cmdSave = AddButton("cmdSave", QStringLiteral("&Save"), [this] { cmdSave_Click(); });
+    cmdPrint = AddButton("cmdPrint", QStringLiteral("&Print"), [this] { cmdPrint_Click(); });
+}
+
+void ReportWindow::Form_Load() {
+    if (descriptor_.report.links) RTB->EnableReportLinks();
+    PlaceAtTopCentre();
+    RTB->ShowRuns(BuildReport());
+}
+
+void ReportWindow::Form_Unload() {
+    RTB->DisableReportLinks();
+    context_.windows.Show(ReadingOf(descriptor_.tradition));
+}
+
+void ReportWindow::cmdSave_Click() {
+    const auto path = context_.platform.FileDialog(
+        {FileDialogRequest::Kind::Save, ToQt(descriptor_.dialogs.saveTitle),
+         ToQt(descriptor_.dialogs.saveFilter), ToQt(descriptor_.extension)});
+    if (!path || path->isEmpty()) return;
+    // Written from the stored details, never from the report's text, which the user may edit.
+    WriteRecordFile(QFile::encodeName(*path).toStdString(),
+                    RecordValues(descriptor_.record, context_.birthDetails, RecordAnswer()));
+}
+
+void ReportWindow::cmdPrint_Click() {
+    if (descriptor_.report.printing == ReportPrinting::PrintDialog) {
+        QPrinter* printer = context_.platform.PrintDialog(RTB->HasSelection());
+        if (printer == nullptr) return;
+        RTB->PrintTo(printer, printer->printRange() == QPrinter::Selection);
+        return;
+    }
+    QTextCursor caret = RTB->textCursor();
+    caret.clearSelection();
+    RTB->setTextCursor(caret);
+    RTB->PrintTo(context_.platform.DefaultPrinter(), false);
+}
+
+}  // namespace oriastra

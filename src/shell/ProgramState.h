@@ -1,0 +1,14 @@
+#pragma once
+#include "common/BirthDetails.h"
+#include "tibetan/TibetanState.h"
+
+namespace oriastra {
+
+// Everything the windows share during one run, owned by the application: the current birth
+// details, which every window sees, and each tradition's own state, which only its windows see.
+struct ProgramState {
+    BirthDetails birthDetails;
+    TibetanState tibetan;
+};
+
+}  // namespace oriastra

@@ -17,9 +17,11 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
-bool IsWordCharacter(char ch) {
-    const auto byte = static_cast<unsigned char>(ch);
-    return std::isalnum(byte) != 0 || byte >= 0x80 || ch == '_';
+// An address starts a word: after white space, an opening bracket or quote, or nothing.
+bool OpensWord(char before) {
+    const auto byte = static_cast<unsigned char>(before);
+    return byte <= ' ' || before == '(' || before == '[' || before == '<' || before == '"' ||
+           before == '\'';
 }
 
 // Characters that end an address: spaces and controls, and quotes and brackets around it.
@@ -78,7 +80,7 @@ StyledText MarkWebAddresses(const StyledText& runs) {
         std::size_t plainStart = 0;
         std::size_t at = 0;
         while (at < text.size()) {
-            const bool wordStart = at == 0 || !IsWordCharacter(text[at - 1]);
+            const bool wordStart = at == 0 || OpensWord(text[at - 1]);
             const std::size_t length = wordStart ? AddressLengthAt(text.substr(at)) : 0;
             if (length == 0) {
                 ++at;

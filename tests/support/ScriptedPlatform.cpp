@@ -21,8 +21,11 @@ MessageAnswer ScriptedPlatform::MessageBox(const QString& text, MessageButtons b
 std::optional<QString> ScriptedPlatform::FileDialog(const FileDialogRequest& request) {
     dialogs.push_back(request);
     if (chosenPaths.empty()) return std::nullopt;
-    auto path = chosenPaths.front();
+    // Taken apart rather than moved whole: GCC 12 sees a moved optional<QString> as unset.
+    const bool chosen = chosenPaths.front().has_value();
+    const QString path = chosenPaths.front().value_or(QString());
     chosenPaths.pop_front();
+    if (!chosen) return std::nullopt;
     return path;
 }
 
@@ -37,7 +40,12 @@ QPrinter* ScriptedPlatform::MakePrinter() {
 QPrinter* ScriptedPlatform::PrintDialog(bool presetSelection) {
     printDialogs.push_back(presetSelection);
     if (cancelPrintDialog) return nullptr;
-    return MakePrinter();
+    QPrinter* printer = MakePrinter();
+    // The user accepts the dialog as it was preset.
+    if (printer != nullptr) {
+        printer->setPrintRange(presetSelection ? QPrinter::Selection : QPrinter::AllPages);
+    }
+    return printer;
 }
 
 QPrinter* ScriptedPlatform::DefaultPrinter() {

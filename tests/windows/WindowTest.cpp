@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QScreen>
 
 namespace oriastra {
@@ -44,6 +45,16 @@ void WindowTest::Start() {
 void WindowTest::Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
+}
+
+std::optional<QString> WindowTest::PrintedText(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) return std::nullopt;
+    // Compatibility form turns the typesetter's ligatures (fi, fl) back into letters.
+    return QString::fromUtf8(pdftotext.readAllStandardOutput())
+        .normalized(QString::NormalizationForm_KC)
+        .simplified();
 }
 
 void WindowTest::MoveMouseOver(QWidget* widget) {

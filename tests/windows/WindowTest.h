@@ -6,6 +6,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 #include "ScriptedPlatform.h"
 #include "common/ChildWindow.h"
@@ -42,6 +43,9 @@ protected:
     static void MoveMouseOver(QWidget* widget);
     // Lets posted deletions and layouts run.
     static void Settle();
+    // The text of a printed PDF, with ligatures turned back into letters and runs of white space
+    // made single; nothing when the file cannot be read (pdftotext is missing).
+    static std::optional<QString> PrintedText(const QString& pdf);
 
     // The next modal dialog is handed to `handler`, which must close it.
     void ExpectModal(std::function<void(QWidget*)> handler);

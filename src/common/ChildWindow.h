@@ -4,7 +4,7 @@
 #include "common/AppContext.h"
 #include "common/WindowId.h"
 
-class QMenuBar;
+class QMenu;
 
 namespace oriastra {
 
@@ -18,6 +18,9 @@ public:
     WindowId Id() const { return id_; }
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+    // The menus the main window's menu bar shows while this window is the active one; none
+    // means the main window's own.
+    virtual QList<QMenu*> Menus() const { return {}; }
 
     // Left = (screen width - window width) / 2, Top = 0 inside the main window.
     void PlaceAtTopCentre();

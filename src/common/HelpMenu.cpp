@@ -1,7 +1,6 @@
 #include "common/HelpMenu.h"
 
 #include <QMenu>
-#include <QMenuBar>
 #include <functional>
 
 #include "common/frmAbout.h"
@@ -9,8 +8,8 @@
 
 namespace oriastra {
 
-void AddHelpMenu(QMenuBar& bar, Platform& platform, QWidget& owner, const HelpMenuNames& names) {
-    QMenu* help = bar.addMenu(QStringLiteral("&Help"));
+QMenu* MakeHelpMenu(Platform& platform, QWidget& owner, const HelpMenuNames& names) {
+    auto* help = new QMenu(QStringLiteral("&Help"), &owner);
     help->setObjectName("mnuHelp");
     auto add = [&](const QString& name, const QString& caption, std::function<void()> action) {
         QAction* entry = help->addAction(caption);
@@ -30,6 +29,7 @@ void AddHelpMenu(QMenuBar& bar, Platform& platform, QWidget& owner, const HelpMe
     QAction* makeMoney = add(names.makeMoneyName, QStringLiteral("Make Money &Online"),
                              [&platform] { OpenFullBrandPage(platform); });
     makeMoney->setEnabled(false);
+    return help;
 }
 
 }  // namespace oriastra

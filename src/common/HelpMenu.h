@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-class QMenuBar;
+class QMenu;
 class QWidget;
 
 namespace oriastra {
@@ -13,9 +13,8 @@ struct HelpMenuNames {
     QString makeMoneyName = QStringLiteral("mnuMakeMoney");
 };
 
-// The "&Help" menu every main, input and reading window carries. "Make Money &Online" is created
-// switched off (shown greyed) and nothing switches it on.
-void AddHelpMenu(QMenuBar& bar, Platform& platform, QWidget& owner,
-                 const HelpMenuNames& names = {});
+// The "&Help" menu every main, input and reading window carries, owned by `owner`. "Make Money
+// &Online" is created switched off (shown greyed) and nothing switches it on.
+QMenu* MakeHelpMenu(Platform& platform, QWidget& owner, const HelpMenuNames& names = {});
 
 }  // namespace oriastra

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,12 +17,20 @@ TraditionWindow::TraditionWindow(AppContext& context, WindowId id, const QString
     body_ = new QVBoxLayout(this);
     body_->setContentsMargins(14, 10, 14, 12);
     body_->setSpacing(10);
+    // The menus live with the window; the main window's one menu bar shows them while this
+    // window is active, so no two sets of access keys ever compete.
     if (withMenus) {
-        menuBar_ = new QMenuBar(this);
-        fileMenu_ = menuBar_->addMenu(QStringLiteral("&File"));
+        fileMenu_ = new QMenu(QStringLiteral("&File"), this);
         fileMenu_->setObjectName("mnuFile");
-        body_->setMenuBar(menuBar_);
     }
+}
+
+QList<QMenu*> TraditionWindow::Menus() const {
+    QList<QMenu*> menus;
+    for (QMenu* menu : {fileMenu_, helpMenu_}) {
+        if (menu != nullptr) menus.push_back(menu);
+    }
+    return menus;
 }
 
 QAction* TraditionWindow::AddFileEntry(const char* name, const QString& caption,
@@ -44,7 +51,7 @@ void TraditionWindow::AddExitAndHelp(const QString& updateCaption, const QString
     HelpMenuNames names;
     if (!updateCaption.isEmpty()) names.updateCaption = updateCaption;
     if (!makeMoneyName.isEmpty()) names.makeMoneyName = makeMoneyName;
-    AddHelpMenu(*menuBar_, context_.platform, *this, names);
+    helpMenu_ = MakeHelpMenu(context_.platform, *this, names);
 }
 
 QPushButton* TraditionWindow::AddButton(const char* name, const QString& caption,

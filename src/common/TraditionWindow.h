@@ -6,7 +6,6 @@
 
 class QAction;
 class QMenu;
-class QMenuBar;
 class QPushButton;
 class QVBoxLayout;
 
@@ -18,6 +17,8 @@ class TraditionWindow : public ChildWindow {
 public:
     TraditionWindow(AppContext& context, WindowId id, const QString& caption, bool withMenus);
 
+    QList<QMenu*> Menus() const override;
+
 protected:
     QAction* AddFileEntry(const char* name, const QString& caption, std::function<void()> handler);
     void AddFileSeparator(const char* name = nullptr);
@@ -26,8 +27,8 @@ protected:
                         const QString& makeMoneyName = QString());
     QPushButton* AddButton(const char* name, const QString& caption, std::function<void()> handler);
 
-    QMenuBar* menuBar_ = nullptr;
     QMenu* fileMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
     QVBoxLayout* body_ = nullptr;
 };
 

@@ -2,6 +2,8 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
+#include <utility>
 
 #include "common/ChildWindow.h"
 
@@ -44,8 +46,34 @@ ChildWindow* WindowRegistry::Show(WindowId id) {
     window->show();
     entry.frame->show();
     entry.frame->raise();
-    area_.setActiveSubWindow(entry.frame);
+    Activate(id);
+    if (!lastShown_) {
+        QTimer::singleShot(0, &area_, [this] {
+            if (const auto shown = std::exchange(lastShown_, std::nullopt)) Activate(*shown);
+        });
+    }
+    lastShown_ = id;
     return window;
+}
+
+void WindowRegistry::Activate(WindowId id) {
+    const auto found = loaded_.find(id);
+    if (found == loaded_.end() || !found->second.frame || !found->second.window) return;
+    QMdiSubWindow& frame = *found->second.frame;
+    ChildWindow& window = *found->second.window;
+    if (!frame.isVisible() || !area_.isVisible()) return;
+    area_.setActiveSubWindow(&frame);
+    // The focus goes back where it was in this window, else to its first control.
+    QWidget* target = window.focusWidget();
+    if (target == nullptr || !target->isVisible() || !target->isEnabled()) {
+        target = window.nextInFocusChain();
+        while (target != &window && !(window.isAncestorOf(target) && target->isVisible() &&
+                                      target->isEnabled() &&
+                                      (target->focusPolicy() & Qt::TabFocus) != 0)) {
+            target = target->nextInFocusChain();
+        }
+    }
+    if (target != &window) target->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void WindowRegistry::Hide(WindowId id) {

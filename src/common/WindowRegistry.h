@@ -2,6 +2,7 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "common/WindowId.h"
 
@@ -31,7 +32,10 @@ public:
     }
 
     ChildWindow* Load(WindowId id);  // creates it and runs its load step; not shown
-    ChildWindow* Show(WindowId id);  // loads when needed, shows it and brings it to the front
+    // Loads when needed, shows it and makes it the active window with the keyboard focus inside
+    // it. The handler that asked may go on to close or hide other windows, so the activation is
+    // made again once that handler has returned.
+    ChildWindow* Show(WindowId id);
     void Hide(WindowId id);
     void Unload(WindowId id);
 
@@ -39,6 +43,8 @@ public:
     void UnloadAll();
 
 private:
+    void Activate(WindowId id);
+
     struct Entry {
         QPointer<ChildWindow> window;
         QPointer<QMdiSubWindow> frame;
@@ -47,6 +53,7 @@ private:
     std::map<WindowId, Factory> factories_;
     std::map<WindowId, Entry> loaded_;
     bool closingAll_ = false;
+    std::optional<WindowId> lastShown_;
 };
 
 }  // namespace oriastra

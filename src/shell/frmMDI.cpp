@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -69,6 +70,14 @@ frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     BuildStrips();
     BuildWelcomePanel();
     BuildMenus();
+    // Tab follows the buttons as they stand on screen, then the Exit button.
+    QWidget* previous = nullptr;
+    for (Tradition tradition : kButtonRow) {
+        QWidget* button = cmdSelectOption[static_cast<std::size_t>(tradition)];
+        if (previous != nullptr) setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, cmdMdiExit);
     layout->addWidget(Picture6);
     layout->addWidget(Picture1);
     layout->addWidget(picMain, 1);
@@ -77,7 +86,10 @@ frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     mdiArea_->hide();
 }
 
-frmMDI::~frmMDI() = default;
+frmMDI::~frmMDI() {
+    // The children close after this part of the window is gone; they must not call back.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+}
 
 void frmMDI::BuildStrips() {
     Picture6 = new QWidget(this);
@@ -202,12 +214,26 @@ void frmMDI::BuildWelcomePanel() {
 }
 
 void frmMDI::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName("mnuFile");
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    mnuFile_ = new QMenu(QStringLiteral("&File"), menuBar());
+    mnuFile_->setObjectName("mnuFile");
+    QAction* exit = mnuFile_->addAction(QStringLiteral("E&xit"));
     exit->setObjectName("mnuExit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    AddHelpMenu(*menuBar(), platform_, *this, {.makeMoneyName = QStringLiteral("mkmoney")});
+    mnuHelp_ = MakeHelpMenu(platform_, *this, {.makeMoneyName = QStringLiteral("mkmoney")});
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::ShowMenusOf);
+    ShowMenusOf(nullptr);
+}
+
+void frmMDI::ShowMenusOf(QMdiSubWindow* active) {
+    const auto* child = active != nullptr && mdiArea_->isVisible()
+                            ? qobject_cast<ChildWindow*>(active->widget())
+                            : nullptr;
+    QList<QMenu*> menus = child != nullptr ? child->Menus() : QList<QMenu*>();
+    if (menus.isEmpty()) menus = {mnuFile_, mnuHelp_};
+    menuBar()->clear();
+    for (QMenu* menu : menus) menuBar()->addMenu(menu);
+    cmdMdiExit->setShortcut(child == nullptr ? QKeySequence::mnemonic(cmdMdiExit->text())
+                                             : QKeySequence());
 }
 
 void frmMDI::Form_Load() {
@@ -260,6 +286,7 @@ void frmMDI::cmdMdiExit_Click() { close(); }
 void frmMDI::SetWelcomePanelVisible(bool visible) {
     picMain->setVisible(visible);
     mdiArea_->setVisible(!visible);
+    ShowMenusOf(visible ? nullptr : mdiArea_->activeSubWindow());
 }
 
 bool frmMDI::IsWelcomePanelVisible() const { return picMain->isVisibleTo(centralWidget()); }

@@ -8,6 +8,8 @@
 
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
 class QPushButton;
 class QFrame;
 
@@ -57,11 +59,16 @@ private:
     void BuildStrips();
     void BuildWelcomePanel();
     void BuildMenus();
+    // The one menu bar shows the active child window's menus, or the main window's own while
+    // no child window is active; the main window's "&Exit" access key acts only then.
+    void ShowMenusOf(QMdiSubWindow* active);
     void OpenTradition(Tradition tradition);
 
     Platform& platform_;
     QMdiArea* mdiArea_ = nullptr;
     std::unique_ptr<WindowRegistry> windows_;
+    QMenu* mnuFile_ = nullptr;
+    QMenu* mnuHelp_ = nullptr;
 };
 
 }  // namespace oriastra

@@ -33,8 +33,13 @@ public:
     // A printer chosen in the print dialog (no page numbers; "selection" preset when asked), or
     // nullptr when cancelled. The platform keeps ownership.
     virtual QPrinter* PrintDialog(bool presetSelection) = 0;
-    // The default printer, or nullptr when there is none.
-    virtual QPrinter* DefaultPrinter() = 0;
+    // The default printer for a print job named `jobName` (the report's title) about `person`,
+    // or nullptr when there is none. Where the system has no printer at all, a new PDF file in
+    // the user's documents folder, named after both, stands for it, so printing is never a
+    // silent no-op.
+    virtual QPrinter* DefaultPrinter(const QString& jobName, const QString& person) = 0;
+    // A job sent to a printer of this platform has ended; a PDF stand-in is then shown.
+    virtual void PrintingDone(QPrinter* printer) = 0;
     // Hands the address to the browser; the outcome is not examined.
     virtual void OpenWebPage(const QString& address) = 0;
 

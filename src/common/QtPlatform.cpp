@@ -10,6 +10,10 @@
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QDir>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QUrl>
 
 #include "common/QtText.h"
@@ -32,6 +36,24 @@ QString MessageDisplayText(const QString& text) {
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
+}
+
+QString UnusedPdfPath(const QString& folder, const QString& name) {
+    QString base = name;
+    for (QChar& ch : base) {
+        if (ch == QLatin1Char('/') || ch == QLatin1Char('\\') || ch.category() == QChar::Other_Control) {
+            ch = QLatin1Char(' ');
+        }
+    }
+    base = base.simplified().left(120);
+    if (base.isEmpty()) base = QStringLiteral("Report");
+    if (base.startsWith(QLatin1Char('.'))) base.prepend(QStringLiteral("Report "));
+    const QDir dir(folder);
+    QString path = dir.filePath(base + QStringLiteral(".pdf"));
+    for (int copy = 2; QFileInfo::exists(path); ++copy) {
+        path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(base).arg(copy));
+    }
+    return path;
 }
 
 QtPlatform::QtPlatform(QString settingsApplication)
@@ -99,10 +121,30 @@ QPrinter* QtPlatform::PrintDialog(bool presetSelection) {
     return printer_.get();
 }
 
-QPrinter* QtPlatform::DefaultPrinter() {
-    if (QPrinterInfo::defaultPrinter().isNull()) return nullptr;
-    printer_ = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+QPrinter* QtPlatform::DefaultPrinter(const QString& jobName, const QString& person) {
+    printerIsPdfFile_ = false;
+    const QPrinterInfo system = QPrinterInfo::defaultPrinter();
+    if (!system.isNull()) {
+        printer_ = std::make_unique<QPrinter>(system, QPrinter::HighResolution);
+    } else {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (documents.isEmpty() || !QDir().mkpath(documents)) return nullptr;
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(UnusedPdfPath(
+            documents, person.trimmed().isEmpty() ? jobName : jobName + QStringLiteral(" - ") + person));
+        printerIsPdfFile_ = true;
+    }
+    printer_->setDocName(jobName);
     return printer_->isValid() ? printer_.get() : nullptr;
+}
+
+void QtPlatform::PrintingDone(QPrinter* printer) {
+    if (printer != printer_.get() || !printerIsPdfFile_) return;
+    if (QFileInfo::exists(printer->outputFileName())) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(printer->outputFileName()));
+    }
 }
 
 void QtPlatform::OpenWebPage(const QString& address) {

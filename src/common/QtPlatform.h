@@ -19,7 +19,8 @@ public:
                              MessageIcon icon) override;
     std::optional<QString> FileDialog(const FileDialogRequest& request) override;
     QPrinter* PrintDialog(bool presetSelection) override;
-    QPrinter* DefaultPrinter() override;
+    QPrinter* DefaultPrinter(const QString& jobName, const QString& person) override;
+    void PrintingDone(QPrinter* printer) override;
     void OpenWebPage(const QString& address) override;
     QString Setting(const QString& section, const QString& key) override;
     void SetSetting(const QString& section, const QString& key, const QString& value) override;
@@ -29,11 +30,15 @@ public:
 private:
     QString settingsApplication_;
     std::unique_ptr<QPrinter> printer_;
+    bool printerIsPdfFile_ = false;
 };
 
 // "Tibetan Astrology (*.tib)|*.tib" as a Qt name filter.
 QString QtNameFilter(const QString& filter);
 // A message text as a label shows it: a lone carriage return breaks the line.
 QString MessageDisplayText(const QString& text);
+// A path in `folder` for "<name>.pdf" that names no existing file: "<name> (2).pdf" and so on.
+// Characters a file name cannot hold become spaces.
+QString UnusedPdfPath(const QString& folder, const QString& name);
 
 }  // namespace oriastra

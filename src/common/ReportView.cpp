@@ -72,6 +72,8 @@ bool ReportView::HasSelection() const { return textCursor().hasSelection(); }
 
 void ReportView::PrintTo(QPrinter* printer, bool selectionOnly) {
     if (printer == nullptr || !printer->isValid()) return;
+    // Margins a reader expects on paper, whatever the printer's own minimum is.
+    printer->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     std::unique_ptr<QTextDocument> printed;
     if (selectionOnly && HasSelection()) {
         printed = std::make_unique<QTextDocument>();

@@ -45,16 +45,23 @@ void ReportWindow::cmdSave_Click() {
 }
 
 void ReportWindow::cmdPrint_Click() {
+    Platform& platform = context_.platform;
+    QPrinter* printer = nullptr;
+    bool selectionOnly = false;
     if (descriptor_.report.printing == ReportPrinting::PrintDialog) {
-        QPrinter* printer = context_.platform.PrintDialog(RTB->HasSelection());
+        printer = platform.PrintDialog(RTB->HasSelection());
         if (printer == nullptr) return;
-        RTB->PrintTo(printer, printer->printRange() == QPrinter::Selection);
-        return;
+        printer->setDocName(windowTitle());
+        selectionOnly = printer->printRange() == QPrinter::Selection;
+    } else {
+        QTextCursor caret = RTB->textCursor();
+        caret.clearSelection();
+        RTB->setTextCursor(caret);
+        printer = platform.DefaultPrinter(windowTitle(), ToQt(context_.birthDetails.name));
+        if (printer == nullptr) return;
     }
-    QTextCursor caret = RTB->textCursor();
-    caret.clearSelection();
-    RTB->setTextCursor(caret);
-    RTB->PrintTo(context_.platform.DefaultPrinter(), false);
+    RTB->PrintTo(printer, selectionOnly);
+    platform.PrintingDone(printer);
 }
 
 }  // namespace oriastra

@@ -48,10 +48,15 @@ QPrinter* ScriptedPlatform::PrintDialog(bool presetSelection) {
     return printer;
 }
 
-QPrinter* ScriptedPlatform::DefaultPrinter() {
+QPrinter* ScriptedPlatform::DefaultPrinter(const QString& jobName, const QString& person) {
     ++defaultPrinterRequests;
-    return MakePrinter();
+    (void)person;
+    QPrinter* printer = MakePrinter();
+    if (printer != nullptr) printer->setDocName(jobName);
+    return printer;
 }
+
+void ScriptedPlatform::PrintingDone(QPrinter* printer) { printJobs.push_back(printer->docName()); }
 
 void ScriptedPlatform::OpenWebPage(const QString& address) { openedPages.push_back(address); }
 

@@ -30,7 +30,8 @@ public:
                              MessageIcon icon) override;
     std::optional<QString> FileDialog(const FileDialogRequest& request) override;
     QPrinter* PrintDialog(bool presetSelection) override;
-    QPrinter* DefaultPrinter() override;
+    QPrinter* DefaultPrinter(const QString& jobName, const QString& person) override;
+    void PrintingDone(QPrinter* printer) override;
     void OpenWebPage(const QString& address) override;
     QString Setting(const QString& section, const QString& key) override;
     void SetSetting(const QString& section, const QString& key, const QString& value) override;
@@ -54,6 +55,7 @@ public:
     std::vector<FileDialogRequest> dialogs;
     std::vector<bool> printDialogs;  // the selection preset of each print dialog
     int defaultPrinterRequests = 0;
+    QStringList printJobs;  // the document name of every job that was printed
     QStringList openedPages;
 
     QStringList MessageTexts() const;

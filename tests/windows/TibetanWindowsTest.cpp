@@ -191,6 +191,7 @@ TEST_F(TibetanWindows, PrintingSendsTheWholeReportToTheDefaultPrinter) {
     QTest::mouseClick(Report()->cmdPrint, Qt::LeftButton);
     EXPECT_EQ(platform.defaultPrinterRequests, 1);
     EXPECT_TRUE(platform.printDialogs.empty()) << "no print dialog";
+    EXPECT_EQ(platform.printJobs, QStringList({"Kestrin Tibetan Astrology"}));
     const auto printed = PrintedText(platform.printerPdf);
     ASSERT_TRUE(printed);
     const QString report = Report()->RTB->toPlainText().simplified();

@@ -15,6 +15,12 @@
 #include "shell/Application.h"
 #include "shell/frmMDI.h"
 
+// Failures show texts as texts, not as arrays of UTF-16 units.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* os) {
+    *os << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
+}
+
 namespace oriastra {
 
 // Every window test: a fresh program with a fresh state on a scripted desktop, a temporary

@@ -19,6 +19,8 @@ frmAfricanAstrologySave::frmAfricanAstrologySave(AppContext& context)
     setObjectName("frmAfricanAstrologySave");
     Platform& platform = context.platform;
     body_->addWidget(MakeBrandFrame(platform, this));
+    // Tall enough to show the whole report of most signs without scrolling.
+    RTB->setMinimumHeight(480);
     body_->addWidget(RTB, 1);
 
     auto* row = new QHBoxLayout;

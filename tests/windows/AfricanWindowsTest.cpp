@@ -1,0 +1,314 @@
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "WindowTest.h"
+#include "african/AfricanReport.h"
+#include "african/AfricanTexts.h"
+#include "african/frmAfricanAstrologyDisplay.h"
+#include "african/frmAfricanAstrologyMain.h"
+#include "african/frmAfricanAstrologySave.h"
+#include "common/QtText.h"
+#include "common/RecordFile.h"
+#include "common/ReportView.h"
+
+namespace oriastra {
+namespace {
+
+constexpr Tradition kAfrican = Tradition::African;
+
+class AfricanWindows : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        Start();
+        Main().cmdSelectOption_Click(0);
+        Settle();
+    }
+    frmAfricanAstrologyMain* Input() { return Windows().As<frmAfricanAstrologyMain>(InputOf(kAfrican)); }
+    frmAfricanAstrologyDisplay* Display() {
+        return Windows().As<frmAfricanAstrologyDisplay>(ReadingOf(kAfrican));
+    }
+    frmAfricanAstrologySave* Report() { return Windows().As<frmAfricanAstrologySave>(ReportOf(kAfrican)); }
+
+    void Enter(const QString& name, const QString& month, const QString& day, const QString& year) {
+        BirthDetailsPanel& panel = *Input()->panel;
+        panel.txtName->clear();
+        QTest::keyClicks(panel.txtName, name);
+        panel.cboMonth->setCurrentText(month);
+        panel.cboDate->setCurrentText(day);
+        panel.cboYear->setCurrentText(year);
+    }
+    void Calculate() {
+        QTest::mouseClick(Input()->cmdCalculate, Qt::LeftButton);
+        Settle();
+    }
+    void Open(const QString& path) {
+        platform.chosenPaths.push_back(path);
+        QTest::mouseClick(Input()->cmdOpen, Qt::LeftButton);
+        Settle();
+    }
+    void OpenReport() {
+        QTest::mouseClick(Display()->cmdSave, Qt::LeftButton);
+        Settle();
+    }
+    QStringList ShownTexts() {
+        QStringList texts;
+        for (QLabel* label : Display()->lblResult) texts << label->text();
+        texts << Display()->imgAfrican->property("picture").toString();
+        return texts;
+    }
+    QString SavePath(const QString& name) const { return folder.filePath(name); }
+};
+
+QStringList Expected(int row, const char* picture) {
+    const AfricanSign& sign = kAfricanSigns[static_cast<std::size_t>(row)];
+    return {ToQt(sign.name),      ToQt(sign.element),   ToQt(sign.luckyDay),
+            ToQt(sign.mostSuccessfulMonths), ToQt(sign.bodyParts), ToQt(AfricanSignText(row)),
+            QStringLiteral(":/frmAfricanAstrologyDisplay/%1.svg").arg(picture)};
+}
+
+TEST_F(AfricanWindows, FullJourneyFromEntryToReopenedRecord) {
+    Enter("Amara Okafor", "January", "5", "1980");
+    Calculate();
+    ASSERT_NE(Display(), nullptr);
+    EXPECT_TRUE(Display()->isVisible());
+    EXPECT_FALSE(Input()->isVisible()) << "hidden, still loaded";
+    EXPECT_FALSE(Main().IsWelcomePanelVisible());
+    EXPECT_EQ(ShownTexts(), Expected(1, "sign-01-baobab"));
+    EXPECT_FALSE(Display()->imgAfrican->pixmap().isNull());
+
+    OpenReport();
+    ASSERT_NE(Report(), nullptr);
+    EXPECT_TRUE(Report()->isVisible());
+    EXPECT_TRUE(Display()->isVisible()) << "stays open behind its report";
+    const QString path = SavePath("amara.afa");
+    platform.chosenPaths.push_back(path);
+    QTest::mouseClick(Report()->cmdSave, Qt::LeftButton);
+    ASSERT_EQ(platform.dialogs.size(), 1U);
+    EXPECT_EQ(platform.dialogs[0].kind, FileDialogRequest::Kind::Save);
+    EXPECT_EQ(platform.dialogs[0].title, "Kestrin Free African Astrology");
+    EXPECT_EQ(platform.dialogs[0].filter, "African Astrology | *.afa");
+    EXPECT_EQ(platform.dialogs[0].defaultExtension, "afa");
+    EXPECT_EQ(ReadRecordFile(FromQt(path), 5),
+              (std::vector<std::string>{"Amara Okafor", "5", "January", "1980", ""}));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(saved.readAll().contains("Amara")) << "no readable name in the record";
+    EXPECT_TRUE(platform.messages.empty()) << "no message confirms a save";
+
+    // A fresh input window opens the record and shows the same reading.
+    Main().cmdSelectOption_Click(0);
+    Settle();
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kAfrican)));
+    EXPECT_FALSE(Windows().IsLoaded(ReportOf(kAfrican)));
+    Open(path);
+    ASSERT_EQ(platform.dialogs.size(), 2U);
+    EXPECT_EQ(platform.dialogs[1].kind, FileDialogRequest::Kind::Open);
+    EXPECT_EQ(platform.dialogs[1].title, "Select the source file");
+    EXPECT_EQ(platform.dialogs[1].filter, "African Astrology (*.afa)|*.afa");
+    EXPECT_EQ(platform.dialogs[1].defaultExtension, "afa");
+    ASSERT_NE(Display(), nullptr);
+    EXPECT_TRUE(Display()->isVisible());
+    EXPECT_EQ(ShownTexts(), Expected(1, "sign-01-baobab"));
+    EXPECT_EQ(Input()->panel->txtName->text(), "Amara Okafor");
+    EXPECT_EQ(Input()->panel->cboYear->currentText(), "1980");
+
+    // Nothing on the way showed the African entries of the main window.
+    EXPECT_FALSE(Main().cmdSelectOption[0]->isVisibleTo(&Main()));
+    EXPECT_FALSE(Main().buttonPictures[0]->isVisibleTo(&Main()));
+    EXPECT_FALSE(Main().lblCaption[3]->isVisibleTo(&Main()));
+}
+
+TEST_F(AfricanWindows, BackThenANewDateReplacesEveryLabelAndThePicture) {
+    Enter("Kofi", "March", "5", "1990");
+    Calculate();
+    EXPECT_EQ(ShownTexts(), Expected(2, "sign-02-amber-silver"));
+    QTest::mouseClick(Display()->cmdBack, Qt::LeftButton);
+    Settle();
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kAfrican)));
+    ASSERT_TRUE(Input()->isVisible());
+    EXPECT_FALSE(Main().IsWelcomePanelVisible());
+    EXPECT_EQ(Input()->panel->txtName->text(), "Kofi");
+    EXPECT_EQ(Input()->panel->cboDate->currentText(), "5");
+
+    Input()->panel->cboDate->setCurrentText("6");
+    Calculate();
+    EXPECT_EQ(ShownTexts(), Expected(3, "sign-03-family"));
+    // File > Back does the same as the button.
+    Display()->findChild<QAction*>("mnuBack")->trigger();
+    Settle();
+    Input()->panel->cboMonth->setCurrentText("December");
+    Input()->panel->cboDate->setCurrentText("31");
+    Input()->findChild<QAction*>("mnuMayan")->trigger();
+    Settle();
+    EXPECT_EQ(ShownTexts(), Expected(0, "sign-00-harvest"));
+}
+
+// Unlike a window that computes its reading on loading, this one is filled by every Calculate.
+TEST_F(AfricanWindows, CalculateWithTheReadingStillOpenRefillsIt) {
+    Enter("Kofi", "September", "3", "1990");
+    Calculate();
+    OpenReport();
+    QTest::mouseClick(Display()->cmdBack, Qt::LeftButton);
+    Settle();
+    Report()->parentWidget()->close();  // brings back a fresh, unfilled reading window
+    Settle();
+    ASSERT_NE(Display(), nullptr);
+    EXPECT_EQ(ShownTexts(), (QStringList{"", "", "", "", "", "", ""}));
+    Input()->panel->cboDate->setCurrentText("4");
+    Calculate();
+    EXPECT_EQ(ShownTexts(), Expected(9, "sign-09-traveller"));
+    EXPECT_FALSE(Input()->isVisible());
+}
+
+TEST_F(AfricanWindows, NameAndPictureLookAsTheReadingIsLaidOut) {
+    Enter("Kofi", "August", "5", "1990");
+    Calculate();
+    const frmAfricanAstrologyDisplay& display = *Display();
+    EXPECT_EQ(display.lblResult[0]->font().pointSizeF(), 12.0);
+    EXPECT_TRUE(display.lblResult[0]->font().bold());
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(display.lblResult[static_cast<std::size_t>(i)]->font().pointSizeF(), 8.25) << i;
+        EXPECT_TRUE(display.lblCaptions[static_cast<std::size_t>(i)]->font().bold()) << i;
+    }
+    EXPECT_EQ(display.lblCaptions[0]->text(), "African Astrology Symbol");
+    EXPECT_EQ(display.lblCaptions[3]->text(), "Most Successful Months");
+    EXPECT_TRUE(display.lblResult[5]->wordWrap());
+    // Symbol caption over the picture on the left, name over the description on the right,
+    // the other captions in a column under the picture with their values to their right.
+    const auto at = [&](QWidget* widget) { return widget->mapTo(display.window(), QPoint(0, 0)); };
+    EXPECT_LT(at(display.lblCaptions[0]).y(), at(display.imgAfrican).y());
+    EXPECT_LT(at(display.imgAfrican).x(), at(display.lblResult[0]).x());
+    EXPECT_LT(at(display.lblResult[0]).y(), at(display.lblResult[5]).y());
+    EXPECT_EQ(at(display.lblCaptions[1]).x(), at(display.imgAfrican).x());
+    EXPECT_GT(at(display.lblCaptions[1]).y(), at(display.imgAfrican).y());
+    EXPECT_GT(at(display.lblResult[1]).x(), at(display.lblCaptions[1]).x());
+    EXPECT_LT(at(display.lblResult[1]).x(), at(display.lblResult[5]).x());
+    EXPECT_EQ(display.imgAfrican->pixmap().deviceIndependentSize(), QSizeF(96, 96));
+}
+
+TEST_F(AfricanWindows, ReportHoldsTheReadingWithDarkMagentaHeadings) {
+    Enter("<b>Ama", "February", "29", "1980");
+    Calculate();
+    OpenReport();
+    QTextEdit& rtb = *Report()->RTB;
+    const std::string expected = PlainText(BuildAfricanReport(State().birthDetails, Display()->Reading()));
+    EXPECT_EQ(rtb.toPlainText(), ToQt(expected));
+    EXPECT_TRUE(rtb.toPlainText().startsWith("Name: <b>Ama\n\nDate of Birth: February 29, 1980\n\n"
+                                             "African Astrology Symbol: The Wealth Of Amber And Silver"))
+        << "typed text is not markup";
+    EXPECT_TRUE(rtb.toPlainText().endsWith("Body Parts: The Nervous System"));
+    QTextCursor cursor(rtb.document());
+    cursor.setPosition(3);
+    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(128, 0, 128));
+    cursor.setPosition(static_cast<int>(QString("Name: <b").size()));
+    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Normal);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::black));
+}
+
+TEST_F(AfricanWindows, PrintingSendsTheWholeReportToTheDefaultPrinter) {
+    if (QProcess::execute("pdftotext", {"-v"}) < 0) GTEST_SKIP() << "pdftotext is missing";
+    Enter("Kofi", "November", "4", "1990");
+    Calculate();
+    OpenReport();
+    QTextCursor part(Report()->RTB->document());
+    part.setPosition(5);
+    part.setPosition(40, QTextCursor::KeepAnchor);
+    Report()->RTB->setTextCursor(part);
+    platform.printerPdf = folder.filePath("report.pdf");
+    QTest::mouseClick(Report()->cmdPrint, Qt::LeftButton);
+    EXPECT_EQ(platform.defaultPrinterRequests, 1);
+    EXPECT_TRUE(platform.printDialogs.empty()) << "no print dialog";
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {platform.printerPdf, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput())
+                                .normalized(QString::NormalizationForm_KC)
+                                .simplified();
+    const QString report = Report()->RTB->toPlainText().simplified();
+    EXPECT_EQ(QString(printed).remove(' ').toStdString(), QString(report).remove(' ').toStdString());
+}
+
+// Only the last three letters count, letter case included.
+TEST_F(AfricanWindows, OpenRefusesUpperCaseAndAcceptsNoDot) {
+    ASSERT_TRUE(WriteRecordFile(FromQt(SavePath("x.AFA")), {"Ama", "4", "December", "1990"}));
+    ASSERT_TRUE(WriteRecordFile(FromQt(SavePath("xafa")), {"Ama", "4", "December", "1990"}));
+    Open(SavePath("x.AFA"));
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].text, "Please Check The File.");
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(Input()->panel->txtName->text(), "");
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kAfrican)));
+
+    Open(SavePath("xafa"));
+    EXPECT_EQ(platform.messages.size(), 1U);
+    ASSERT_NE(Display(), nullptr);
+    EXPECT_EQ(ShownTexts(), Expected(0, "sign-00-harvest"));
+}
+
+TEST_F(AfricanWindows, RecordsThatCannotBeUsedShowTheUsualMessages) {
+    const struct {
+        const char* file;
+        std::vector<std::string> lines;
+        const char* message;
+    } cases[] = {{"short.afa", {}, "Please Enter Your Name"},
+                 {"leap.afa", {"Ama", "30", "February", "1980"}, "Please Enter Correct Date Or Month!"},
+                 {"april.afa", {"Ama", "31", "April", "1980"}, "Please Enter Correct Date Or Month !"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        ASSERT_TRUE(WriteRecordFile(FromQt(SavePath(c.file)), c.lines));
+        platform.messages.clear();
+        Open(SavePath(c.file));
+        EXPECT_EQ(platform.MessageTexts(), QStringList{c.message});
+        EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kAfrican)));
+    }
+}
+
+TEST_F(AfricanWindows, EmptyNamePutsTheFocusBackIntoTheNameBox) {
+    Input()->panel->cboDate->setFocus();
+    Enter("   ", "April", "31", "1990");
+    Calculate();
+    EXPECT_EQ(platform.MessageTexts(), QStringList{"Please Enter Your Name"});
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kAfrican)));
+    EXPECT_EQ(Input()->focusWidget(), Input()->panel->txtName);
+}
+
+TEST_F(AfricanWindows, ExitFromTheReadingLeavesOnlyTheWelcomePanel) {
+    Main().lblCaption_Click(3);
+    Settle();
+    Enter("Kofi", "July", "4", "1990");
+    Calculate();
+    EXPECT_EQ(ShownTexts(), Expected(6, "sign-06-ancestor"));
+    Display()->findChild<QAction*>("mnuExit")->trigger();
+    Settle();
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kAfrican)));
+    EXPECT_FALSE(Input()->isVisible()) << "loaded, hidden";
+    EXPECT_TRUE(Main().IsWelcomePanelVisible());
+}
+
+TEST_F(AfricanWindows, ClosingTheReportBringsTheReadingBack) {
+    Enter("Kofi", "July", "5", "1990");
+    Calculate();
+    OpenReport();
+    QTest::mouseClick(Display()->cmdSave, Qt::LeftButton);  // only to the front again
+    Settle();
+    EXPECT_EQ(Report()->RTB->toPlainText().count("Name: "), 1);
+    Report()->parentWidget()->close();
+    Settle();
+    EXPECT_FALSE(Windows().IsLoaded(ReportOf(kAfrican)));
+    ASSERT_NE(Display(), nullptr);
+    EXPECT_TRUE(Display()->isVisible());
+    EXPECT_EQ(ShownTexts(), Expected(7, "sign-07-judge"));
+}
+
+}  // namespace
+}  // namespace oriastra

@@ -272,14 +272,33 @@ TEST_F(AfricanWindows, RecordsThatCannotBeUsedShowTheUsualMessages) {
     }
 }
 
-TEST_F(AfricanWindows, EmptyNamePutsTheFocusBackIntoTheNameBox) {
-    Input()->panel->cboDate->setFocus();
-    Enter("   ", "April", "31", "1990");
+// Keyboard users go on where each step leaves them.
+TEST_F(AfricanWindows, EveryStepLeavesTheFocusInTheWindowItShows) {
+    const auto focusIn = [](QWidget* window) {
+        return window != nullptr && window->isAncestorOf(QApplication::focusWidget());
+    };
+    Enter("Kofi", "July", "4", "1990");
     Calculate();
-    EXPECT_EQ(platform.MessageTexts(), QStringList{"Please Enter Your Name"});
-    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kAfrican)));
-    EXPECT_EQ(Input()->focusWidget(), Input()->panel->txtName);
+    EXPECT_TRUE(focusIn(Display())) << "after Calculate";
+    OpenReport();
+    EXPECT_TRUE(focusIn(Report())) << "after Save";
+    Report()->parentWidget()->close();
+    Settle();
+    EXPECT_TRUE(focusIn(Display())) << "after closing the report";
+    QTest::mouseClick(Display()->cmdBack, Qt::LeftButton);
+    Settle();
+    EXPECT_TRUE(focusIn(Input())) << "after Back";
+}
+
+TEST_F(AfricanWindows, TabLeavesTheReportForItsButtons) {
+    Enter("Kofi", "July", "4", "1990");
+    Calculate();
+    OpenReport();
+    const QString text = Report()->RTB->toPlainText();
+    Report()->RTB->setFocus();
+    QTest::keyClick(Report()->RTB, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Report()->cmdSave);
+    EXPECT_EQ(Report()->RTB->toPlainText(), text);
 }
 
 TEST_F(AfricanWindows, ExitFromTheReadingLeavesOnlyTheWelcomePanel) {

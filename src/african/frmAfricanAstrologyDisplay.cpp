@@ -1,5 +1,7 @@
 #include "african/frmAfricanAstrologyDisplay.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

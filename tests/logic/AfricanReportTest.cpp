@@ -45,14 +45,6 @@ TEST(AfricanReport, HeadingsAreBoldDarkMagentaAndValuesPlainBlack) {
     EXPECT_EQ(headings, expected);
 }
 
-// A reading window that was never filled still gives all eight headings.
-TEST(AfricanReport, AnUnfilledReadingLeavesTheSignValuesEmpty) {
-    EXPECT_EQ(PlainText(BuildAfricanReport(kAmara, AfricanReading{})),
-              "Name: Amara Okafor\n\nDate of Birth: January 5, 1980\n\n"
-              "African Astrology Symbol: \n\nAfrican Astrology Description: \n\nElement: \n\n"
-              "Lucky Day: \n\nMost Successful Months: \n\nBody Parts: ");
-}
-
 TEST(LongDateText, MonthNameFirstWithoutLeadingZeros) {
     const struct {
         const char* month;

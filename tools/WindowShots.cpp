@@ -9,6 +9,7 @@
 #include "common/WindowRegistry.h"
 #include "shell/Application.h"
 #include "shell/frmMDI.h"
+#include "african/frmAfricanAstrologyMain.h"
 #include "tibetan/frmTibetanAstrologyDisplay.h"
 #include "tibetan/frmTibetanAstrologyMain.h"
 
@@ -42,6 +43,18 @@ void ShowTibetanReading(Application& program, int tab) {
     if (display != nullptr) display->TS->setCurrentIndex(tab);
 }
 
+// An African reading for a sample person.
+void ShowAfricanReading(Application& program) {
+    frmMDI& main = program.MainWindow();
+    main.cmdSelectOption_Click(0);
+    auto* input = main.Windows().As<frmAfricanAstrologyMain>(InputOf(Tradition::African));
+    input->panel->txtName->setText(QStringLiteral("Amara Okafor"));
+    input->panel->cboMonth->setCurrentText(QStringLiteral("April"));
+    input->panel->cboDate->setCurrentText(QStringLiteral("20"));
+    input->panel->cboYear->setCurrentText(QStringLiteral("1984"));
+    input->cmdCalculate_Click();
+}
+
 }  // namespace
 
 std::vector<WindowShot> WindowShots() {
@@ -61,6 +74,12 @@ std::vector<WindowShot> WindowShots() {
          [](Application& program) {
              ShowTibetanReading(program, 0);
              program.MainWindow().Windows().Show(ReportOf(Tradition::Tibetan));
+         }},
+        {"frmAfricanAstrologyDisplay", ReadingOf(Tradition::African), ShowAfricanReading},
+        {"frmAfricanAstrologySave", ReportOf(Tradition::African),
+         [](Application& program) {
+             ShowAfricanReading(program);
+             program.MainWindow().Windows().Show(ReportOf(Tradition::African));
          }},
     };
 }

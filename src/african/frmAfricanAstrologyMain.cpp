@@ -1,11 +1,15 @@
 #include "african/frmAfricanAstrologyMain.h"
 
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/Platform.h"
+#include "african/frmAfricanAstrologyDisplay.h"
+#include "african/modAfricanAstrology.h"
 #include "common/BannerCaptions.h"
+#include "common/BirthDetails.h"
 #include "common/BrandFrame.h"
+#include "common/WindowRegistry.h"
 
 namespace oriastra {
 
@@ -28,7 +32,12 @@ frmAfricanAstrologyMain::frmAfricanAstrologyMain(AppContext& context)
     body_->addWidget(panel);
     cmdCalculate = AddButton("cmdCalculate", QStringLiteral("Get My &African Astrology Sign"),
                              [this] { cmdCalculate_Click(); });
-    body_->addWidget(cmdCalculate);
+    cmdOpen = AddButton("cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
+                        [this] { cmdOpen_Click(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdCalculate, 1);
+    buttons->addWidget(cmdOpen, 1);
+    body_->addLayout(buttons);
     body_->addWidget(MakeSponsorLabel("Label14", ForumVisitCaption(true), context.platform, this));
     AddFileEntry("mnuMayan", QStringLiteral("Get My &African Astrology Sign"),
                  [this] { cmdCalculate_Click(); });
@@ -36,6 +45,20 @@ frmAfricanAstrologyMain::frmAfricanAstrologyMain(AppContext& context)
     AddExitAndHelp();
 }
 
-void frmAfricanAstrologyMain::cmdCalculate_Click() { AcceptBirthDetails(); }
+void frmAfricanAstrologyMain::cmdCalculate_Click() {
+    if (!AcceptBirthDetails()) return;
+    FillReadingWindow();
+    ShowReadingWindow();
+}
+
+void frmAfricanAstrologyMain::cmdOpen_Click() { OpenSavedReading(); }
+
+void frmAfricanAstrologyMain::FillReadingWindow() {
+    auto* display = dynamic_cast<frmAfricanAstrologyDisplay*>(
+        context_.windows.Load(ReadingOf(Tradition::African)));
+    if (display == nullptr) return;
+    const BirthDetails& details = context_.birthDetails;
+    display->ShowReading(CalculateAfricanSign(details.month, details.day));
+}
 
 }  // namespace oriastra

@@ -11,9 +11,15 @@ public:
     explicit frmAfricanAstrologyMain(AppContext& context);
 
     void cmdCalculate_Click();
+    void cmdOpen_Click();
     void Calculate() override { cmdCalculate_Click(); }
 
     QPushButton* cmdCalculate = nullptr;
+    QPushButton* cmdOpen = nullptr;
+
+private:
+    // Loads the reading window when needed (not shown) and fills it with the stored date's sign.
+    void FillReadingWindow();
 };
 
 }  // namespace oriastra

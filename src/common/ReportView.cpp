@@ -42,6 +42,8 @@ ReportView::ReportView(Platform& platform, QWidget* parent) : QTextEdit(parent),
     setObjectName("RTB");
     setAcceptRichText(false);
     setMouseTracking(true);
+    // Tab moves on to the window's buttons; a report has no use for tab characters.
+    setTabChangesFocus(true);
     // The report font: Verdana 9.75 pt, or the nearest sans-serif font installed.
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(9.75);

@@ -1,0 +1,137 @@
+#include "african/frmAfricanAstrologyDisplay.h"
+
+#include <algorithm>
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "african/AfricanPictures.h"
+#include "african/AfricanTexts.h"
+#include "common/BannerCaptions.h"
+#include "common/BrandFrame.h"
+#include "common/QtText.h"
+#include "common/SvgPicture.h"
+
+namespace oriastra {
+
+namespace {
+
+constexpr int kPictureSize = 96;
+constexpr int kDescriptionWidth = 380;
+const QColor kCaptionColour(110, 20, 90);
+
+QLabel* MakeLabel(const QString& name, const QString& text, qreal points, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(points);
+    label->setFont(font);
+    return label;
+}
+
+// Tall enough for the longest description, so the window keeps its size from sign to sign.
+int DescriptionHeight(const QLabel& label) {
+    int height = 0;
+    for (int row = 0; row < static_cast<int>(kAfricanSigns.size()); ++row) {
+        const QRect box = label.fontMetrics().boundingRect(
+            QRect(0, 0, kDescriptionWidth, 10000), Qt::TextWordWrap, ToQt(AfricanSignText(row)));
+        height = std::max(height, box.height());
+    }
+    return height;
+}
+
+}  // namespace
+
+frmAfricanAstrologyDisplay::frmAfricanAstrologyDisplay(AppContext& context)
+    : ReadingWindow(context, Tradition::African, QStringLiteral("Kestrin African Astrology")) {
+    setObjectName("frmAfricanAstrologyDisplay");
+    Platform& platform = context.platform;
+    body_->addWidget(MakeBrandFrame(platform, this));
+    body_->addWidget(MakeReadingFrame(), 1);
+
+    cmdBack = AddButton("cmdBack", QStringLiteral("&Back"), [this] { mnuBack_Click(); });
+    cmdSave = AddButton("cmdSave", QStringLiteral("&Save"), [this] { cmdSave_Click(); });
+    auto* row = new QHBoxLayout;
+    row->addWidget(cmdBack);
+    row->addWidget(cmdSave);
+    row->addSpacing(12);
+    row->addWidget(MakeSponsorLabel("Label14", ForumVisitCaption(true), platform, this), 1);
+    body_->addLayout(row);
+
+    AddFileEntry("mnuBack", QStringLiteral("&Back"), [this] { mnuBack_Click(); });
+    AddFileSeparator();
+    AddExitAndHelp();
+}
+
+// Picture and captions on the left, the name and description on the right.
+QWidget* frmAfricanAstrologyDisplay::MakeReadingFrame() {
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName("fraReading");
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(8);
+
+    const QString captions[] = {QStringLiteral("African Astrology Symbol"),
+                                QStringLiteral("Element"), QStringLiteral("Lucky Day"),
+                                QStringLiteral("Most Successful Months"),
+                                QStringLiteral("Body Parts")};
+    for (std::size_t i = 0; i < lblCaptions.size(); ++i) {
+        lblCaptions[i] =
+            MakeLabel(QStringLiteral("lblCaptions(%1)").arg(i), captions[i], 8.25, frame);
+        QPalette colours = lblCaptions[i]->palette();
+        colours.setColor(QPalette::WindowText, kCaptionColour);
+        lblCaptions[i]->setPalette(colours);
+    }
+    for (std::size_t i = 0; i < lblResult.size(); ++i) {
+        lblResult[i] = MakeLabel(QStringLiteral("lblResult(%1)").arg(i), QString(),
+                                 i == 0 ? 12.0 : 8.25, frame);
+        lblResult[i]->setWordWrap(true);
+    }
+    QLabel& description = *lblResult[5];
+    description.setFont(font());
+    description.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description.setFixedWidth(kDescriptionWidth);
+    description.setMinimumHeight(DescriptionHeight(description));
+
+    imgAfrican = new QLabel(frame);
+    imgAfrican->setObjectName("imgAfrican");
+    imgAfrican->setFixedSize(kPictureSize, kPictureSize);
+
+    grid->addWidget(lblCaptions[0], 0, 0, 1, 2);
+    grid->addWidget(lblResult[0], 0, 2);
+    grid->addWidget(imgAfrican, 1, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    for (int i = 1; i <= 4; ++i) {
+        grid->addWidget(lblCaptions[static_cast<std::size_t>(i)], i + 1, 0, Qt::AlignTop);
+        grid->addWidget(lblResult[static_cast<std::size_t>(i)], i + 1, 1, Qt::AlignTop);
+    }
+    grid->addWidget(&description, 1, 2, 5, 1);
+    grid->setColumnMinimumWidth(1, 150);
+    grid->setRowStretch(5, 1);
+    return frame;
+}
+
+void frmAfricanAstrologyDisplay::Form_Load() { PlaceAtTopCentre(); }
+
+void frmAfricanAstrologyDisplay::ShowReading(const AfricanReading& reading) {
+    reading_ = reading;
+    const std::string* texts[] = {&reading.sign,     &reading.element,
+                                  &reading.luckyDay, &reading.mostSuccessfulMonths,
+                                  &reading.bodyParts, &reading.description};
+    for (std::size_t i = 0; i < lblResult.size(); ++i) lblResult[i]->setText(ToQt(*texts[i]));
+    const QString path = AfricanSignPicture(reading.picture);
+    imgAfrican->setPixmap(path.isEmpty() ? QPixmap()
+                                         : SvgPixmap(path, kPictureSize, devicePixelRatioF()));
+    imgAfrican->setProperty("picture", path);
+}
+
+void frmAfricanAstrologyDisplay::mnuBack_Click() { Back(); }
+
+void frmAfricanAstrologyDisplay::cmdSave_Click() { OpenReport(); }
+
+}  // namespace oriastra

@@ -21,6 +21,8 @@ struct OpenCase {
 };
 
 const OpenCase kCases[] = {
+    {"African", Tradition::African, {"Amara", "5", "January", "1980"}, "Amara", "5", "January",
+     "1980", "Please Enter Your Name"},
     {"Tibetan", Tradition::Tibetan, {"Dawa", "Male", "29", "February", "1932"}, "Dawa", "29",
      "February", "1932", "Please Enter Your Name"},
 };

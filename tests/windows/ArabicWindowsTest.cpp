@@ -140,6 +140,12 @@ TEST_F(ArabicWindows, ReadingWindowLayout) {
     QAction* print = display.findChild<QAction*>("mnuPrint");
     ASSERT_NE(print, nullptr);
     EXPECT_FALSE(print->isEnabled()) << "switched off like Make Money Online";
+    EXPECT_EQ(display.findChild<QAction*>("mnuUpdate")->text(), "Check for Software &Update");
+
+    auto* sponsor = Find<QLabel>(&display, "Label14");
+    EXPECT_TRUE(sponsor->text().endsWith(" Now")) << "no final full stop here";
+    QTest::mouseClick(sponsor, Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_EQ(platform.openedPages.size(), 1);
 }
 
 TEST_F(ArabicWindows, BeforeAnyReadingTheWindowHoldsItsInitialCaptionsAndPictures) {
@@ -152,6 +158,11 @@ TEST_F(ArabicWindows, BeforeAnyReadingTheWindowHoldsItsInitialCaptionsAndPicture
     // A name that is in no row leaves the window as it was.
     ShowArabicSign(Windows(), "Ram");
     EXPECT_EQ(Display()->lblResult[0]->text(), "Label1");
+    // A window that is still loaded holds only the latest description, never two.
+    ShowArabicSign(Windows(), "Leo");
+    ShowArabicSign(Windows(), "Virgo");
+    EXPECT_EQ(Display()->lblResult[0]->text(), "Virgo");
+    EXPECT_EQ(Display()->RTB->toPlainText(), Description(5));
 }
 
 TEST_F(ArabicWindows, ExitAndMenuExitLeaveOnlyTheWelcomePanel) {
@@ -224,16 +235,6 @@ TEST_F(ArabicWindows, TheHiddenOpenButtonIsReachedByAltOAndTab) {
     QTest::keyClick(input.panel->txtName, Qt::Key_O, Qt::AltModifier);
     QTest::qWaitFor([this] { return !platform.dialogs.empty(); }, 2000);
     EXPECT_EQ(platform.dialogs.size(), 1U) << "Alt+O opened the dialog";
-}
-
-TEST_F(ArabicWindows, ChoosingATraditionClosesTheArabicWindows) {
-    Enter("Nadia", "May", "5", "1990");
-    Calculate();
-    Main().cmdSelectOption_Click(4);
-    Settle();
-    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Arabic)));
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Arabic)));
-    EXPECT_EQ(State().arabic.WesternSunSign, "Taurus") << "the sign is kept for the run";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "african/AfricanCommands.h"
+#include "arabic/ArabicCommands.h"
 #include "tibetan/TibetanCommands.h"
 
 namespace oriastra::cli {
@@ -11,6 +12,7 @@ const TraditionCommands* CommandsFor(Tradition tradition) {
     // One line per tradition this build can read.
     static const std::map<Tradition, TraditionCommands> registry = {
         {Tradition::African, AfricanCommands()},
+        {Tradition::Arabic, ArabicCommands()},
         {Tradition::Tibetan, TibetanCommands()},
     };
     const auto found = registry.find(tradition);

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 
+#include "arabic/frmArabicAstrologyMain.h"
 #include "common/ChildWindow.h"
 #include "common/WindowRegistry.h"
 #include "shell/Application.h"
@@ -55,6 +56,18 @@ void ShowAfricanReading(Application& program) {
     input->cmdCalculate_Click();
 }
 
+// An Arabic reading with the longest description (Leo) and both pictures.
+void ShowArabicReading(Application& program) {
+    frmMDI& main = program.MainWindow();
+    main.cmdSelectOption_Click(1);
+    auto* input = main.Windows().As<frmArabicAstrologyMain>(InputOf(Tradition::Arabic));
+    input->panel->txtName->setText(QStringLiteral("Layla Haddad"));
+    input->panel->cboMonth->setCurrentText(QStringLiteral("August"));
+    input->panel->cboDate->setCurrentText(QStringLiteral("2"));
+    input->panel->cboYear->setCurrentText(QStringLiteral("1984"));
+    input->cmdNext_Click();
+}
+
 }  // namespace
 
 std::vector<WindowShot> WindowShots() {
@@ -70,6 +83,7 @@ std::vector<WindowShot> WindowShots() {
          [](Application& program) { ShowTibetanReading(program, 1); }},
         {"frmTibetanAstrologyDisplay-tab3", ReadingOf(Tradition::Tibetan),
          [](Application& program) { ShowTibetanReading(program, 2); }},
+        {"frmArabicAstrologyDisplay", ReadingOf(Tradition::Arabic), ShowArabicReading},
         {"frmTibetanAstrologySave", ReportOf(Tradition::Tibetan),
          [](Application& program) {
              ShowTibetanReading(program, 0);

@@ -1,14 +1,18 @@
 #include "arabic/ArabicWindows.h"
 
+#include "arabic/frmArabicAstrologyDisplay.h"
+#include "arabic/frmArabicAstrologyMain.h"
 #include "common/AppContext.h"
 #include "common/WindowRegistry.h"
-#include "arabic/frmArabicAstrologyMain.h"
 
 namespace oriastra {
 
-void RegisterArabicWindows(AppContext& context) {
-    context.windows.Register(InputOf(Tradition::Arabic),
-                             [&context] { return new frmArabicAstrologyMain(context); });
+void RegisterArabicWindows(AppContext& context, ArabicState& state) {
+    WindowRegistry& windows = context.windows;
+    windows.Register(InputOf(Tradition::Arabic),
+                     [&context, &state] { return new frmArabicAstrologyMain(context, state); });
+    windows.Register(ReadingOf(Tradition::Arabic),
+                     [&context] { return new frmArabicAstrologyDisplay(context); });
 }
 
 }  // namespace oriastra

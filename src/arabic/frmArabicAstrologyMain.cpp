@@ -1,18 +1,34 @@
 #include "arabic/frmArabicAstrologyMain.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "common/Platform.h"
+#include "arabic/ArabicState.h"
+#include "arabic/ShowArabicSign.h"
+#include "arabic/modArabicAstrology.h"
 #include "common/BannerCaptions.h"
+#include "common/BirthDetails.h"
 #include "common/BrandFrame.h"
+#include "common/Twips.h"
+#include "common/WindowRegistry.h"
 
 namespace oriastra {
 
-frmArabicAstrologyMain::frmArabicAstrologyMain(AppContext& context)
-    : InputWindow(context, Tradition::Arabic, QStringLiteral("Kestrin Arabic Astrology")) {
+namespace {
+
+// The top of the Open button: 5400 twips, below the client area of 4590 twips.
+constexpr int kOpenButtonTop = 5400;
+
+}  // namespace
+
+frmArabicAstrologyMain::frmArabicAstrologyMain(AppContext& context, ArabicState& state)
+    : InputWindow(context, Tradition::Arabic, QStringLiteral("Kestrin Arabic Astrology")),
+      state_(state) {
     setObjectName("frmArabicAstrologyMain");
     fillOrder_ = BirthDetailsPanel::FillOrder::DayMonthYear;
     panel->nameLabel->setObjectName("lblLabel(0)");
@@ -32,8 +48,31 @@ frmArabicAstrologyMain::frmArabicAstrologyMain(AppContext& context)
     grid->addWidget(cmdNext, grid->rowCount(), 1);
     body_->addWidget(MakeSponsorLabel("Label61", DiscussionBoardCaption(), context.platform, this));
     AddExitAndHelp(QStringLiteral("&Check for Software Update"));
+
+    // Outside the layout, so it never takes room; resizeEvent keeps it out of sight.
+    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), this);
+    cmdOpen->setObjectName("cmdOpen");
+    connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
+    setTabOrder(panel->cboYear, cmdNext);
+    setTabOrder(cmdNext, cmdOpen);
 }
 
-void frmArabicAstrologyMain::cmdNext_Click() { AcceptBirthDetails(); }
+void frmArabicAstrologyMain::resizeEvent(QResizeEvent* event) {
+    InputWindow::resizeEvent(event);
+    // A window laid out taller than the client area it was drawn for still hides the button.
+    const int top = std::max(TwipsToPixels(kOpenButtonTop), height());
+    cmdOpen->setGeometry(panel->x(), top, cmdOpen->sizeHint().width(),
+                         cmdOpen->sizeHint().height());
+}
+
+void frmArabicAstrologyMain::cmdNext_Click() {
+    if (!AcceptBirthDetails()) return;
+    const BirthDetails& details = context_.birthDetails;
+    StoreWesternSunSign(state_, details.month, details.day);
+    ShowArabicSign(context_.windows, state_.WesternSunSign);
+    ShowReadingWindow();
+}
+
+void frmArabicAstrologyMain::cmdOpen_Click() { OpenSavedReading(); }
 
 }  // namespace oriastra

@@ -10,11 +10,12 @@ ReadingWindow::ReadingWindow(AppContext& context, Tradition tradition, const QSt
 void ReadingWindow::Form_Unload() { context_.welcome.SetWelcomePanelVisible(true); }
 
 void ReadingWindow::Back() {
-    // The registry gives the input window the focus again once this handler has returned.
-    context_.windows.Show(InputOf(Id().tradition));
+    const WindowId input = InputOf(Id().tradition);
     Unload();
-    // The unload has just shown the welcome panel.
+    // The unload has just shown the welcome panel, which hides the window area and takes the
+    // focus with it; the input window is shown once the area is back, so the focus lands there.
     context_.welcome.SetWelcomePanelVisible(false);
+    context_.windows.Show(input);
 }
 
 void ReadingWindow::OpenReport() { context_.windows.Show(ReportOf(Id().tradition)); }

@@ -14,8 +14,8 @@ public:
     void Form_Unload() override;
 
 protected:
-    // Shows the input window with its entries, unloads this window, keeps the welcome panel
-    // hidden.
+    // Unloads this window and shows the input window with its entries and the focus; the
+    // welcome panel stays hidden.
     void Back();
     // The report window, not modal; this window stays open behind it.
     void OpenReport();

@@ -7,7 +7,11 @@
 namespace oriastra {
 
 QPixmap SvgPixmap(const QString& path, int size, qreal ratio) {
-    QImage image(QSize(size, size) * ratio, QImage::Format_ARGB32_Premultiplied);
+    return SvgPixmap(path, QSize(size, size), ratio);
+}
+
+QPixmap SvgPixmap(const QString& path, QSize size, qreal ratio) {
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QSvgRenderer renderer(path);
     QPainter painter(&image);

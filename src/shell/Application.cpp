@@ -30,7 +30,7 @@ Application::Application(Platform& platform)
           AppContext{state_.birthDetails, platform, mainWindow_->Windows(), *mainWindow_})) {
     // One line per tradition: each folder knows how to create its own windows.
     RegisterAfricanWindows(*context_);
-    RegisterArabicWindows(*context_);
+    RegisterArabicWindows(*context_, state_.arabic);
     RegisterBurmeseWindows(*context_);
     RegisterIndonesianWindows(*context_);
     RegisterTibetanWindows(*context_, state_.tibetan);

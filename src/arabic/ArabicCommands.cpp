@@ -1,0 +1,33 @@
+#include "arabic/ArabicCommands.h"
+
+#include <string>
+
+#include "arabic/modArabicAstrology.h"
+
+namespace oriastra {
+
+namespace {
+
+// Every run is a freshly opened window: no sign kept from before, so a date without a sign
+// would show the initial captions.
+ReadingFields Fields(const ReadingRequest& request) {
+    ArabicState state;
+    StoreWesternSunSign(state, request.details.month, request.details.day);
+    const ArabicReading reading = FindArabicSign(state.WesternSunSign).value_or(ArabicReading{});
+    return {
+        {"westernName", "Western name", std::string(reading.westernName)},
+        {"arabicName", "Arabic name", std::string(reading.arabicName)},
+        {"phoneticName", "Phonetic name", std::string(reading.phoneticName)},
+        {"description", "Description", std::string(reading.description)},
+    };
+}
+
+}  // namespace
+
+TraditionCommands ArabicCommands() {
+    TraditionCommands commands;
+    commands.reading = Fields;
+    return commands;
+}
+
+}  // namespace oriastra

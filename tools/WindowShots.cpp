@@ -9,6 +9,7 @@
 #include "common/WindowRegistry.h"
 #include "shell/Application.h"
 #include "shell/frmMDI.h"
+#include "indonesian/frmIndonesianAstrologyMain.h"
 #include "tibetan/frmTibetanAstrologyDisplay.h"
 #include "tibetan/frmTibetanAstrologyMain.h"
 
@@ -42,6 +43,18 @@ void ShowTibetanReading(Application& program, int tab) {
     if (display != nullptr) display->TS->setCurrentIndex(tab);
 }
 
+// An Indonesian reading for a sample person (17 August 1945, Jumat Legi).
+void ShowIndonesianReading(Application& program) {
+    frmMDI& main = program.MainWindow();
+    main.cmdSelectOption_Click(3);
+    auto* input = main.Windows().As<frmIndonesianAstrologyMain>(InputOf(Tradition::Indonesian));
+    input->panel->txtName->setText(QStringLiteral("Sri Wahyuni"));
+    input->panel->cboMonth->setCurrentText(QStringLiteral("August"));
+    input->panel->cboDate->setCurrentText(QStringLiteral("17"));
+    input->panel->cboYear->setCurrentText(QStringLiteral("1945"));
+    input->cmdCalculate_Click();
+}
+
 }  // namespace
 
 std::vector<WindowShot> WindowShots() {
@@ -61,6 +74,12 @@ std::vector<WindowShot> WindowShots() {
          [](Application& program) {
              ShowTibetanReading(program, 0);
              program.MainWindow().Windows().Show(ReportOf(Tradition::Tibetan));
+         }},
+        {"frmIndonesianAstrologyDisplay", ReadingOf(Tradition::Indonesian), ShowIndonesianReading},
+        {"frmIndonesianAstrologySave", ReportOf(Tradition::Indonesian),
+         [](Application& program) {
+             ShowIndonesianReading(program);
+             program.MainWindow().Windows().Show(ReportOf(Tradition::Indonesian));
          }},
     };
 }

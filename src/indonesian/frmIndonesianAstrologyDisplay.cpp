@@ -86,22 +86,20 @@ void frmIndonesianAstrologyDisplay::BuildResultRows() {
     const QString captions[] = {QStringLiteral("Indonesian Day Sign:"),
                                 QStringLiteral("Indonesian Weekday:"),
                                 QStringLiteral("English Weekday")};
-    const QString initial = ToQt(kJavaneseResultCaption);
-    for (int row = 0; row < 4; ++row) {
-        QLabel* result =
-            MakeLabel(QStringLiteral("lblJavaneseResult(%1)").arg(row), initial, Shape1);
-        lblJavaneseResult[static_cast<std::size_t>(row)] = result;
-        if (row == 3) break;
-        QLabel* caption =
-            MakeLabel(QStringLiteral("Label1(%1)").arg(row), captions[row], Shape1);
-        caption->setProperty("resultCaption", true);
-        Label1[static_cast<std::size_t>(row)] = caption;
-        QFont bold = result->font();
+    for (std::size_t row = 0; row < lblJavaneseResult.size(); ++row) {
+        lblJavaneseResult[row] = MakeLabel(QStringLiteral("lblJavaneseResult(%1)").arg(row),
+                                           ToQt(kJavaneseResultCaption), Shape1);
+    }
+    for (std::size_t row = 0; row < Label1.size(); ++row) {
+        const int gridRow = static_cast<int>(row);
+        Label1[row] = MakeLabel(QStringLiteral("Label1(%1)").arg(row), captions[row], Shape1);
+        Label1[row]->setProperty("resultCaption", true);
+        QFont bold = lblJavaneseResult[row]->font();
         bold.setBold(true);
         bold.setPointSizeF(bold.pointSizeF() * 1.2);
-        result->setFont(bold);
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(result, row, 1);
+        lblJavaneseResult[row]->setFont(bold);
+        grid->addWidget(Label1[row], gridRow, 0);
+        grid->addWidget(lblJavaneseResult[row], gridRow, 1);
     }
     grid->setColumnStretch(1, 1);
 

@@ -1,11 +1,8 @@
 #include "indonesian/frmIndonesianAstrologySave.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
 #include "common/ReportView.h"
 #include "common/WindowRegistry.h"
@@ -17,19 +14,9 @@ namespace oriastra {
 frmIndonesianAstrologySave::frmIndonesianAstrologySave(AppContext& context)
     : ReportWindow(context, Tradition::Indonesian, QStringLiteral("Kestrin Indonesian Astrology")) {
     setObjectName("frmIndonesianAstrologySave");
-    Platform& platform = context.platform;
-    body_->addWidget(MakeBrandFrame(platform, this));
+    body_->addWidget(MakeBrandFrame(context.platform, this));
     body_->addWidget(RTB, 1);
-
-    auto* row = new QHBoxLayout;
-    row->addWidget(cmdSave);
-    row->addWidget(cmdPrint);
-    row->addSpacing(12);
-    auto* sponsors = new QVBoxLayout;
-    sponsors->addWidget(MakeSponsorLabel("Label14", kForumShortCaption, platform, this));
-    sponsors->addWidget(MakeSponsorLabel("Label1", ClickToVisitCaption(), platform, this));
-    row->addLayout(sponsors, 1);
-    body_->addLayout(row);
+    AddSaveAndPrintRow();
 }
 
 StyledText frmIndonesianAstrologySave::BuildReport() {

@@ -7,9 +7,9 @@
 
 #include "common/ChildWindow.h"
 #include "common/WindowRegistry.h"
+#include "indonesian/frmIndonesianAstrologyMain.h"
 #include "shell/Application.h"
 #include "shell/frmMDI.h"
-#include "indonesian/frmIndonesianAstrologyMain.h"
 #include "tibetan/frmTibetanAstrologyDisplay.h"
 #include "tibetan/frmTibetanAstrologyMain.h"
 

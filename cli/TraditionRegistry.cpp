@@ -4,6 +4,7 @@
 
 #include "african/AfricanCommands.h"
 #include "arabic/ArabicCommands.h"
+#include "indonesian/IndonesianCommands.h"
 #include "tibetan/TibetanCommands.h"
 
 namespace oriastra::cli {
@@ -13,6 +14,7 @@ const TraditionCommands* CommandsFor(Tradition tradition) {
     static const std::map<Tradition, TraditionCommands> registry = {
         {Tradition::African, AfricanCommands()},
         {Tradition::Arabic, ArabicCommands()},
+        {Tradition::Indonesian, IndonesianCommands()},
         {Tradition::Tibetan, TibetanCommands()},
     };
     const auto found = registry.find(tradition);

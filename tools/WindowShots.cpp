@@ -8,6 +8,7 @@
 #include "arabic/frmArabicAstrologyMain.h"
 #include "common/ChildWindow.h"
 #include "common/WindowRegistry.h"
+#include "indonesian/frmIndonesianAstrologyMain.h"
 #include "shell/Application.h"
 #include "shell/frmMDI.h"
 #include "african/frmAfricanAstrologyMain.h"
@@ -68,6 +69,18 @@ void ShowArabicReading(Application& program) {
     input->cmdNext_Click();
 }
 
+// An Indonesian reading for a sample person (17 August 1945, Jumat Legi).
+void ShowIndonesianReading(Application& program) {
+    frmMDI& main = program.MainWindow();
+    main.cmdSelectOption_Click(3);
+    auto* input = main.Windows().As<frmIndonesianAstrologyMain>(InputOf(Tradition::Indonesian));
+    input->panel->txtName->setText(QStringLiteral("Sri Wahyuni"));
+    input->panel->cboMonth->setCurrentText(QStringLiteral("August"));
+    input->panel->cboDate->setCurrentText(QStringLiteral("17"));
+    input->panel->cboYear->setCurrentText(QStringLiteral("1945"));
+    input->cmdCalculate_Click();
+}
+
 }  // namespace
 
 std::vector<WindowShot> WindowShots() {
@@ -94,6 +107,12 @@ std::vector<WindowShot> WindowShots() {
          [](Application& program) {
              ShowAfricanReading(program);
              program.MainWindow().Windows().Show(ReportOf(Tradition::African));
+         }},
+        {"frmIndonesianAstrologyDisplay", ReadingOf(Tradition::Indonesian), ShowIndonesianReading},
+        {"frmIndonesianAstrologySave", ReportOf(Tradition::Indonesian),
+         [](Application& program) {
+             ShowIndonesianReading(program);
+             program.MainWindow().Windows().Show(ReportOf(Tradition::Indonesian));
          }},
     };
 }

@@ -1,10 +1,14 @@
 #include "common/ReportWindow.h"
 
 #include <QFile>
+#include <QHBoxLayout>
 #include <QPrinter>
 #include <QPushButton>
+#include <QVBoxLayout>
 
+#include "common/BannerCaptions.h"
 #include "common/BirthDetails.h"
+#include "common/BrandFrame.h"
 #include "common/Platform.h"
 #include "common/QtText.h"
 #include "common/RecordFile.h"
@@ -21,6 +25,19 @@ ReportWindow::ReportWindow(AppContext& context, Tradition tradition, const QStri
     RTB->setMinimumSize(560, 380);
     cmdSave = AddButton("cmdSave", QStringLiteral("&Save"), [this] { cmdSave_Click(); });
     cmdPrint = AddButton("cmdPrint", QStringLiteral("&Print"), [this] { cmdPrint_Click(); });
+}
+
+void ReportWindow::AddSaveAndPrintRow() {
+    Platform& platform = context_.platform;
+    auto* row = new QHBoxLayout;
+    row->addWidget(cmdSave);
+    row->addWidget(cmdPrint);
+    row->addSpacing(12);
+    auto* sponsors = new QVBoxLayout;
+    sponsors->addWidget(MakeSponsorLabel("Label14", kForumShortCaption, platform, this));
+    sponsors->addWidget(MakeSponsorLabel("Label1", ClickToVisitCaption(), platform, this));
+    row->addLayout(sponsors, 1);
+    body_->addLayout(row);
 }
 
 void ReportWindow::Form_Load() {

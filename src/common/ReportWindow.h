@@ -29,6 +29,9 @@ public:
     QPushButton* cmdPrint = nullptr;
 
 protected:
+    // The row every report window has below its report: Save and Print, then the sponsor
+    // labels Label14 and Label1.
+    void AddSaveAndPrintRow();
     virtual StyledText BuildReport() = 0;
     // The tradition's own record line beyond the birth details (the Burmese afternoon answer).
     virtual std::string RecordAnswer() { return {}; }

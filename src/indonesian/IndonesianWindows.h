@@ -4,7 +4,7 @@ namespace oriastra {
 
 struct AppContext;
 
-// Tells the window registry how to create the Indonesian windows.
+// Tells the window registry how to create the Indonesian input, reading and report windows.
 void RegisterIndonesianWindows(AppContext& context);
 
 }  // namespace oriastra

@@ -1,11 +1,15 @@
 #include "indonesian/frmIndonesianAstrologyMain.h"
 
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/Platform.h"
 #include "common/BannerCaptions.h"
+#include "common/BirthDetails.h"
 #include "common/BrandFrame.h"
+#include "common/WindowRegistry.h"
+#include "indonesian/frmIndonesianAstrologyDisplay.h"
+#include "indonesian/modJavaneseAstrology.h"
 
 namespace oriastra {
 
@@ -26,7 +30,12 @@ frmIndonesianAstrologyMain::frmIndonesianAstrologyMain(AppContext& context)
     body_->addWidget(panel);
     cmdCalculate = AddButton("cmdCalculate", QStringLiteral("Find My &Indonesian Birthday (Weton)"),
                              [this] { cmdCalculate_Click(); });
-    body_->addWidget(cmdCalculate);
+    cmdOpen = AddButton("cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
+                        [this] { cmdOpen_Click(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdCalculate, 1);
+    buttons->addWidget(cmdOpen, 1);
+    body_->addLayout(buttons);
     body_->addWidget(MakeSponsorLabel("Label14", ForumVisitCaption(true), context.platform, this));
     AddFileEntry("mnuMayan", QStringLiteral("Find My &Indonesian Birthday (Weton)"),
                  [this] { cmdCalculate_Click(); });
@@ -34,6 +43,21 @@ frmIndonesianAstrologyMain::frmIndonesianAstrologyMain(AppContext& context)
     AddExitAndHelp();
 }
 
-void frmIndonesianAstrologyMain::cmdCalculate_Click() { AcceptBirthDetails(); }
+void frmIndonesianAstrologyMain::cmdCalculate_Click() {
+    if (!AcceptBirthDetails()) return;
+    const BirthDetails& details = context_.birthDetails;
+    FindWeton(details.year, details.month, details.day);
+    ShowReadingWindow();
+}
+
+void frmIndonesianAstrologyMain::cmdOpen_Click() { OpenSavedReading(); }
+
+void frmIndonesianAstrologyMain::FindWeton(std::int16_t year, std::string_view month,
+                                           std::int16_t day) {
+    auto* display = dynamic_cast<frmIndonesianAstrologyDisplay*>(
+        context_.windows.Load(ReadingOf(Tradition::Indonesian)));
+    if (display == nullptr) return;
+    display->ShowWeton(CalculateWeton(year, month, day));
+}
 
 }  // namespace oriastra

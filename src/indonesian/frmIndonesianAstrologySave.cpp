@@ -1,0 +1,30 @@
+#include "indonesian/frmIndonesianAstrologySave.h"
+
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "common/BrandFrame.h"
+#include "common/ReportView.h"
+#include "common/WindowRegistry.h"
+#include "indonesian/IndonesianReport.h"
+#include "indonesian/frmIndonesianAstrologyDisplay.h"
+
+namespace oriastra {
+
+frmIndonesianAstrologySave::frmIndonesianAstrologySave(AppContext& context)
+    : ReportWindow(context, Tradition::Indonesian, QStringLiteral("Kestrin Indonesian Astrology")) {
+    setObjectName("frmIndonesianAstrologySave");
+    body_->addWidget(MakeBrandFrame(context.platform, this));
+    body_->addWidget(RTB, 1);
+    AddSaveAndPrintRow();
+}
+
+StyledText frmIndonesianAstrologySave::BuildReport() {
+    // Only the reading window opens this one; without it the weton is what a fresh one shows.
+    const auto* display =
+        context_.windows.As<frmIndonesianAstrologyDisplay>(ReadingOf(Tradition::Indonesian));
+    return BuildIndonesianReport(context_.birthDetails,
+                                 display != nullptr ? display->Weton() : InitialWetonReading());
+}
+
+}  // namespace oriastra

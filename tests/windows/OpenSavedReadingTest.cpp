@@ -13,6 +13,7 @@ namespace {
 struct OpenCase {
     const char* name;
     Tradition tradition;
+    QString typed;                    // in the name box before Open
     std::vector<std::string> record;  // the decoded lines written to the file
     QString shownName;                // what the name box shows afterwards
     QString day, month, year;         // what the lists show afterwards
@@ -21,9 +22,14 @@ struct OpenCase {
 };
 
 const OpenCase kCases[] = {
-    {"African", Tradition::African, {"Amara", "5", "January", "1980"}, "Amara", "5", "January",
-     "1980", "Please Enter Your Name"},
-    {"Tibetan", Tradition::Tibetan, {"Dawa", "Male", "29", "February", "1932"}, "Dawa", "29",
+    {"African", Tradition::African, "", {"Amara", "5", "January", "1980"}, "Amara", "5",
+     "January", "1980", "Please Enter Your Name"},
+    // The numerology record gives only the date; the name box keeps what was typed.
+    {"Arabic", Tradition::Arabic, "Nadia", {"Other", "x", "y", "March", "21", "1975"}, "Nadia",
+     "21", "March", "1975", "Please Enter Your Name"},
+    {"Indonesian", Tradition::Indonesian, "", {"Sri", "17", "August", "1945"}, "Sri", "17",
+     "August", "1945", "Please Enter Your Name"},
+    {"Tibetan", Tradition::Tibetan, "", {"Dawa", "Male", "29", "February", "1932"}, "Dawa", "29",
      "February", "1932", "Please Enter Your Name"},
 };
 
@@ -34,6 +40,7 @@ protected:
         Start();
         Main().cmdSelectOption_Click(static_cast<int>(GetParam().tradition));
         Settle();
+        Input()->panel->txtName->setText(GetParam().typed);
     }
     InputWindow* Input() { return Windows().As<InputWindow>(InputOf(GetParam().tradition)); }
     QString Extension() const { return QString::fromLatin1(Describe(GetParam().tradition).extension.data()); }
@@ -85,6 +92,7 @@ TEST_P(OpenSavedReading, CancelChangesNothing) {
 }
 
 TEST_P(OpenSavedReading, AMissingFileOrAnEmptyOneLeavesTheListsAndAsksForTheName) {
+    Input()->panel->txtName->clear();
     Input()->panel->cboYear->setCurrentIndex(3);
     const QString year = Input()->panel->cboYear->currentText();
     Open(Write("empty." + Extension(), {}));

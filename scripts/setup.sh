@@ -9,7 +9,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core xvfb xauth poppler-utils
+  fonts-dejavu-core xvfb xauth x11-utils poppler-utils
 )
 missing=()
 for package in "${packages[@]}"; do

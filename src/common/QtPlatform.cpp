@@ -56,6 +56,11 @@ QString UnusedPdfPath(const QString& folder, const QString& name) {
     return path;
 }
 
+namespace {
+// Room the window frame takes beside a title: its icon and buttons, in logical pixels.
+constexpr int kTitleBarControls = 160;
+}  // namespace
+
 QtPlatform::QtPlatform(QString settingsApplication)
     : settingsApplication_(std::move(settingsApplication)) {}
 
@@ -65,6 +70,7 @@ MessageAnswer QtPlatform::MessageBox(const QString& text, MessageButtons buttons
                                      MessageIcon icon) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(ToQt(kMessageTitle));
+    box.setWindowIcon(QApplication::windowIcon());
     box.setText(MessageDisplayText(text));
     box.setWindowModality(Qt::ApplicationModal);
     switch (icon) {
@@ -77,6 +83,13 @@ MessageAnswer QtPlatform::MessageBox(const QString& text, MessageButtons buttons
         box.setDefaultButton(QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+    }
+    // Last, as the box lays itself out anew when its buttons change. A short message must not make the box so narrow that the window frame cuts its title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
+        grid->addItem(new QSpacerItem(titleWidth + kTitleBarControls, 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     }
     const int pressed = box.exec();
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;

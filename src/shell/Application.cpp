@@ -15,11 +15,15 @@
 #include "shell/frmMDI.h"
 
 // The pictures are compiled into a static library, so their registration must be asked for.
-// The program icon is drawn once, for every window of the run.
+// The program icon is drawn once, before the first message box, for every window of the run.
 static void InitPictures() {
-    Q_INIT_RESOURCE(pictures);
-    QApplication::setWindowIcon(QIcon(oriastra::SvgPixmap(
-        QStringLiteral(":/app/kestrin-oriastra.svg"), 64, qApp->devicePixelRatio())));
+    static const bool done = [] {
+        Q_INIT_RESOURCE(pictures);
+        QApplication::setWindowIcon(QIcon(oriastra::SvgPixmap(
+            QStringLiteral(":/app/kestrin-oriastra.svg"), 64, qApp->devicePixelRatio())));
+        return true;
+    }();
+    (void)done;
 }
 
 namespace oriastra {
@@ -38,7 +42,14 @@ Application::Application(Platform& platform)
 
 Application::~Application() = default;
 
+void SetProgramIdentity(const QString& programName) {
+    QApplication::setApplicationName(programName);
+    // No display name: the toolkit would append it to every window title the X server shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.kestrin.Oriastra"));
+}
+
 std::unique_ptr<Application> StartProgram(Platform& platform, bool anotherCopyRunning) {
+    InitPictures();
     if (anotherCopyRunning) {
         platform.MessageBox(QStringLiteral("Application is already running"), MessageButtons::Ok,
                             MessageIcon::Information);

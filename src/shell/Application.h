@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <memory>
 
 #include "common/AppContext.h"
@@ -24,6 +25,10 @@ private:
     std::unique_ptr<frmMDI> mainWindow_;
     std::unique_ptr<AppContext> context_;
 };
+
+// The names the desktop knows the program by: the executable's name (which also keys the
+// settings) and the desktop entry.
+void SetProgramIdentity(const QString& programName);
 
 // Start-up in order: another copy running (say so and end), the update reminder, the main window
 // shown. Returns nothing when the program must end at once.

@@ -297,8 +297,11 @@ void frmMDI::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMDI::eventFilter(QObject* watched, QEvent* event) {
+    // Links act on the left button only; any other button does nothing.
+    const bool leftRelease = event->type() == QEvent::MouseButtonRelease &&
+                             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
     if (watched == Picture6 && event->type() == QEvent::MouseButtonRelease) {
-        OpenHomePage(platform_);
+        if (leftRelease) OpenHomePage(platform_);
         return true;
     }
     if (event->type() == QEvent::MouseMove) {
@@ -325,7 +328,7 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         for (std::size_t index = 0; index < lblCaption.size(); ++index) {
             if (watched == lblCaption[index]) {
-                lblCaption_Click(static_cast<int>(index));
+                if (leftRelease) lblCaption_Click(static_cast<int>(index));
                 return true;
             }
         }

@@ -8,9 +8,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    QApplication::setApplicationName(programName);
-    QApplication::setApplicationDisplayName(QStringLiteral("Kestrin Oriastra"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("net.kestrin.Oriastra"));
+    oriastra::SetProgramIdentity(programName);
 
     oriastra::QtPlatform platform(programName);
     oriastra::SingleCopyLock lock(oriastra::SingleCopyLock::DefaultPath(programName));

@@ -42,7 +42,7 @@ QPlainTextEdit* MakeReadingBox(const char* name, QColor textColour, QWidget* par
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
+    box->setFocusPolicy(Qt::ClickFocus);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette colours = box->palette();

@@ -196,5 +196,24 @@ TEST_F(MainWindowTest, ExitButtonSitsAtTheRightEdge) {
               platform.screenWidth - (Main().cmdMdiExit->width() + TwipsToPixels(120)));
 }
 
+TEST_F(MainWindowTest, LinksAndLabelsActOnTheLeftButtonOnly) {
+    Start();
+    QWidget* links[] = {Main().lblCaption[7], Main().Picture6, Main().lblCorvaneBanner,
+                        Main().Label7};
+    for (QWidget* link : links) {
+        QTest::mouseClick(link, Qt::RightButton, {}, QPoint(3, 3));
+        QTest::mouseClick(link, Qt::MiddleButton, {}, QPoint(3, 3));
+    }
+    Settle();
+    EXPECT_TRUE(platform.openedPages.isEmpty());
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+    EXPECT_TRUE(Main().IsWelcomePanelVisible());
+
+    for (QWidget* link : links) QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
+    Settle();
+    EXPECT_EQ(platform.openedPages.size(), 3);
+    EXPECT_TRUE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+}
+
 }  // namespace
 }  // namespace oriastra

@@ -149,13 +149,17 @@ TEST_F(TibetanWindows, ReadingBoxesAreReadOnlyScrollingAndSkippedByTab) {
                            Box{Display()->txtWesternSunSign, QColor(255, 255, 128)},
                            Box{Display()->txtAnimalSunSign, QColor(128, 255, 128)}}) {
         EXPECT_TRUE(row.box->isReadOnly());
-        EXPECT_EQ(row.box->focusPolicy(), Qt::NoFocus);
+        // Tab passes them by; a click gives them the focus, so a reader can select and copy.
+        EXPECT_EQ(row.box->focusPolicy(), Qt::ClickFocus);
         EXPECT_EQ(row.box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         EXPECT_EQ(row.box->palette().color(QPalette::Base), QColor(100, 0, 110));
         EXPECT_EQ(row.box->palette().color(QPalette::Text), row.text);
     }
     EXPECT_EQ(Display()->lblTibetanSunSign->text(), "Lug");
     EXPECT_EQ(Display()->lblAnimalSunSign->text(), "Bird");
+    QApplication::setActiveWindow(&Main());
+    QTest::mouseClick(Display()->txtElement->viewport(), Qt::LeftButton);
+    EXPECT_TRUE(Display()->txtElement->hasFocus());
 }
 
 TEST_F(TibetanWindows, ReportShowsTheWholeReportWithCaptionsInDarkGreen) {

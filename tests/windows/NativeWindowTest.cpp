@@ -1,0 +1,73 @@
+// What the desktop shows of the program's own windows: titles as the X server holds them,
+// message boxes. The title checks need a real X server (the test command runs them once under
+// a virtual one); elsewhere they skip.
+#include <QDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QProcess>
+
+#include "WindowTest.h"
+#include "common/QtPlatform.h"
+#include "common/frmAbout.h"
+
+namespace oriastra {
+namespace {
+
+// The title the window manager shows for a top-level window, or nothing without X.
+std::optional<QString> NativeTitle(QWidget& window) {
+    if (QGuiApplication::platformName() != "xcb") return std::nullopt;
+    QProcess xprop;
+    xprop.start("xprop", {"-id", QString::number(window.winId()), "_NET_WM_NAME"});
+    if (!xprop.waitForFinished(10000) || xprop.exitCode() != 0) return std::nullopt;
+    // _NET_WM_NAME(UTF8_STRING) = "Kestrin Oriastra v1.25"
+    const QString line = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+    const qsizetype first = line.indexOf('"');
+    if (first < 0 || !line.endsWith('"')) return std::nullopt;
+    return line.mid(first + 1, line.size() - first - 2);
+}
+
+class NativeWindow : public WindowTest {};
+
+TEST_F(NativeWindow, TitlesAreExactlyTheCaptions) {
+    if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server";
+    Start();
+    Main().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Main()));
+    EXPECT_EQ(NativeTitle(Main()), "Kestrin Oriastra v1.25");
+
+    frmAbout about(platform, &Main());
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    EXPECT_EQ(NativeTitle(about), "Kestrin Oriastra v1.25");
+    about.close();
+
+    QtPlatform desktop(QStringLiteral("oriastra-title-test"));
+    std::optional<QString> dialogTitle;
+    ExpectModal([&](QWidget* dialog) {
+        if (QTest::qWaitForWindowExposed(dialog)) dialogTitle = NativeTitle(*dialog);
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    desktop.FileDialog({FileDialogRequest::Kind::Open, "Select the source file",
+                        "Tibetan Astrology (*.tib)|*.tib", "tib"});
+    EXPECT_EQ(dialogTitle, "Select the source file");
+}
+
+TEST_F(NativeWindow, MessageBoxesAreWideEnoughForTheirTitleAndCarryTheIcon) {
+    Start();
+    QtPlatform desktop(QStringLiteral("oriastra-message-test"));
+    int width = 0;
+    int titleWidth = 0;
+    bool hasIcon = false;
+    ExpectModal([&](QWidget* box) {
+        width = box->width();
+        titleWidth = box->fontMetrics().horizontalAdvance(box->windowTitle());
+        hasIcon = !box->windowIcon().isNull();
+        qobject_cast<QDialog*>(box)->accept();
+    });
+    desktop.MessageBox("Please Check The File.", MessageButtons::Ok, MessageIcon::Error);
+    EXPECT_GE(width, titleWidth + 120) << "room for the title beside the frame's buttons";
+    EXPECT_TRUE(hasIcon);
+}
+
+}  // namespace
+}  // namespace oriastra

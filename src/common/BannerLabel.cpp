@@ -19,6 +19,8 @@ BannerLabel::BannerLabel(const QString& objectName, std::string_view caption,
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setCursor(Qt::PointingHandCursor);
+    // One look for every link of the program, set by the house style.
+    setProperty("link", true);
 }
 
 void BannerLabel::mouseReleaseEvent(QMouseEvent* event) {

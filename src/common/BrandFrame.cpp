@@ -12,6 +12,7 @@ namespace oriastra {
 QGroupBox* MakeBrandFrame(Platform& platform, QWidget* parent) {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName("fraFullBrand");
+    frame->setProperty("banner", true);
     auto* lblCobrand = new BannerLabel("lblCobrand", kCoBrandCaption,
                                        [&platform] { OpenCoBrandPage(platform); }, frame);
     auto* lblFullBrand = new BannerLabel("lblFullBrand", kFullBrandCaption,
@@ -28,7 +29,6 @@ BannerLabel* MakeSponsorLabel(const QString& objectName, std::string_view captio
                               Platform& platform, QWidget* parent) {
     auto* label =
         new BannerLabel(objectName, caption, [&platform] { OpenHomePage(platform); }, parent);
-    label->setProperty("sponsor", true);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }

@@ -13,7 +13,10 @@ TraditionWindow::TraditionWindow(AppContext& context, WindowId id, const QString
                                  bool withMenus)
     : ChildWindow(context, id) {
     setWindowTitle(caption);
+    // The house style paints every tradition window's ground; a plain QWidget subclass needs
+    // to be told it has one.
     setProperty("traditionWindow", true);
+    setAttribute(Qt::WA_StyledBackground, true);
     body_ = new QVBoxLayout(this);
     body_->setContentsMargins(14, 10, 14, 12);
     body_->setSpacing(10);

@@ -16,6 +16,8 @@
 namespace oriastra {
 
 namespace {
+constexpr int kTextWidth = 444;
+
 QLabel* MakeText(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -58,9 +60,6 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     lblCoBrand->setWordWrap(false);
     lblHomePage = new BannerLabel("lblHomePage", AboutHomePageCaption(),
                                   [&platform] { OpenHomePage(platform); }, this);
-    for (QLabel* link : {lblCoBrand, lblHomePage}) {
-        link->setStyleSheet(QStringLiteral("color: #1a4fa0; text-decoration: underline;"));
-    }
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName("cmdOK");
@@ -88,7 +87,9 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     layout->addLayout(offer);
     layout->addWidget(lblHomePage);
     layout->addLayout(buttons);
-    setFixedWidth(480);
+    // Wrapped texts get a fixed width, so the dialog's height follows their real line count.
+    for (QLabel* text : {Label1, Label3, lblHomePage}) text->setFixedWidth(kTextWidth);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace oriastra

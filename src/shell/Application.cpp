@@ -11,16 +11,19 @@
 #include "common/SvgPicture.h"
 #include "indonesian/IndonesianWindows.h"
 #include "tibetan/TibetanWindows.h"
+#include "shell/HouseStyle.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmMDI.h"
 
 // The pictures are compiled into a static library, so their registration must be asked for.
-// The program icon is drawn once, before the first message box, for every window of the run.
-static void InitPictures() {
+// The program icon and the house style are set once, before the first message box, for every
+// window of the run.
+static void InitLook() {
     static const bool done = [] {
         Q_INIT_RESOURCE(pictures);
         QApplication::setWindowIcon(QIcon(oriastra::SvgPixmap(
             QStringLiteral(":/app/kestrin-oriastra.svg"), 64, qApp->devicePixelRatio())));
+        oriastra::ApplyHouseStyle();
         return true;
     }();
     (void)done;
@@ -29,7 +32,7 @@ static void InitPictures() {
 namespace oriastra {
 
 Application::Application(Platform& platform)
-    : mainWindow_((InitPictures(), std::make_unique<frmMDI>(platform))),
+    : mainWindow_((InitLook(), std::make_unique<frmMDI>(platform))),
       context_(std::make_unique<AppContext>(
           AppContext{state_.birthDetails, platform, mainWindow_->Windows(), *mainWindow_})) {
     // One line per tradition: each folder knows how to create its own windows.
@@ -49,7 +52,7 @@ void SetProgramIdentity(const QString& programName) {
 }
 
 std::unique_ptr<Application> StartProgram(Platform& platform, bool anotherCopyRunning) {
-    InitPictures();
+    InitLook();
     if (anotherCopyRunning) {
         platform.MessageBox(QStringLiteral("Application is already running"), MessageButtons::Ok,
                             MessageIcon::Information);

@@ -20,7 +20,6 @@
 #include "common/BannerCaptions.h"
 #include "common/BannerLabel.h"
 #include "common/HelpMenu.h"
-#include "shell/HouseStyle.h"
 #include "common/WebPages.h"
 #include "common/modHelp.h"
 
@@ -50,8 +49,6 @@ QLabel* PanelLabel(int index, const QString& text, QWidget* parent) {
 frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
     setObjectName("frmMDI");
     setWindowTitle(ToQt(kProgramTitle));
-    // Styled before any child exists, so no widget is polished twice.
-    ApplyHouseStyle(*this);
 
     auto* central = new QWidget(this);
     central->setObjectName("frmMDIClient");

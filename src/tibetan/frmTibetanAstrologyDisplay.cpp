@@ -85,6 +85,15 @@ frmTibetanAstrologyDisplay::frmTibetanAstrologyDisplay(AppContext& context, Tibe
       state_(state) {
     setObjectName("frmTibetanAstrologyDisplay");
     Platform& platform = context.platform;
+    // The three pages share one night-purple look with light captions and gold values; the
+    // rules are this window's own.
+    setStyleSheet(QStringLiteral(R"(
+QStackedWidget#pages > QWidget {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3a1050, stop:1 #1e0830); }
+QStackedWidget#pages QLabel { color: #f1e6cf; background: transparent; }
+QStackedWidget#pages QLabel[readingValue="true"] { color: #f4c860; }
+QStackedWidget#pages QGroupBox { color: #f4c860; border: 1px solid #8a6a30; }
+)"));
 
     auto* top = new QHBoxLayout;
     cmdSave = AddButton("cmdSave", QStringLiteral("Save"), [this] { cmdSave_Click(); });

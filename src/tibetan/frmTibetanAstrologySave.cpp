@@ -20,19 +20,10 @@ frmTibetanAstrologySave::frmTibetanAstrologySave(AppContext& context, TibetanSta
     Platform& platform = context.platform;
     auto* label4 = new BannerLabel("Label4", kFullBrandCaption,
                                    [&platform] { OpenFullBrandPage(platform); }, this);
-    label4->setProperty("sponsor", true);
     body_->addWidget(label4);
     body_->addWidget(RTB, 1);
 
-    auto* row = new QHBoxLayout;
-    row->addWidget(cmdSave);
-    row->addWidget(cmdPrint);
-    row->addSpacing(12);
-    auto* sponsors = new QVBoxLayout;
-    sponsors->addWidget(MakeSponsorLabel("Label14", kForumShortCaption, platform, this));
-    sponsors->addWidget(MakeSponsorLabel("Label1", ClickToVisitCaption(), platform, this));
-    row->addLayout(sponsors, 1);
-    body_->addLayout(row);
+    AddSaveAndPrintRow();
 }
 
 StyledText frmTibetanAstrologySave::BuildReport() {

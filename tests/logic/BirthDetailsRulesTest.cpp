@@ -21,6 +21,7 @@ struct RuleCase {
     Tradition tradition;
     PanelEntries entries;
     const char* message;  // nullptr: accepted
+    friend void PrintTo(const RuleCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class ValidationRules : public ::testing::TestWithParam<RuleCase> {};

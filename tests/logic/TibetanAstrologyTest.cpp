@@ -19,6 +19,7 @@ struct MonthCase {
     int lastEarlyDay;
     std::string_view early;
     std::string_view late;
+    friend void PrintTo(const MonthCase& row, std::ostream* os) { *os << row.month; }
 };
 
 class SunSignDateRule : public ::testing::TestWithParam<MonthCase> {};

@@ -20,6 +20,7 @@ struct InputCase {
     QString nameMessage;
     MessageIcon nameIcon;
     bool focusName;
+    friend void PrintTo(const InputCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class InputWindows : public WindowTest, public ::testing::WithParamInterface<InputCase> {

@@ -45,6 +45,7 @@ struct WindowCase {
     QStringList pages;
     QString updateCaption;
     QString makeMoneyName;
+    friend void PrintTo(const WindowCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class EachWindow : public LinksAndHelpTest, public ::testing::WithParamInterface<WindowCase> {};

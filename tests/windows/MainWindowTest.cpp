@@ -95,6 +95,7 @@ struct Choice {
     int index;
     WindowId window;
     const char* caption;
+    friend void PrintTo(const Choice& row, std::ostream* os) { *os << row.name; }
 };
 
 class ChoosingTradition : public MainWindowTest, public ::testing::WithParamInterface<Choice> {};

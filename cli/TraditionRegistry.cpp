@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "burmese/BurmeseCommands.h"
 #include "tibetan/TibetanCommands.h"
 
 namespace oriastra::cli {
@@ -9,6 +10,7 @@ namespace oriastra::cli {
 const TraditionCommands* CommandsFor(Tradition tradition) {
     // One line per tradition this build can read.
     static const std::map<Tradition, TraditionCommands> registry = {
+        {Tradition::Burmese, BurmeseCommands()},
         {Tradition::Tibetan, TibetanCommands()},
     };
     const auto found = registry.find(tradition);

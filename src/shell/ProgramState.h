@@ -1,4 +1,5 @@
 #pragma once
+#include "burmese/BurmeseState.h"
 #include "common/BirthDetails.h"
 #include "tibetan/TibetanState.h"
 
@@ -8,6 +9,7 @@ namespace oriastra {
 // details, which every window sees, and each tradition's own state, which only its windows see.
 struct ProgramState {
     BirthDetails birthDetails;
+    BurmeseState burmese;
     TibetanState tibetan;
 };
 

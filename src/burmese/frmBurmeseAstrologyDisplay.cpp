@@ -1,0 +1,165 @@
+#include "burmese/frmBurmeseAstrologyDisplay.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "burmese/BurmeseChartFrame.h"
+#include "burmese/BurmeseState.h"
+#include "common/BannerCaptions.h"
+#include "common/BrandFrame.h"
+#include "common/QtText.h"
+
+namespace oriastra {
+
+namespace {
+
+QLabel* MakeText(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// A short reading value: bold, a little larger, in the window's value colour.
+QLabel* MakeValue(const char* name, QWidget* parent) {
+    QLabel* label = MakeText(name, QString(), parent);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+    label->setFont(font);
+    label->setProperty("burmeseValue", true);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* MakeParagraph(const char* name, QWidget* parent) {
+    QLabel* label = MakeText(name, QString(), parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+}  // namespace
+
+frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, BurmeseState& state)
+    : ReadingWindow(context, Tradition::Burmese, QStringLiteral("Kestrin Burmese Astrology")) {
+    setObjectName("frmBurmeseAstrologyDisplay");
+    setStyleSheet(QStringLiteral(
+        "QLabel[burmeseValue=\"true\"] { color: #7a1010; }"
+        "QGroupBox[dayBox=\"true\"] { font-weight: bold; color: #4a1a60; }"
+        "QGroupBox[dayBox=\"true\"] QLabel { font-weight: normal; color: black; }"
+        "QGroupBox[dayBox=\"true\"] QLabel[burmeseValue=\"true\"] { font-weight: bold; "
+        "color: #7a1010; }"));
+    Platform& platform = context.platform;
+
+    body_->addWidget(MakeBrandFrame(platform, this));
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName("SSTab1");
+    Frame1 = new BurmeseChartFrame(state.houses, nullptr);
+    SSTab1->addTab(BuildChartTab(), QStringLiteral("Burmese Astrology Chart"));
+    SSTab1->addTab(BuildInterpretationTab(), QStringLiteral("Burmese Astrology Interpretation"));
+    body_->addWidget(SSTab1, 1);
+
+    auto* bottom = new QHBoxLayout;
+    cmdPrint = AddButton("cmdPrint", QStringLiteral("&Print"), [this] { cmdPrint_Click(); });
+    cmdOK = AddButton("cmdOK", QStringLiteral("&Back"), [this] { cmdOK_Click(); });
+    cmdPrint->setMinimumWidth(110);
+    cmdOK->setMinimumWidth(110);
+    bottom->addWidget(cmdPrint);
+    bottom->addWidget(cmdOK);
+    bottom->addSpacing(12);
+    bottom->addWidget(MakeSponsorLabel("Label61", DiscussionBoardCaption(), platform, this), 1);
+    body_->addLayout(bottom);
+    setTabOrder(SSTab1, cmdPrint);
+    setTabOrder(cmdPrint, cmdOK);
+
+    AddFileEntry("mnuPrint", QStringLiteral("&Print"), [this] { cmdPrint_Click(); });
+    AddFileEntry("mnuFileBack", QStringLiteral("&Back"), [this] { cmdOK_Click(); });
+    AddFileSeparator();
+    AddExitAndHelp(QStringLiteral("&Check for Software Update"), QStringLiteral("mnumakemoney"));
+    ShowReading(reading_);
+}
+
+QWidget* frmBurmeseAstrologyDisplay::BuildChartTab() {
+    auto* page = new QWidget;
+    page->setObjectName("chartPage");
+    auto* layout = new QVBoxLayout(page);
+    Frame1->setParent(page);
+    layout->addWidget(Frame1, 0, Qt::AlignCenter);
+    return page;
+}
+
+QWidget* frmBurmeseAstrologyDisplay::BuildInterpretationTab() {
+    auto* page = new QWidget;
+    page->setObjectName("interpretationPage");
+    auto* layout = new QVBoxLayout(page);
+
+    auto* day = new QGroupBox(page);
+    day->setProperty("dayBox", true);
+    auto* dayRows = new QGridLayout(day);
+    lblBirthDay = MakeValue("lblBirthDay", day);
+    lblLuckyDirection = MakeValue("lblLuckyDirection", day);
+    lblCharacteristic = MakeValue("lblCharacteristic", day);
+    const std::pair<const char*, QLabel*> rows[] = {{"Your Day Of Birth", lblBirthDay},
+                                                    {"Lucky Direction", lblLuckyDirection},
+                                                    {"Basic Characteristic Traits", lblCharacteristic}};
+    int row = 0;
+    for (const auto& [caption, value] : rows) {
+        dayRows->addWidget(MakeText(nullptr, QString::fromLatin1(caption), day), row, 0);
+        dayRows->addWidget(value, row, 1);
+        ++row;
+    }
+    dayRows->setColumnStretch(1, 1);
+    dayRows->setHorizontalSpacing(18);
+    layout->addWidget(day);
+
+    auto* planet = new QGroupBox(QStringLiteral("Your Birth Day Planet"), page);
+    planet->setProperty("dayBox", true);
+    auto* planetRows = new QVBoxLayout(planet);
+    lblBirthDayPlanet = MakeValue("lblBirthDayPlanet", planet);
+    lblPlanetDesc = MakeParagraph("lblPlanetDesc", planet);
+    planetRows->addWidget(lblBirthDayPlanet);
+    planetRows->addWidget(lblPlanetDesc);
+    layout->addWidget(planet);
+
+    auto* animal = new QGroupBox(QStringLiteral("Animal Sign"), page);
+    animal->setProperty("dayBox", true);
+    auto* animalRows = new QVBoxLayout(animal);
+    lblAnimalSign = MakeValue("lblAnimalSign", animal);
+    lblAnimalDesc = MakeParagraph("lblAnimalDesc", animal);
+    animalRows->addWidget(lblAnimalSign);
+    animalRows->addWidget(lblAnimalDesc);
+    layout->addWidget(animal);
+    layout->addStretch();
+    return page;
+}
+
+void frmBurmeseAstrologyDisplay::Form_Load() {
+    SSTab1->setCurrentIndex(1);
+    PlaceAtTopCentre();
+}
+
+void frmBurmeseAstrologyDisplay::ShowReading(const BurmeseReading& reading) {
+    reading_ = reading;
+    lblBirthDay->setText(ToQt(reading.birthDay));
+    lblLuckyDirection->setText(ToQt(reading.luckyDirection));
+    lblCharacteristic->setText(ToQt(reading.characteristic));
+    lblBirthDayPlanet->setText(ToQt(reading.birthDayPlanet));
+    lblPlanetDesc->setText(ToQt(reading.planetDescription));
+    lblAnimalSign->setText(ToQt(reading.animalSign));
+    lblAnimalDesc->setText(ToQt(reading.animalDescription));
+    for (std::size_t house = 0; house < reading.housePlanets.size(); ++house) {
+        Frame1->lblPlanetName[house]->setText(ToQt(reading.housePlanets[house]));
+    }
+}
+
+void frmBurmeseAstrologyDisplay::cmdPrint_Click() { OpenReport(); }
+
+void frmBurmeseAstrologyDisplay::cmdOK_Click() { Back(); }
+
+}  // namespace oriastra

@@ -37,7 +37,10 @@ QPrinter* ScriptedPlatform::MakePrinter() {
 QPrinter* ScriptedPlatform::PrintDialog(bool presetSelection) {
     printDialogs.push_back(presetSelection);
     if (cancelPrintDialog) return nullptr;
-    return MakePrinter();
+    QPrinter* printer = MakePrinter();
+    // Accepted as it opened: with the Selection choice when it was preset.
+    if (printer != nullptr && presetSelection) printer->setPrintRange(QPrinter::Selection);
+    return printer;
 }
 
 QPrinter* ScriptedPlatform::DefaultPrinter() {

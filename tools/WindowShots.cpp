@@ -4,11 +4,15 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTabWidget>
 
 #include "common/ChildWindow.h"
 #include "common/WindowRegistry.h"
 #include "shell/Application.h"
 #include "shell/frmMDI.h"
+#include "burmese/BurmeseChartFrame.h"
+#include "burmese/frmBurmeseAstrologyDisplay.h"
+#include "burmese/frmBurmeseAstrologyMain.h"
 #include "tibetan/frmTibetanAstrologyDisplay.h"
 #include "tibetan/frmTibetanAstrologyMain.h"
 
@@ -42,6 +46,22 @@ void ShowTibetanReading(Application& program, int tab) {
     if (display != nullptr) display->TS->setCurrentIndex(tab);
 }
 
+// A Burmese chart for a sample person; on the chart tab the pointer rests on house 5.
+void ShowBurmeseChart(Application& program, int tab) {
+    frmMDI& main = program.MainWindow();
+    main.cmdSelectOption_Click(2);
+    auto* input = main.Windows().As<frmBurmeseAstrologyMain>(InputOf(Tradition::Burmese));
+    input->panel->txtName->setText(QStringLiteral("AUNG KYAW"));
+    input->panel->cboMonth->setCurrentText(QStringLiteral("April"));
+    input->panel->cboDate->setCurrentText(QStringLiteral("16"));
+    input->panel->cboYear->setCurrentText(QStringLiteral("1990"));
+    input->cmdGenerateChart_Click();
+    auto* display = main.Windows().As<frmBurmeseAstrologyDisplay>(ReadingOf(Tradition::Burmese));
+    if (display == nullptr) return;
+    display->SSTab1->setCurrentIndex(tab);
+    if (tab == 0) display->Frame1->picHouse_MouseMove(5);
+}
+
 }  // namespace
 
 std::vector<WindowShot> WindowShots() {
@@ -61,6 +81,15 @@ std::vector<WindowShot> WindowShots() {
          [](Application& program) {
              ShowTibetanReading(program, 0);
              program.MainWindow().Windows().Show(ReportOf(Tradition::Tibetan));
+         }},
+        {"frmBurmeseAstrologyDisplay-chart", ReadingOf(Tradition::Burmese),
+         [](Application& program) { ShowBurmeseChart(program, 0); }},
+        {"frmBurmeseAstrologyDisplay-interpretation", ReadingOf(Tradition::Burmese),
+         [](Application& program) { ShowBurmeseChart(program, 1); }},
+        {"frmBurmeseAstrologySave", ReportOf(Tradition::Burmese),
+         [](Application& program) {
+             ShowBurmeseChart(program, 1);
+             program.MainWindow().Windows().Show(ReportOf(Tradition::Burmese));
          }},
     };
 }

@@ -47,9 +47,13 @@ QRect Twips(int left, int top, int width, int height) {
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
+// A thin gold edge keeps the touching boxes apart.
+const QColor kHouseEdgeColour(200, 168, 96);
+
 void Paint(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, kHouseEdgeColour);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }
@@ -113,13 +117,16 @@ void BurmeseChartFrame::BuildHouse(int house) {
     auto* box = new QFrame(picContainer);
     box->setObjectName(QString::fromLatin1(place.box));
     box->setGeometry(Twips(place.left, place.top, kBoxWidth, kBoxHeight));
+    box->setFrameShape(QFrame::Box);
     Paint(*box, IsTroubledHouse(house) ? kTroubledHouseColour : kHappyHouseColour);
     box->setCursor(hand_);
 
     QLabel* caption = MakeLabel(QString::fromLatin1(place.caption), ToQt(HouseBoxCaption(house)), box);
     caption->setProperty("houseText", true);
     caption->setWordWrap(true);
-    caption->setAlignment(Qt::AlignCenter);
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Two lines for every caption, so the numbers of a row stand level.
+    caption->setFixedHeight(2 * caption->fontMetrics().lineSpacing());
     QLabel* number = MakeLabel(QString::fromLatin1(place.number), QString::number(house), box);
     number->setProperty("houseText", true);
     QFont numberFont = number->font();

@@ -12,6 +12,8 @@
 #include "burmese/BurmeseState.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
+#include "burmese/BurmeseTexts.h"
+#include "burmese/modBurmese.h"
 #include "common/QtText.h"
 
 namespace oriastra {
@@ -37,11 +39,45 @@ QLabel* MakeValue(const char* name, QWidget* parent) {
     return label;
 }
 
-QLabel* MakeParagraph(const char* name, QWidget* parent) {
+// A word-wrapping label's own size guess is made for a narrower line than it gets here, which
+// left the window taller than the screen; a paragraph box is sized for the longest of its texts.
+QLabel* MakeParagraph(const char* name, QWidget* parent, std::string_view (*paragraph)(int)) {
+    constexpr int kParagraphWidth = 760;
     QLabel* label = MakeText(name, QString(), parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QFontMetrics metrics(label->font());
+    int height = 0;
+    for (int row = 1; row <= static_cast<int>(kDaySigns.size()); ++row) {
+        const QRect lines = metrics.boundingRect(QRect(0, 0, kParagraphWidth, 10000),
+                                                 Qt::TextWordWrap, ToQt(paragraph(row)));
+        height = std::max(height, lines.height());
+    }
+    label->setFixedSize(kParagraphWidth, height);
     return label;
+}
+
+// One box of the day sign: captions beside their values, then the paragraph under them.
+QGroupBox* MakeDayBox(QWidget* page,
+                      std::initializer_list<std::pair<const char*, QLabel*>> values,
+                      QLabel* paragraph = nullptr) {
+    auto* box = new QGroupBox(page);
+    box->setProperty("dayBox", true);
+    auto* rows = new QGridLayout(box);
+    rows->setHorizontalSpacing(18);
+    rows->setColumnStretch(1, 1);
+    int row = 0;
+    for (const auto& [caption, value] : values) {
+        rows->addWidget(MakeText(nullptr, QString::fromLatin1(caption), box), row, 0);
+        value->setParent(box);
+        rows->addWidget(value, row, 1);
+        ++row;
+    }
+    if (paragraph != nullptr) {
+        paragraph->setParent(box);
+        rows->addWidget(paragraph, row, 0, 1, 2);
+    }
+    return box;
 }
 
 }  // namespace
@@ -98,43 +134,19 @@ QWidget* frmBurmeseAstrologyDisplay::BuildInterpretationTab() {
     auto* page = new QWidget;
     page->setObjectName("interpretationPage");
     auto* layout = new QVBoxLayout(page);
-
-    auto* day = new QGroupBox(page);
-    day->setProperty("dayBox", true);
-    auto* dayRows = new QGridLayout(day);
-    lblBirthDay = MakeValue("lblBirthDay", day);
-    lblLuckyDirection = MakeValue("lblLuckyDirection", day);
-    lblCharacteristic = MakeValue("lblCharacteristic", day);
-    const std::pair<const char*, QLabel*> rows[] = {{"Your Day Of Birth", lblBirthDay},
-                                                    {"Lucky Direction", lblLuckyDirection},
-                                                    {"Basic Characteristic Traits", lblCharacteristic}};
-    int row = 0;
-    for (const auto& [caption, value] : rows) {
-        dayRows->addWidget(MakeText(nullptr, QString::fromLatin1(caption), day), row, 0);
-        dayRows->addWidget(value, row, 1);
-        ++row;
-    }
-    dayRows->setColumnStretch(1, 1);
-    dayRows->setHorizontalSpacing(18);
-    layout->addWidget(day);
-
-    auto* planet = new QGroupBox(QStringLiteral("Your Birth Day Planet"), page);
-    planet->setProperty("dayBox", true);
-    auto* planetRows = new QVBoxLayout(planet);
-    lblBirthDayPlanet = MakeValue("lblBirthDayPlanet", planet);
-    lblPlanetDesc = MakeParagraph("lblPlanetDesc", planet);
-    planetRows->addWidget(lblBirthDayPlanet);
-    planetRows->addWidget(lblPlanetDesc);
-    layout->addWidget(planet);
-
-    auto* animal = new QGroupBox(QStringLiteral("Animal Sign"), page);
-    animal->setProperty("dayBox", true);
-    auto* animalRows = new QVBoxLayout(animal);
-    lblAnimalSign = MakeValue("lblAnimalSign", animal);
-    lblAnimalDesc = MakeParagraph("lblAnimalDesc", animal);
-    animalRows->addWidget(lblAnimalSign);
-    animalRows->addWidget(lblAnimalDesc);
-    layout->addWidget(animal);
+    lblBirthDay = MakeValue("lblBirthDay", page);
+    lblLuckyDirection = MakeValue("lblLuckyDirection", page);
+    lblCharacteristic = MakeValue("lblCharacteristic", page);
+    layout->addWidget(MakeDayBox(page, {{"Your Day Of Birth", lblBirthDay},
+                                        {"Lucky Direction", lblLuckyDirection},
+                                        {"Basic Characteristic Traits", lblCharacteristic}}));
+    lblBirthDayPlanet = MakeValue("lblBirthDayPlanet", page);
+    lblPlanetDesc = MakeParagraph("lblPlanetDesc", page, DaySignPlanetText);
+    layout->addWidget(
+        MakeDayBox(page, {{"Your Birth Day Planet", lblBirthDayPlanet}}, lblPlanetDesc));
+    lblAnimalSign = MakeValue("lblAnimalSign", page);
+    lblAnimalDesc = MakeParagraph("lblAnimalDesc", page, DaySignAnimalText);
+    layout->addWidget(MakeDayBox(page, {{"Animal Sign", lblAnimalSign}}, lblAnimalDesc));
     layout->addStretch();
     return page;
 }

@@ -157,8 +157,10 @@ bool BirthDetailsPanel::eventFilter(QObject* watched, QEvent* event) {
     }
     auto* key = static_cast<QKeyEvent*>(event);
     const QString text = key->text();
-    // Only typed characters are filtered; cursor keys and shortcuts (paste among them) are not.
-    if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
+    // Only typed characters are filtered; cursor keys, shortcuts (paste among them) and Tab,
+    // which moves the focus on, are not.
+    if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0 ||
+        key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
         return false;
     }
     const char32_t typed = text.toUcs4().value(0);

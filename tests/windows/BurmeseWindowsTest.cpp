@@ -110,6 +110,19 @@ TEST_F(BurmeseWindows, InputWindowOffersGenerateAndOpen) {
                                     "mnuExit=E&xit"}));
 }
 
+// Tab moves on from the name box as from any other box: it is no letter to refuse.
+TEST_F(BurmeseWindows, TabLeavesTheNameBoxWithoutAMessage) {
+    BirthDetailsPanel& panel = *Input()->panel;
+    panel.txtName->setFocus();
+    QTest::keyClicks(panel.txtName, "ann");
+    QTest::keyClick(panel.txtName, Qt::Key_Tab);
+    EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join(' ').toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), panel.cboMonth);
+    QTest::keyClick(panel.cboMonth, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), panel.txtName);
+    EXPECT_EQ(panel.txtName->text(), "ANN");
+}
+
 TEST_F(BurmeseWindows, TuesdayChartOpensOnTheInterpretationTab) {
     Enter("john", "December", "8", "2026");
     Generate();

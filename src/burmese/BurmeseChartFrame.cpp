@@ -5,7 +5,9 @@
 #include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <vector>
 
+#include "burmese/BurmeseTexts.h"
 #include "burmese/modBurmese.h"
 #include "common/QtText.h"
 #include "common/SvgPicture.h"
@@ -65,6 +67,23 @@ QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
     return label;
 }
 
+// The box's size is fixed; the font steps down until the longest text fits it.
+void FitFont(QLabel& label, const std::vector<QString>& texts) {
+    QFont font = label.font();
+    for (qreal size = font.pointSizeF(); size > 6.0; size -= 0.25) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (const QString& text : texts) {
+            const QRect lines = metrics.boundingRect(QRect(0, 0, label.width(), 100000),
+                                                     Qt::TextWordWrap, text);
+            fits = fits && lines.height() <= label.height();
+        }
+        if (fits) break;
+    }
+    label.setFont(font);
+}
+
 QCursor PointingHand() {
     const QPixmap hand = SvgPixmap(QStringLiteral(":/frmBurmeseAstrologyDisplay/pointing-hand.svg"),
                                    32, qApp->devicePixelRatio());
@@ -104,6 +123,9 @@ BurmeseChartFrame::BurmeseChartFrame(const HouseTexts& houses, QWidget* parent)
     lblHouseDesc->setProperty("houseHover", true);
     lblHouseDesc->setWordWrap(true);
     lblHouseDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    std::vector<QString> descriptions = {ToQt(HouseChartLegend())};
+    for (int house = 1; house <= 7; ++house) descriptions.push_back(ToQt(HouseDescriptionText(house)));
+    FitFont(*lblHouseDesc, descriptions);
 
     Track(this, std::nullopt);
     Track(picContainer, std::nullopt);

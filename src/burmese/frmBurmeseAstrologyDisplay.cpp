@@ -7,13 +7,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "burmese/BurmeseChartFrame.h"
 #include "burmese/BurmeseState.h"
-#include "common/BannerCaptions.h"
-#include "common/BrandFrame.h"
 #include "burmese/BurmeseTexts.h"
 #include "burmese/modBurmese.h"
+#include "common/BannerCaptions.h"
+#include "common/BrandFrame.h"
 #include "common/QtText.h"
 
 namespace oriastra {
@@ -96,8 +97,7 @@ frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, Burm
     body_->addWidget(MakeBrandFrame(platform, this));
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName("SSTab1");
-    Frame1 = new BurmeseChartFrame(state.houses, nullptr);
-    SSTab1->addTab(BuildChartTab(), QStringLiteral("Burmese Astrology Chart"));
+    SSTab1->addTab(BuildChartTab(state.houses), QStringLiteral("Burmese Astrology Chart"));
     SSTab1->addTab(BuildInterpretationTab(), QStringLiteral("Burmese Astrology Interpretation"));
     body_->addWidget(SSTab1, 1);
 
@@ -121,11 +121,11 @@ frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, Burm
     ShowReading(reading_);
 }
 
-QWidget* frmBurmeseAstrologyDisplay::BuildChartTab() {
+QWidget* frmBurmeseAstrologyDisplay::BuildChartTab(const HouseTexts& houses) {
     auto* page = new QWidget;
     page->setObjectName("chartPage");
     auto* layout = new QVBoxLayout(page);
-    Frame1->setParent(page);
+    Frame1 = new BurmeseChartFrame(houses, page);
     layout->addWidget(Frame1, 0, Qt::AlignCenter);
     return page;
 }

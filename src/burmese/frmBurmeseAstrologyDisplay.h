@@ -10,6 +10,7 @@ namespace oriastra {
 
 class BurmeseChartFrame;
 struct BurmeseState;
+struct HouseTexts;
 
 // The Burmese chart window: the house chart with its hover descriptions on the first tab, the
 // day sign on the second, which is the one shown on opening.
@@ -39,7 +40,7 @@ public:
     QPushButton* cmdOK = nullptr;
 
 private:
-    QWidget* BuildChartTab();
+    QWidget* BuildChartTab(const HouseTexts& houses);
     QWidget* BuildInterpretationTab();
 
     BurmeseReading reading_ = InitialBurmeseReading();

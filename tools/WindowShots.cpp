@@ -31,15 +31,21 @@ WindowShot InputShot(const char* name, WindowId id, int buttonIndex, const char*
             }};
 }
 
+void EnterBirthDetails(BirthDetailsPanel& panel, const QString& name, const QString& month,
+                       const QString& day, const QString& year) {
+    panel.txtName->setText(name);
+    panel.cboMonth->setCurrentText(month);
+    panel.cboDate->setCurrentText(day);
+    panel.cboYear->setCurrentText(year);
+}
+
 // A Tibetan reading for a sample person, with the given tab in front.
 void ShowTibetanReading(Application& program, int tab) {
     frmMDI& main = program.MainWindow();
     main.cmdSelectOption_Click(4);
     auto* input = main.Windows().As<frmTibetanAstrologyMain>(InputOf(Tradition::Tibetan));
-    input->panel->txtName->setText(QStringLiteral("Tenzin Dolma"));
-    input->panel->cboMonth->setCurrentText(QStringLiteral("August"));
-    input->panel->cboDate->setCurrentText(QStringLiteral("21"));
-    input->panel->cboYear->setCurrentText(QStringLiteral("1988"));
+    EnterBirthDetails(*input->panel, QStringLiteral("Tenzin Dolma"), QStringLiteral("August"),
+                      QStringLiteral("21"), QStringLiteral("1988"));
     input->panel->optFemale->setChecked(true);
     input->cmdCalculate_Click();
     auto* display = main.Windows().As<frmTibetanAstrologyDisplay>(ReadingOf(Tradition::Tibetan));
@@ -51,10 +57,8 @@ void ShowBurmeseChart(Application& program, int tab) {
     frmMDI& main = program.MainWindow();
     main.cmdSelectOption_Click(2);
     auto* input = main.Windows().As<frmBurmeseAstrologyMain>(InputOf(Tradition::Burmese));
-    input->panel->txtName->setText(QStringLiteral("AUNG KYAW"));
-    input->panel->cboMonth->setCurrentText(QStringLiteral("April"));
-    input->panel->cboDate->setCurrentText(QStringLiteral("16"));
-    input->panel->cboYear->setCurrentText(QStringLiteral("1990"));
+    EnterBirthDetails(*input->panel, QStringLiteral("AUNG KYAW"), QStringLiteral("April"),
+                      QStringLiteral("16"), QStringLiteral("1990"));
     input->cmdGenerateChart_Click();
     auto* display = main.Windows().As<frmBurmeseAstrologyDisplay>(ReadingOf(Tradition::Burmese));
     if (display == nullptr) return;

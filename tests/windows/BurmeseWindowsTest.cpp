@@ -89,6 +89,14 @@ protected:
         for (QLabel* label : Display()->Frame1->lblPlanetName) planets << label->text();
         return planets;
     }
+    // A chart for 1 May 1990 with its chart tab in front.
+    BurmeseChartFrame& ChartTab() {
+        Enter("ann", "May", "1", "1990");
+        Generate();
+        Display()->SSTab1->setCurrentIndex(0);
+        Settle();
+        return *Display()->Frame1;
+    }
     // Clicks the report view on the character at `position`.
     void ClickReportAt(int position) {
         QTextCursor cursor(Report()->RTB->document());
@@ -284,11 +292,7 @@ TEST_F(BurmeseWindows, SavedReadingReopensAsTheSameChart) {
 }
 
 TEST_F(BurmeseWindows, ChartGeometryColoursAndPointer) {
-    Enter("ann", "May", "1", "1990");
-    Generate();
-    Display()->SSTab1->setCurrentIndex(0);
-    Settle();
-    const BurmeseChartFrame& chart = *Display()->Frame1;
+    const BurmeseChartFrame& chart = ChartTab();
     auto twips = [](int left, int top, int width, int height) {
         return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
                      TwipsToPixels(height));
@@ -346,11 +350,7 @@ class BurmeseHover : public BurmeseWindows, public ::testing::WithParamInterface
 
 // Before each move the labels show house 3, so a move that changes nothing is seen.
 TEST_P(BurmeseHover, MouseMoveOverARegion) {
-    Enter("ann", "May", "1", "1990");
-    Generate();
-    Display()->SSTab1->setCurrentIndex(0);
-    Settle();
-    BurmeseChartFrame& chart = *Display()->Frame1;
+    BurmeseChartFrame& chart = ChartTab();
     MoveMouseOver(chart.picHouse[2]);
     ASSERT_EQ(chart.lblHouseName->text(), "House of Fame");
 
@@ -395,11 +395,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BurmeseWindows, HoverFollowsThePointerAcrossTheChart) {
-    Enter("ann", "May", "1", "1990");
-    Generate();
-    Display()->SSTab1->setCurrentIndex(0);
-    Settle();
-    BurmeseChartFrame& chart = *Display()->Frame1;
+    BurmeseChartFrame& chart = ChartTab();
     EXPECT_EQ(chart.lblHouseDesc->text(), ToQt(HouseChartLegend())) << "before any move";
     // Real pointer moves through the window system: into house 5, then onto the blue background.
     QWidget* box = chart.picHouse[4];

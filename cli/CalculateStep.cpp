@@ -9,7 +9,7 @@ std::variant<ReadingRequest, ValidationFailure> Calculate(Tradition tradition,
                                                           std::string answer) {
     const PanelRules& rules = Describe(tradition).panel;
     if (auto failure = ValidateBirthDetails(rules, entries)) return *failure;
-    return ReadingRequest{StoreBirthDetails(rules, entries), std::move(answer)};
+    return ReadingRequest{StoreBirthDetails(rules, entries), std::move(answer), entries.name};
 }
 
 std::variant<ReadingRequest, ValidationFailure> CalculateRequest(Tradition tradition,

@@ -5,6 +5,7 @@
 #include "african/AfricanCommands.h"
 #include "arabic/ArabicCommands.h"
 #include "indonesian/IndonesianCommands.h"
+#include "burmese/BurmeseCommands.h"
 #include "tibetan/TibetanCommands.h"
 
 namespace oriastra::cli {
@@ -15,6 +16,7 @@ const TraditionCommands* CommandsFor(Tradition tradition) {
         {Tradition::African, AfricanCommands()},
         {Tradition::Arabic, ArabicCommands()},
         {Tradition::Indonesian, IndonesianCommands()},
+        {Tradition::Burmese, BurmeseCommands()},
         {Tradition::Tibetan, TibetanCommands()},
     };
     const auto found = registry.find(tradition);

@@ -4,116 +4,127 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTabWidget>
 
-#include "arabic/frmArabicAstrologyMain.h"
+#include "burmese/BurmeseChartFrame.h"
+#include "burmese/frmBurmeseAstrologyDisplay.h"
 #include "common/ChildWindow.h"
+#include "common/InputWindow.h"
 #include "common/WindowRegistry.h"
-#include "indonesian/frmIndonesianAstrologyMain.h"
 #include "shell/Application.h"
 #include "shell/frmMDI.h"
-#include "african/frmAfricanAstrologyMain.h"
 #include "tibetan/frmTibetanAstrologyDisplay.h"
-#include "tibetan/frmTibetanAstrologyMain.h"
 
 namespace oriastra {
 
 namespace {
 
-WindowShot InputShot(const char* name, WindowId id, int buttonIndex, const char* person) {
-    return {QString::fromLatin1(name), id, [id, buttonIndex, person](Application& program) {
-                program.MainWindow().cmdSelectOption_Click(buttonIndex);
-                ChildWindow* window = program.MainWindow().Windows().Window(id);
-                if (window == nullptr) return;
-                if (auto* txtName = window->findChild<QLineEdit*>(QStringLiteral("txtName"))) {
-                    txtName->setText(QString::fromUtf8(person));
+// One sample person per tradition.
+struct Sample {
+    Tradition tradition;
+    const char* name;
+    const char* month;
+    const char* day;
+    const char* year;
+};
+
+constexpr Sample kSamples[] = {
+    {Tradition::African, "Amara Okafor", "April", "20", "1984"},
+    // The longest Arabic description (Leo), with both pictures.
+    {Tradition::Arabic, "Layla Haddad", "August", "2", "1984"},
+    {Tradition::Burmese, "AUNG KYAW", "April", "16", "1990"},
+    {Tradition::Indonesian, "Sri Wahyuni", "August", "17", "1945"},
+    {Tradition::Tibetan, "Tenzin Dolma", "August", "21", "1988"},
+};
+
+const Sample& SampleOf(Tradition tradition) {
+    return kSamples[static_cast<std::size_t>(tradition)];
+}
+
+InputWindow* OpenInput(Application& program, Tradition tradition) {
+    program.MainWindow().cmdSelectOption_Click(static_cast<int>(tradition));
+    return program.MainWindow().Windows().As<InputWindow>(InputOf(tradition));
+}
+
+WindowShot InputShot(const char* shotName, Tradition tradition) {
+    return {QString::fromLatin1(shotName), InputOf(tradition), [tradition](Application& program) {
+                if (InputWindow* input = OpenInput(program, tradition)) {
+                    input->panel->txtName->setText(QString::fromUtf8(SampleOf(tradition).name));
                 }
             }};
 }
 
-// A Tibetan reading for a sample person, with the given tab in front.
-void ShowTibetanReading(Application& program, int tab) {
-    frmMDI& main = program.MainWindow();
-    main.cmdSelectOption_Click(4);
-    auto* input = main.Windows().As<frmTibetanAstrologyMain>(InputOf(Tradition::Tibetan));
-    input->panel->txtName->setText(QStringLiteral("Tenzin Dolma"));
-    input->panel->cboMonth->setCurrentText(QStringLiteral("August"));
-    input->panel->cboDate->setCurrentText(QStringLiteral("21"));
-    input->panel->cboYear->setCurrentText(QStringLiteral("1988"));
-    input->panel->optFemale->setChecked(true);
-    input->cmdCalculate_Click();
-    auto* display = main.Windows().As<frmTibetanAstrologyDisplay>(ReadingOf(Tradition::Tibetan));
-    if (display != nullptr) display->TS->setCurrentIndex(tab);
+// The sample person's reading, through the window's own Calculate step.
+void ShowReading(Application& program, Tradition tradition) {
+    InputWindow* input = OpenInput(program, tradition);
+    if (input == nullptr) return;
+    const Sample& sample = SampleOf(tradition);
+    BirthDetailsPanel& panel = *input->panel;
+    panel.txtName->setText(QString::fromUtf8(sample.name));
+    panel.cboMonth->setCurrentText(QString::fromLatin1(sample.month));
+    panel.cboDate->setCurrentText(QString::fromLatin1(sample.day));
+    panel.cboYear->setCurrentText(QString::fromLatin1(sample.year));
+    if (panel.optFemale != nullptr) panel.optFemale->setChecked(true);
+    input->Calculate();
 }
 
-// An African reading for a sample person.
-void ShowAfricanReading(Application& program) {
-    frmMDI& main = program.MainWindow();
-    main.cmdSelectOption_Click(0);
-    auto* input = main.Windows().As<frmAfricanAstrologyMain>(InputOf(Tradition::African));
-    input->panel->txtName->setText(QStringLiteral("Amara Okafor"));
-    input->panel->cboMonth->setCurrentText(QStringLiteral("April"));
-    input->panel->cboDate->setCurrentText(QStringLiteral("20"));
-    input->panel->cboYear->setCurrentText(QStringLiteral("1984"));
-    input->cmdCalculate_Click();
+WindowShot ReadingShot(const char* shotName, Tradition tradition) {
+    return {QString::fromLatin1(shotName), ReadingOf(tradition),
+            [tradition](Application& program) { ShowReading(program, tradition); }};
 }
 
-// An Arabic reading with the longest description (Leo) and both pictures.
-void ShowArabicReading(Application& program) {
-    frmMDI& main = program.MainWindow();
-    main.cmdSelectOption_Click(1);
-    auto* input = main.Windows().As<frmArabicAstrologyMain>(InputOf(Tradition::Arabic));
-    input->panel->txtName->setText(QStringLiteral("Layla Haddad"));
-    input->panel->cboMonth->setCurrentText(QStringLiteral("August"));
-    input->panel->cboDate->setCurrentText(QStringLiteral("2"));
-    input->panel->cboYear->setCurrentText(QStringLiteral("1984"));
-    input->cmdNext_Click();
+WindowShot ReportShot(const char* shotName, Tradition tradition) {
+    return {QString::fromLatin1(shotName), ReportOf(tradition), [tradition](Application& program) {
+                ShowReading(program, tradition);
+                program.MainWindow().Windows().Show(ReportOf(tradition));
+            }};
 }
 
-// An Indonesian reading for a sample person (17 August 1945, Jumat Legi).
-void ShowIndonesianReading(Application& program) {
-    frmMDI& main = program.MainWindow();
-    main.cmdSelectOption_Click(3);
-    auto* input = main.Windows().As<frmIndonesianAstrologyMain>(InputOf(Tradition::Indonesian));
-    input->panel->txtName->setText(QStringLiteral("Sri Wahyuni"));
-    input->panel->cboMonth->setCurrentText(QStringLiteral("August"));
-    input->panel->cboDate->setCurrentText(QStringLiteral("17"));
-    input->panel->cboYear->setCurrentText(QStringLiteral("1945"));
-    input->cmdCalculate_Click();
+WindowShot TibetanTabShot(const char* shotName, int tab) {
+    return {QString::fromLatin1(shotName), ReadingOf(Tradition::Tibetan),
+            [tab](Application& program) {
+                ShowReading(program, Tradition::Tibetan);
+                if (auto* display = program.MainWindow().Windows().As<frmTibetanAstrologyDisplay>(
+                        ReadingOf(Tradition::Tibetan))) {
+                    display->TS->setCurrentIndex(tab);
+                }
+            }};
+}
+
+// On the chart tab the pointer rests on house 5.
+WindowShot BurmeseTabShot(const char* shotName, int tab) {
+    return {QString::fromLatin1(shotName), ReadingOf(Tradition::Burmese),
+            [tab](Application& program) {
+                ShowReading(program, Tradition::Burmese);
+                auto* display = program.MainWindow().Windows().As<frmBurmeseAstrologyDisplay>(
+                    ReadingOf(Tradition::Burmese));
+                if (display == nullptr) return;
+                display->SSTab1->setCurrentIndex(tab);
+                if (tab == 0) display->Frame1->picHouse_MouseMove(5);
+            }};
 }
 
 }  // namespace
 
 std::vector<WindowShot> WindowShots() {
     return {
-        InputShot("frmTibetanAstrologyMain", InputOf(Tradition::Tibetan), 4, "Tenzin Dolma"),
-        InputShot("frmIndonesianAstrologyMain", InputOf(Tradition::Indonesian), 3, "Sri Wahyuni"),
-        InputShot("frmBurmeseAstrologyMain", InputOf(Tradition::Burmese), 2, "AUNG KYAW"),
-        InputShot("frmArabicAstrologyMain", InputOf(Tradition::Arabic), 1, "Layla Haddad"),
-        InputShot("frmAfricanAstrologyMain", InputOf(Tradition::African), 0, "Amara Okafor"),
-        {"frmTibetanAstrologyDisplay-tab1", ReadingOf(Tradition::Tibetan),
-         [](Application& program) { ShowTibetanReading(program, 0); }},
-        {"frmTibetanAstrologyDisplay-tab2", ReadingOf(Tradition::Tibetan),
-         [](Application& program) { ShowTibetanReading(program, 1); }},
-        {"frmTibetanAstrologyDisplay-tab3", ReadingOf(Tradition::Tibetan),
-         [](Application& program) { ShowTibetanReading(program, 2); }},
-        {"frmArabicAstrologyDisplay", ReadingOf(Tradition::Arabic), ShowArabicReading},
-        {"frmTibetanAstrologySave", ReportOf(Tradition::Tibetan),
-         [](Application& program) {
-             ShowTibetanReading(program, 0);
-             program.MainWindow().Windows().Show(ReportOf(Tradition::Tibetan));
-         }},
-        {"frmAfricanAstrologyDisplay", ReadingOf(Tradition::African), ShowAfricanReading},
-        {"frmAfricanAstrologySave", ReportOf(Tradition::African),
-         [](Application& program) {
-             ShowAfricanReading(program);
-             program.MainWindow().Windows().Show(ReportOf(Tradition::African));
-         }},
-        {"frmIndonesianAstrologyDisplay", ReadingOf(Tradition::Indonesian), ShowIndonesianReading},
-        {"frmIndonesianAstrologySave", ReportOf(Tradition::Indonesian),
-         [](Application& program) {
-             ShowIndonesianReading(program);
-             program.MainWindow().Windows().Show(ReportOf(Tradition::Indonesian));
-         }},
+        InputShot("frmTibetanAstrologyMain", Tradition::Tibetan),
+        InputShot("frmIndonesianAstrologyMain", Tradition::Indonesian),
+        InputShot("frmBurmeseAstrologyMain", Tradition::Burmese),
+        InputShot("frmArabicAstrologyMain", Tradition::Arabic),
+        InputShot("frmAfricanAstrologyMain", Tradition::African),
+        TibetanTabShot("frmTibetanAstrologyDisplay-tab1", 0),
+        TibetanTabShot("frmTibetanAstrologyDisplay-tab2", 1),
+        TibetanTabShot("frmTibetanAstrologyDisplay-tab3", 2),
+        ReportShot("frmTibetanAstrologySave", Tradition::Tibetan),
+        BurmeseTabShot("frmBurmeseAstrologyDisplay-chart", 0),
+        BurmeseTabShot("frmBurmeseAstrologyDisplay-interpretation", 1),
+        ReportShot("frmBurmeseAstrologySave", Tradition::Burmese),
+        ReadingShot("frmIndonesianAstrologyDisplay", Tradition::Indonesian),
+        ReportShot("frmIndonesianAstrologySave", Tradition::Indonesian),
+        ReadingShot("frmArabicAstrologyDisplay", Tradition::Arabic),
+        ReadingShot("frmAfricanAstrologyDisplay", Tradition::African),
+        ReportShot("frmAfricanAstrologySave", Tradition::African),
     };
 }
 

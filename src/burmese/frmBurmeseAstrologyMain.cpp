@@ -1,17 +1,25 @@
 #include "burmese/frmBurmeseAstrologyMain.h"
 
-#include <QLabel>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
-#include "common/Platform.h"
+#include "burmese/BurmeseState.h"
+#include "burmese/frmBurmeseAstrologyDisplay.h"
+#include "burmese/modEnglishCalender.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
+#include "common/Platform.h"
+#include "common/QtText.h"
+#include "common/WindowRegistry.h"
 
 namespace oriastra {
 
-frmBurmeseAstrologyMain::frmBurmeseAstrologyMain(AppContext& context)
-    : InputWindow(context, Tradition::Burmese, QStringLiteral("Kestrin Burmese Astrology")) {
+frmBurmeseAstrologyMain::frmBurmeseAstrologyMain(AppContext& context, BurmeseState& state)
+    : InputWindow(context, Tradition::Burmese, QStringLiteral("Kestrin Burmese Astrology")),
+      state_(state) {
     setObjectName("frmBurmeseAstrologyMain");
     // This window numbers its "Date of Birth" label 2.
     panel->dateLabel->setObjectName("Label1(2)");
@@ -27,12 +35,52 @@ frmBurmeseAstrologyMain::frmBurmeseAstrologyMain(AppContext& context)
     cmdGenerateChart = AddButton("cmdGenerateChart", QStringLiteral("Get My &Burmese Astrology Chart"),
                                  [this] { cmdGenerateChart_Click(); });
     body_->addWidget(cmdGenerateChart);
+    cmdOpen = AddButton("cmdOpen",
+                        QStringLiteral("Click Here To Open Previously Saved Burmese Interpretation"),
+                        [this] { cmdOpen_Click(); });
+    body_->addWidget(cmdOpen);
     body_->addWidget(MakeSponsorLabel("Label61", DiscussionBoardCaption(), context.platform, this));
     AddFileEntry("mnuBurmeseAstrologyChart", QStringLiteral("Get My &Burmese Astrology Chart"),
                  [this] { cmdGenerateChart_Click(); });
+    AddFileEntry("mnuOpenPreviouslySavedRecord",
+                 QStringLiteral("Open Previously Saved Burmese Interpretation"),
+                 [this] { cmdOpen_Click(); });
     AddExitAndHelp(QString(), QStringLiteral("mnumakemoney"));
 }
 
-void frmBurmeseAstrologyMain::cmdGenerateChart_Click() { AcceptBirthDetails(); }
+void frmBurmeseAstrologyMain::cmdGenerateChart_Click() {
+    // The record's mark covers this one generation, however it ends.
+    const bool fromRecord = std::exchange(state_.OpenedFromRecord, false);
+    if (!AcceptBirthDetails()) return;
+    const BirthDetails& details = context_.birthDetails;
+    FindBirthWeekday(details.year, details.month, details.day, state_.BirthWeekday);
+    LoadHouseTexts(state_.houses);
+    if (state_.BirthWeekday == kWednesday && !fromRecord) {
+        const MessageAnswer answer = context_.platform.MessageBox(
+            ToQt(kAfternoonQuestion), MessageButtons::YesNo, MessageIcon::None);
+        state_.AfternoonAnswer = answer == MessageAnswer::Yes ? kAfternoonYes : kAfternoonNo;
+    }
+    // A chart window still open keeps the captions no row replaces.
+    context_.windows.Load(ReadingOf(Tradition::Burmese));
+    auto* display = context_.windows.As<frmBurmeseAstrologyDisplay>(ReadingOf(Tradition::Burmese));
+    if (display != nullptr) {
+        BurmeseReading reading = display->Reading();
+        WriteBurmeseChart(reading, details, state_.BirthWeekday, state_.AfternoonAnswer);
+        display->ShowReading(reading);
+    }
+    ShowReadingWindow();
+}
+
+void frmBurmeseAstrologyMain::cmdOpen_Click() { OpenSavedReading(); }
+
+void frmBurmeseAstrologyMain::RecordOpened(const RecordEntries& record) {
+    state_.AfternoonAnswer = record.answer.value_or("");
+    state_.OpenedFromRecord = true;
+}
+
+BurmeseReportEntries frmBurmeseAstrologyMain::ReportEntries() const {
+    return {FromQt(panel->txtName->text()), FromQt(panel->cboMonth->currentText()),
+            FromQt(panel->cboDate->currentText()), FromQt(panel->cboYear->currentText())};
+}
 
 }  // namespace oriastra

@@ -156,11 +156,11 @@ bool BirthDetailsPanel::eventFilter(QObject* watched, QEvent* event) {
         return QGroupBox::eventFilter(watched, event);
     }
     auto* key = static_cast<QKeyEvent*>(event);
-    // Tab and Shift+Tab move the focus on; they are not typed into the name.
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
     const QString text = key->text();
-    // Only typed characters are filtered; cursor keys and shortcuts (paste among them) are not.
-    if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
+    // Only typed characters are filtered; cursor keys, shortcuts (paste among them) and Tab,
+    // which moves the focus on, are not.
+    if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0 ||
+        key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
         return false;
     }
     const char32_t typed = text.toUcs4().value(0);

@@ -17,6 +17,7 @@ namespace oriastra {
 struct ReadingRequest {
     BirthDetails details;
     std::string answer;
+    std::string typedName;  // the name box's text before trimming (the Burmese report shows it)
 };
 
 // One piece of a reading as the command-line companion prints it: its JSON key, its label in

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "common/GregorianCalendar.h"
 #include "common/Months.h"
 #include "indonesian/WetonTexts.h"
 
@@ -11,28 +12,9 @@ namespace {
 
 using MonthRow = std::array<std::int8_t, 12>;
 
-// Days from 1 March of year 0 (proleptic Gregorian) to the first of the month. The count starts
-// in March so that the leap day is the last day of its counting year.
-constexpr int CivilDaysToFirst(int year, int month /* 1..12 */) {
-    const int countingYear = month <= 2 ? year - 1 : year;  // 1899..2036: never negative here
-    const int era = countingYear / 400;                       // 4..5
-    const int yearOfEra = countingYear - era * 400;           // 0..399
-    const int monthFromMarch = (month + 9) % 12;              // March 0 .. February 11
-    const int dayOfYear = (153 * monthFromMarch + 2) / 5;     // 0..337
-    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra;
-}
-
-constexpr int DaysFromAnchor(int year, int month) {
-    return CivilDaysToFirst(year, month) - CivilDaysToFirst(2000, 1);
-}
-
-constexpr int Modulo(int value, int divisor) { return (value % divisor + divisor) % divisor; }
-
-// 1 January 2000 was a Saturday (6) and a Legi (3); day 1 of a month is day 0 plus one.
-constexpr int WeekdayOfFirst(int year, int month) { return Modulo(DaysFromAnchor(year, month) + 6, 7); }
+// 1 January 2000 was a Legi (3); day 1 of a month is day 0 plus one.
 constexpr int MarketDayOfDayZero(int year, int month) {
-    return Modulo(DaysFromAnchor(year, month) + 3 - 1, 5);
+    return Modulo(DaysFromFirstOfJanuary2000(year, month) + 3 - 1, 5);
 }
 
 template <int FirstYear, int LastYear>
@@ -48,7 +30,7 @@ constexpr std::array<MonthRow, LastYear - FirstYear + 1> BuildRows(int (*offset)
 }
 
 constexpr auto kFirstWeekdayRows =
-    BuildRows<kFirstWeekdayYear, kLastCalendarYear>(WeekdayOfFirst);
+    BuildRows<kFirstWeekdayYear, kLastCalendarYear>(WeekdayOfFirstDay);
 constexpr auto kFirstMarketDayRows =
     BuildRows<kFirstMarketDayYear, kLastCalendarYear>(MarketDayOfDayZero);
 
@@ -82,12 +64,12 @@ WetonReading InitialWetonReading() {
     return {caption, caption, caption, caption};
 }
 
-int FirstWeekdayOffset(int year, std::string_view month) {
+int JavaneseFirstWeekdayOffset(int year, std::string_view month) {
     if (year < kFirstWeekdayYear || year > kLastCalendarYear) return 0;
     return Offset(WeekdayRow(year), month);
 }
 
-int FirstMarketDayOffset(int year, std::string_view month) {
+int JavaneseFirstMarketDayOffset(int year, std::string_view month) {
     if (year < kFirstMarketDayYear || year > kLastCalendarYear) return 0;
     return Offset(MarketDayRow(year), month);
 }
@@ -95,13 +77,13 @@ int FirstMarketDayOffset(int year, std::string_view month) {
 WetonReading CalculateWeton(std::int16_t year, std::string_view month, std::int16_t day) {
     WetonReading weton;
     // Summed in int, so even a day of 32767 cannot overflow; such sums are simply out of range.
-    const int weekdaySum = FirstWeekdayOffset(year, month) + day;
+    const int weekdaySum = JavaneseFirstWeekdayOffset(year, month) + day;
     if (weekdaySum >= 1 && weekdaySum <= 37) {
         const auto number = static_cast<std::size_t>(weekdaySum % 7);
         weton.englishWeekday = kEnglishWeekdays[number];
         weton.javaneseWeekday = kJavaneseWeekdays[number];
     }
-    const int marketSum = FirstMarketDayOffset(year, month) + day;
+    const int marketSum = JavaneseFirstMarketDayOffset(year, month) + day;
     if (marketSum >= 0 && marketSum <= 35) {
         weton.marketDay = kMarketDays[static_cast<std::size_t>(marketSum % 5)];
     }

@@ -38,11 +38,11 @@ WetonReading InitialWetonReading();
 
 // Weekday of the month's first day counted from Sunday = 0, for 1901 to 2036. Any other year,
 // or a month text that is not exactly an English month name ("january" is not), gives 0.
-int FirstWeekdayOffset(int year, std::string_view month);
+int JavaneseFirstWeekdayOffset(int year, std::string_view month);
 
 // Market-day index of the month's "day 0", so day n has index (offset + n) modulo 5; the cycle
 // is anchored at 1 January 2000 = Legi. 1900 to 2036; anything else gives 0.
-int FirstMarketDayOffset(int year, std::string_view month);
+int JavaneseFirstMarketDayOffset(int year, std::string_view month);
 
 // The weton of a date. A weekday sum (offset + day) outside 1 to 37 leaves both weekday names
 // empty, a market-day sum outside 0 to 35 leaves the market day empty; either gap leaves the

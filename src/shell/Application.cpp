@@ -38,7 +38,7 @@ Application::Application(Platform& platform)
     // One line per tradition: each folder knows how to create its own windows.
     RegisterAfricanWindows(*context_);
     RegisterArabicWindows(*context_, state_.arabic);
-    RegisterBurmeseWindows(*context_);
+    RegisterBurmeseWindows(*context_, state_.burmese);
     RegisterIndonesianWindows(*context_);
     RegisterTibetanWindows(*context_, state_.tibetan);
 }

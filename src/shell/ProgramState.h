@@ -1,5 +1,6 @@
 #pragma once
 #include "arabic/ArabicState.h"
+#include "burmese/BurmeseState.h"
 #include "common/BirthDetails.h"
 #include "tibetan/TibetanState.h"
 
@@ -10,6 +11,7 @@ namespace oriastra {
 struct ProgramState {
     BirthDetails birthDetails;
     ArabicState arabic;
+    BurmeseState burmese;
     TibetanState tibetan;
 };
 

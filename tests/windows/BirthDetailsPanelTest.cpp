@@ -188,21 +188,5 @@ TEST_F(BurmesePanel, NameKeysAreCapitalLettersOnly) {
     EXPECT_EQ(platform.messages.size(), 1U);
 }
 
-TEST_F(BurmesePanel, TabAndShiftTabMoveTheFocusWithoutAMessage) {
-    Start();
-    QApplication::setActiveWindow(&Main());
-    Main().cmdSelectOption_Click(2);
-    Settle();
-    QWidget* window = Window(InputOf(Tradition::Burmese));
-    auto* name = Find<QLineEdit>(window, "txtName");
-    name->setFocus();
-    QTest::keyClick(name, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), Find<QComboBox>(window, "cboMonth"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), name);
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(name->text(), "");
-}
-
 }  // namespace
 }  // namespace oriastra

@@ -1,0 +1,50 @@
+#pragma once
+#include <QCursor>
+#include <QFrame>
+#include <array>
+#include <map>
+#include <optional>
+
+class QLabel;
+
+namespace oriastra {
+
+struct HouseTexts;
+
+// The chart tab's frame `Frame1`: the seven house boxes on `picContainer` and, beside them, the
+// house name and description the pointer asks for.
+class BurmeseChartFrame : public QFrame {
+    Q_OBJECT
+public:
+    BurmeseChartFrame(const HouseTexts& houses, QWidget* parent);
+
+    // The pointer over the box of house 1 to 7 or its caption.
+    void picHouse_MouseMove(int house);
+    // The pointer over the frame, the chart's background or the description.
+    void picContainer_MouseMove();
+
+    QWidget* picContainer = nullptr;
+    std::array<QFrame*, 7> picHouse{};          // picOne .. picSeven, house 1 first
+    std::array<QLabel*, 7> lblHouseCaption{};   // Label12, Label14, ..., house 1 first
+    std::array<QLabel*, 7> lblHouseNumber{};    // Label6, Label5, ..., house 1 first
+    std::array<QLabel*, 7> lblPlanetName{};     // lblPlanetName(0) is house 1
+    QLabel* lblHouseName = nullptr;
+    QLabel* lblHouseDesc = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowHover(std::optional<int> house);
+    void BuildHouse(int house);
+    // Mouse moves over `widget` show the house (1 to 7), the legend (nothing) or are dropped
+    // without a change (kStill).
+    void Track(QWidget* widget, std::optional<int> house);
+
+    static constexpr int kStill = -1;
+    const HouseTexts& houses_;
+    QCursor hand_;  // the same pointing hand over every house box
+    std::map<const QObject*, std::optional<int>> hoverOf_;
+};
+
+}  // namespace oriastra

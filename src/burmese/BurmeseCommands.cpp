@@ -1,0 +1,71 @@
+#include "burmese/BurmeseCommands.h"
+
+#include "burmese/BurmeseReading.h"
+#include "burmese/BurmeseReport.h"
+#include "burmese/modBurmese.h"
+#include "burmese/modEnglishCalender.h"
+
+namespace oriastra {
+
+namespace {
+
+// One generation in a freshly opened input window: no weekday found before, the chart window
+// with its initial captions.
+struct Chart {
+    std::string weekday;
+    BurmeseReading reading = InitialBurmeseReading();
+};
+
+Chart Generate(const ReadingRequest& request) {
+    const BirthDetails& details = request.details;
+    Chart chart;
+    FindBirthWeekday(details.year, details.month, details.day, chart.weekday);
+    WriteBurmeseChart(chart.reading, details, chart.weekday, request.answer);
+    return chart;
+}
+
+ReadingFields Fields(const ReadingRequest& request) {
+    const Chart chart = Generate(request);
+    const BurmeseReading& reading = chart.reading;
+    return {
+        {"birthWeekday", "Weekday of birth", chart.weekday},
+        {"afternoonAnswer", "Born after 12 PM", request.answer},
+        {"birthDay", "Birth day", reading.birthDay},
+        {"luckyDirection", "Lucky direction", reading.luckyDirection},
+        {"animalSign", "Animal sign", reading.animalSign},
+        {"birthDayPlanet", "Birth day planet", reading.birthDayPlanet},
+        {"characteristic", "Characteristic traits", reading.characteristic},
+        {"planetDescription", "Planet reading", reading.planetDescription},
+        {"animalDescription", "Animal sign reading", reading.animalDescription},
+        {"eraYear", "Burmese era year", std::int64_t{EraYearOf(request.details)}},
+        {"housePlanets", "House planets",
+         std::vector<std::string>(reading.housePlanets.begin(), reading.housePlanets.end())},
+    };
+}
+
+StyledText Report(const ReadingRequest& request) {
+    HouseTexts houses;
+    LoadHouseTexts(houses);
+    return BuildBurmeseReport(EntriesOf(request.details, request.typedName),
+                              Generate(request).reading, houses);
+}
+
+// The window would ask; a command line must have been told.
+std::optional<std::string> MissingAnswer(const ReadingRequest& request) {
+    if (Generate(request).weekday != kWednesday || AfternoonFromAnswer(request.answer)) {
+        return std::nullopt;
+    }
+    return "a Wednesday birth needs --afternoon yes or --afternoon no (born after 12 PM?)";
+}
+
+}  // namespace
+
+TraditionCommands BurmeseCommands() {
+    TraditionCommands commands;
+    commands.reading = Fields;
+    commands.report = Report;
+    commands.usageProblem = MissingAnswer;
+    return commands;
+}
+
+}  // namespace oriastra

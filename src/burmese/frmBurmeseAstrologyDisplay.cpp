@@ -1,0 +1,177 @@
+#include "burmese/frmBurmeseAstrologyDisplay.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "burmese/BurmeseChartFrame.h"
+#include "burmese/BurmeseState.h"
+#include "burmese/BurmeseTexts.h"
+#include "burmese/modBurmese.h"
+#include "common/BannerCaptions.h"
+#include "common/BrandFrame.h"
+#include "common/QtText.h"
+
+namespace oriastra {
+
+namespace {
+
+QLabel* MakeText(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// A short reading value: bold, a little larger, in the window's value colour.
+QLabel* MakeValue(const char* name, QWidget* parent) {
+    QLabel* label = MakeText(name, QString(), parent);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+    label->setFont(font);
+    label->setProperty("burmeseValue", true);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A word-wrapping label's own size guess is made for a narrower line than it gets here, which
+// left the window taller than the screen; a paragraph box is sized for the longest of its texts.
+QLabel* MakeParagraph(const char* name, QWidget* parent, std::string_view (*paragraph)(int)) {
+    constexpr int kParagraphWidth = 760;
+    QLabel* label = MakeText(name, QString(), parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QFontMetrics metrics(label->font());
+    int height = 0;
+    for (int row = 1; row <= static_cast<int>(kDaySigns.size()); ++row) {
+        const QRect lines = metrics.boundingRect(QRect(0, 0, kParagraphWidth, 10000),
+                                                 Qt::TextWordWrap, ToQt(paragraph(row)));
+        height = std::max(height, lines.height());
+    }
+    label->setFixedSize(kParagraphWidth, height);
+    return label;
+}
+
+// One box of the day sign: captions beside their values, then the paragraph under them.
+QGroupBox* MakeDayBox(QWidget* page,
+                      std::initializer_list<std::pair<const char*, QLabel*>> values,
+                      QLabel* paragraph = nullptr) {
+    auto* box = new QGroupBox(page);
+    box->setProperty("dayBox", true);
+    auto* rows = new QGridLayout(box);
+    rows->setHorizontalSpacing(18);
+    rows->setColumnStretch(1, 1);
+    int row = 0;
+    for (const auto& [caption, value] : values) {
+        rows->addWidget(MakeText(nullptr, QString::fromLatin1(caption), box), row, 0);
+        value->setParent(box);
+        rows->addWidget(value, row, 1);
+        ++row;
+    }
+    if (paragraph != nullptr) {
+        paragraph->setParent(box);
+        rows->addWidget(paragraph, row, 0, 1, 2);
+    }
+    return box;
+}
+
+}  // namespace
+
+frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, BurmeseState& state)
+    : ReadingWindow(context, Tradition::Burmese, QStringLiteral("Kestrin Burmese Astrology")) {
+    setObjectName("frmBurmeseAstrologyDisplay");
+    setStyleSheet(QStringLiteral(
+        "QLabel[burmeseValue=\"true\"] { color: #7a1010; }"
+        "QGroupBox[dayBox=\"true\"] { font-weight: bold; color: #4a1a60; }"
+        "QGroupBox[dayBox=\"true\"] QLabel { font-weight: normal; color: black; }"
+        "QGroupBox[dayBox=\"true\"] QLabel[burmeseValue=\"true\"] { font-weight: bold; "
+        "color: #7a1010; }"));
+    Platform& platform = context.platform;
+
+    body_->addWidget(MakeBrandFrame(platform, this));
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName("SSTab1");
+    SSTab1->addTab(BuildChartTab(state.houses), QStringLiteral("Burmese Astrology Chart"));
+    SSTab1->addTab(BuildInterpretationTab(), QStringLiteral("Burmese Astrology Interpretation"));
+    body_->addWidget(SSTab1, 1);
+
+    auto* bottom = new QHBoxLayout;
+    cmdPrint = AddButton("cmdPrint", QStringLiteral("&Print"), [this] { cmdPrint_Click(); });
+    cmdOK = AddButton("cmdOK", QStringLiteral("&Back"), [this] { cmdOK_Click(); });
+    cmdPrint->setMinimumWidth(110);
+    cmdOK->setMinimumWidth(110);
+    bottom->addWidget(cmdPrint);
+    bottom->addWidget(cmdOK);
+    bottom->addSpacing(12);
+    bottom->addWidget(MakeSponsorLabel("Label61", DiscussionBoardCaption(), platform, this), 1);
+    body_->addLayout(bottom);
+    setTabOrder(SSTab1, cmdPrint);
+    setTabOrder(cmdPrint, cmdOK);
+
+    AddFileEntry("mnuPrint", QStringLiteral("&Print"), [this] { cmdPrint_Click(); });
+    AddFileEntry("mnuFileBack", QStringLiteral("&Back"), [this] { cmdOK_Click(); });
+    AddFileSeparator();
+    AddExitAndHelp(QStringLiteral("&Check for Software Update"), QStringLiteral("mnumakemoney"));
+    ShowReading(reading_);
+}
+
+QWidget* frmBurmeseAstrologyDisplay::BuildChartTab(const HouseTexts& houses) {
+    auto* page = new QWidget;
+    page->setObjectName("chartPage");
+    auto* layout = new QVBoxLayout(page);
+    Frame1 = new BurmeseChartFrame(houses, page);
+    layout->addWidget(Frame1, 0, Qt::AlignCenter);
+    return page;
+}
+
+QWidget* frmBurmeseAstrologyDisplay::BuildInterpretationTab() {
+    auto* page = new QWidget;
+    page->setObjectName("interpretationPage");
+    auto* layout = new QVBoxLayout(page);
+    lblBirthDay = MakeValue("lblBirthDay", page);
+    lblLuckyDirection = MakeValue("lblLuckyDirection", page);
+    lblCharacteristic = MakeValue("lblCharacteristic", page);
+    layout->addWidget(MakeDayBox(page, {{"Your Day Of Birth", lblBirthDay},
+                                        {"Lucky Direction", lblLuckyDirection},
+                                        {"Basic Characteristic Traits", lblCharacteristic}}));
+    lblBirthDayPlanet = MakeValue("lblBirthDayPlanet", page);
+    lblPlanetDesc = MakeParagraph("lblPlanetDesc", page, DaySignPlanetText);
+    layout->addWidget(
+        MakeDayBox(page, {{"Your Birth Day Planet", lblBirthDayPlanet}}, lblPlanetDesc));
+    lblAnimalSign = MakeValue("lblAnimalSign", page);
+    lblAnimalDesc = MakeParagraph("lblAnimalDesc", page, DaySignAnimalText);
+    layout->addWidget(MakeDayBox(page, {{"Animal Sign", lblAnimalSign}}, lblAnimalDesc));
+    layout->addStretch();
+    return page;
+}
+
+void frmBurmeseAstrologyDisplay::Form_Load() {
+    SSTab1->setCurrentIndex(1);
+    PlaceAtTopCentre();
+}
+
+void frmBurmeseAstrologyDisplay::ShowReading(const BurmeseReading& reading) {
+    reading_ = reading;
+    lblBirthDay->setText(ToQt(reading.birthDay));
+    lblLuckyDirection->setText(ToQt(reading.luckyDirection));
+    lblCharacteristic->setText(ToQt(reading.characteristic));
+    lblBirthDayPlanet->setText(ToQt(reading.birthDayPlanet));
+    lblPlanetDesc->setText(ToQt(reading.planetDescription));
+    lblAnimalSign->setText(ToQt(reading.animalSign));
+    lblAnimalDesc->setText(ToQt(reading.animalDescription));
+    for (std::size_t house = 0; house < reading.housePlanets.size(); ++house) {
+        Frame1->lblPlanetName[house]->setText(ToQt(reading.housePlanets[house]));
+    }
+}
+
+void frmBurmeseAstrologyDisplay::cmdPrint_Click() { OpenReport(); }
+
+void frmBurmeseAstrologyDisplay::cmdOK_Click() { Back(); }
+
+}  // namespace oriastra

@@ -1,0 +1,51 @@
+#include "burmese/frmBurmeseAstrologySave.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "burmese/BurmeseReport.h"
+#include "burmese/BurmeseState.h"
+#include "burmese/frmBurmeseAstrologyDisplay.h"
+#include "burmese/frmBurmeseAstrologyMain.h"
+#include "common/BannerCaptions.h"
+#include "common/BrandFrame.h"
+#include "common/ReportView.h"
+#include "common/WindowRegistry.h"
+
+namespace oriastra {
+
+frmBurmeseAstrologySave::frmBurmeseAstrologySave(AppContext& context, BurmeseState& state)
+    : ReportWindow(context, Tradition::Burmese, QStringLiteral("Kestrin Burmese Astrology")),
+      state_(state) {
+    setObjectName("frmBurmeseAstrologySave");
+    Platform& platform = context.platform;
+    body_->addWidget(MakeBrandFrame(platform, this));
+    body_->addWidget(RTB, 1);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(cmdSave);
+    row->addWidget(cmdPrint);
+    row->addSpacing(12);
+    auto* sponsors = new QVBoxLayout;
+    sponsors->addWidget(MakeSponsorLabel("Label14", kForumShortCaption, platform, this));
+    sponsors->addWidget(MakeSponsorLabel("Label1", ClickToVisitCaption(), platform, this));
+    row->addLayout(sponsors, 1);
+    body_->addLayout(row);
+}
+
+StyledText frmBurmeseAstrologySave::BuildReport() {
+    WindowRegistry& windows = context_.windows;
+    const auto* input = windows.As<frmBurmeseAstrologyMain>(InputOf(Tradition::Burmese));
+    const auto* display = windows.As<frmBurmeseAstrologyDisplay>(ReadingOf(Tradition::Burmese));
+    const BurmeseReportEntries entries =
+        input != nullptr ? input->ReportEntries()
+                         : EntriesOf(context_.birthDetails, context_.birthDetails.name);
+    return BuildBurmeseReport(entries, display != nullptr ? display->Reading()
+                                                          : InitialBurmeseReading(),
+                              state_.houses);
+}
+
+std::string frmBurmeseAstrologySave::RecordAnswer() { return state_.AfternoonAnswer; }
+
+}  // namespace oriastra

@@ -27,6 +27,9 @@ const OpenCase kCases[] = {
     // The numerology record gives only the date; the name box keeps what was typed.
     {"Arabic", Tradition::Arabic, "Nadia", {"Other", "x", "y", "March", "21", "1975"}, "Nadia",
      "21", "March", "1975", "Please Enter Your Name"},
+    // The fifth line answers the Wednesday question; 5 January 1990 is a Friday.
+    {"Burmese", Tradition::Burmese, "", {"JOHN", "5", "January", "1990", "True"}, "JOHN", "5",
+     "January", "1990", "Please Enter Your Name !"},
     {"Indonesian", Tradition::Indonesian, "", {"Sri", "17", "August", "1945"}, "Sri", "17",
      "August", "1945", "Please Enter Your Name"},
     {"Tibetan", Tradition::Tibetan, "", {"Dawa", "Male", "29", "February", "1932"}, "Dawa", "29",

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "common/PictureList.h"
+
 namespace oriastra {
 
 namespace {
@@ -14,9 +16,7 @@ constexpr std::array<const char*, 12> kSignFiles = {
 }  // namespace
 
 QString AfricanSignPicture(int number) {
-    if (number < 1 || number > static_cast<int>(kSignFiles.size())) return {};
-    return QStringLiteral(":/frmAfricanAstrologyDisplay/%1.svg")
-        .arg(QString::fromLatin1(kSignFiles[static_cast<std::size_t>(number - 1)]));
+    return PictureListEntry("frmAfricanAstrologyDisplay", kSignFiles, number);
 }
 
 }  // namespace oriastra

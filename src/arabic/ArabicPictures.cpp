@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "common/PictureList.h"
+
 namespace oriastra {
 
 namespace {
@@ -17,9 +19,7 @@ constexpr std::array<const char*, 12> kZodiacFiles = {
     "zodiac-08-quos",  "zodiac-09-jadee", "zodiac-10-dalwa", "zodiac-11-hood"};
 
 QString Picture(const std::array<const char*, 12>& files, int number) {
-    if (number < 1 || number > static_cast<int>(files.size())) return {};
-    return QStringLiteral(":/frmArabicAstrologyDisplay/%1.svg")
-        .arg(QString::fromLatin1(files[static_cast<std::size_t>(number - 1)]));
+    return PictureListEntry("frmArabicAstrologyDisplay", files, number);
 }
 
 }  // namespace

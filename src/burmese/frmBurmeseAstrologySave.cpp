@@ -23,15 +23,7 @@ frmBurmeseAstrologySave::frmBurmeseAstrologySave(AppContext& context, BurmeseSta
     body_->addWidget(MakeBrandFrame(platform, this));
     body_->addWidget(RTB, 1);
 
-    auto* row = new QHBoxLayout;
-    row->addWidget(cmdSave);
-    row->addWidget(cmdPrint);
-    row->addSpacing(12);
-    auto* sponsors = new QVBoxLayout;
-    sponsors->addWidget(MakeSponsorLabel("Label14", kForumShortCaption, platform, this));
-    sponsors->addWidget(MakeSponsorLabel("Label1", ClickToVisitCaption(), platform, this));
-    row->addLayout(sponsors, 1);
-    body_->addLayout(row);
+    AddSaveAndPrintRow();
 }
 
 StyledText frmBurmeseAstrologySave::BuildReport() {

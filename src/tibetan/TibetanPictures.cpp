@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "common/PictureList.h"
+
 namespace oriastra {
 
 namespace {
@@ -16,9 +18,7 @@ constexpr std::array<const char*, 12> kAnimalFiles = {
     "animal-08-monkey", "animal-09-bird",  "animal-10-dog",   "animal-11-pig"};
 
 QString Picture(const std::array<const char*, 12>& files, int number) {
-    if (number < 1 || number > static_cast<int>(files.size())) return {};
-    return QStringLiteral(":/frmTibetanAstrologyDisplay/%1.svg")
-        .arg(QString::fromLatin1(files[static_cast<std::size_t>(number - 1)]));
+    return PictureListEntry("frmTibetanAstrologyDisplay", files, number);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "shell/frmMDI.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -284,6 +285,11 @@ void frmMDI::SetWelcomePanelVisible(bool visible) {
     picMain->setVisible(visible);
     mdiArea_->setVisible(!visible);
     ShowMenusOf(visible ? nullptr : mdiArea_->activeSubWindow());
+    // Back at the welcome panel, the keyboard goes on from the first tradition button.
+    QWidget* focused = QApplication::focusWidget();
+    if (visible && (focused == nullptr || !focused->isVisible())) {
+        cmdSelectOption[static_cast<std::size_t>(kButtonRow.front())]->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 bool frmMDI::IsWelcomePanelVisible() const { return picMain->isVisibleTo(centralWidget()); }

@@ -66,6 +66,8 @@ TEST_F(MenuBarAndFocus, OneMenuBarShowsTheActiveWindowsMenus) {
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
     EXPECT_EQ(FileEntries(), QStringList({"mnuExit"}));
     EXPECT_FALSE(Main().cmdMdiExit->shortcut().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), Main().cmdSelectOption[1])
+        << "the keyboard goes on from the first tradition button";
 }
 
 TEST_F(MenuBarAndFocus, EveryShownWindowTakesTheFocus) {

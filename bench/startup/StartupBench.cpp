@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QWindow>
 #include <cstdint>
 #include <cstdio>
@@ -212,9 +213,25 @@ private:
 // Started on first use, so in-process runs need no X server; ended in main, while Qt still runs.
 std::unique_ptr<VirtualDisplay> display;
 
-// Seconds from exec to the window mapped, or a negative value when it never was. The kill and
-// reap are not counted.
-double LaunchUntilMapped(const QString& program, const QString& title,
+// Resident memory of a process in MiB, from the kernel's own count; 0 when it cannot be read.
+double ResidentMiB(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+        }
+    }
+    return 0;
+}
+
+struct Launch {
+    double seconds = -1;  // from exec to the window mapped; negative when it never was
+    double residentMiB = 0;  // once the first frame has settled
+};
+
+// The kill and reap are not counted.
+Launch LaunchUntilMapped(const QString& program, const QString& title,
                          const QProcessEnvironment& environment) {
     display->Drain();
     QProcess child;
@@ -226,10 +243,16 @@ double LaunchUntilMapped(const QString& program, const QString& title,
     child.start(program, {});
     const bool shown =
         child.waitForStarted(10000) && display->WaitForMap(child.processId(), title, 20000);
-    const double seconds = static_cast<double>(timer.nsecsElapsed()) * 1e-9;
+    Launch launch;
+    if (shown) {
+        launch.seconds = static_cast<double>(timer.nsecsElapsed()) * 1e-9;
+        // The window paints right after it is mapped; memory is read once that has happened.
+        QThread::msleep(300);
+        launch.residentMiB = ResidentMiB(child.processId());
+    }
     child.kill();
     child.waitForFinished(10000);
-    return shown ? seconds : -1;
+    return launch;
 }
 
 void TimeProcessStarts(benchmark::State& state, const QString& program, const QString& title) {
@@ -244,14 +267,17 @@ void TimeProcessStarts(benchmark::State& state, const QString& program, const QS
     // One untimed launch: the binary in the page cache and the font cache written, as on any
     // start but the first after installing.
     LaunchUntilMapped(program, title, environment);
+    double residentMiB = 0;
     for (auto _ : state) {
-        const double seconds = LaunchUntilMapped(program, title, environment);
-        if (seconds < 0) {
+        const Launch launch = LaunchUntilMapped(program, title, environment);
+        if (launch.seconds < 0) {
             state.SkipWithError("the process did not show its window");
             break;
         }
-        state.SetIterationTime(seconds);
+        state.SetIterationTime(launch.seconds);
+        residentMiB += launch.residentMiB;
     }
+    state.counters["rss_mib"] = benchmark::Counter(residentMiB, benchmark::Counter::kAvgIterations);
 }
 
 void BM_ProcessStart_Program(benchmark::State& state) {
@@ -285,6 +311,8 @@ public:
             if (!median && medians_.count(name) != 0) continue;
             if (median) medians_[name] = true;
             seconds_[name] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            const auto rss = run.counters.find("rss_mib");
+            if (rss != run.counters.end()) residentMiB_[name] = rss->second.value;
         }
     }
 
@@ -296,7 +324,27 @@ public:
                     p->second / b->second, p->second * 1e3, b->second * 1e3);
     }
 
+    void PrintMemoryRatio(const std::string& program, const std::string& bare) const {
+        const auto p = residentMiB_.find(program);
+        const auto b = residentMiB_.find(bare);
+        if (p == residentMiB_.end() || b == residentMiB_.end() || b->second <= 0) return;
+        std::printf("resident memory at the main window / bare window = %.2f (%.1f MiB / %.1f MiB)\n",
+                    p->second / b->second, p->second, b->second);
+    }
+
+    // Each reading window's Calculate-to-shown time against the bare window's start-up.
+    void PrintReadingRatios(const std::string& bare) const {
+        const auto b = seconds_.find(bare);
+        if (b == seconds_.end() || b->second <= 0) return;
+        for (const auto& [name, seconds] : seconds_) {
+            if (name.rfind("BM_CalculateToReading", 0) != 0) continue;
+            std::printf("%s / bare window start-up = %.2f (%.2f ms)\n", name.c_str(),
+                        seconds / b->second, seconds * 1e3);
+        }
+    }
+
 private:
+    std::map<std::string, double> residentMiB_;
     std::map<std::string, double> seconds_;
     std::map<std::string, bool> medians_;
 };
@@ -350,6 +398,8 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatio("in process", "BM_StartProgram", "BM_BareMainWindow");
     reporter.PrintRatio("cold process", "BM_ProcessStart_Program", "BM_ProcessStart_Bare");
+    reporter.PrintMemoryRatio("BM_ProcessStart_Program", "BM_ProcessStart_Bare");
+    reporter.PrintReadingRatios("BM_BareMainWindow");
 #ifdef ORIASTRA_BENCH_PROCESS_START
     display.reset();
 #endif

@@ -12,6 +12,8 @@
 #include "common/RecordFile.h"
 #include "common/RecordText.h"
 #include "common/Tradition.h"
+#include "common/TraditionCommands.h"
+#include "TraditionRegistry.h"
 #include "tibetan/TibetanReport.h"
 #include "tibetan/modTibetanAstrology.h"
 
@@ -63,6 +65,39 @@ void BM_TibetanReport(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TibetanReport);
+
+// --- Every tradition, as the command-line companion reads them -------------------------------
+
+// The whole reading of every day of the tradition's year list (texts and all), through the
+// tradition's own commands.
+void BM_ReadingEveryDay(benchmark::State& state, Tradition tradition) {
+    const TraditionCommands* commands = cli::CommandsFor(tradition);
+    if (commands == nullptr) {
+        state.SkipWithError("the tradition is not part of this build");
+        return;
+    }
+    const PanelRules& panel = Describe(tradition).panel;
+    const std::vector<BirthDetails> days =
+        EveryDay(panel.firstYear, panel.lastYear, panel.asksSex ? "Female" : "");
+    for (auto _ : state) {
+        for (const BirthDetails& details : days) {
+            // The Burmese Wednesday answer is given, as a user or a record would.
+            ReadingFields fields = commands->reading({details, "False", details.name});
+            benchmark::DoNotOptimize(fields);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));
+}
+
+const bool kReadingsRegistered = [] {
+    for (Tradition tradition : kTraditions) {
+        benchmark::RegisterBenchmark(
+            ("BM_ReadingEveryDay/" + std::string(TraditionKey(tradition))).c_str(),
+            BM_ReadingEveryDay, tradition)
+            ->Unit(benchmark::kMillisecond);
+    }
+    return true;
+}();
 
 // --- Records, shared by every tradition ------------------------------------------------------
 

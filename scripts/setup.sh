@@ -11,6 +11,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth x11-utils poppler-utils
 )
+# Other scripts add the tools they need (scripts/package.sh) and build elsewhere.
+# shellcheck disable=SC2206 # a list of names, split on blanks
+packages+=(${ORIASTRA_EXTRA_PACKAGES:-})
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -24,6 +27,8 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}"
 fi
+
+[ -z "${ORIASTRA_INSTALL_ONLY:-}" ] || exit 0
 
 build=${BUILD_DIR:-build}
 if [ ! -f "$build/build.ninja" ]; then

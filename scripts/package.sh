@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# Builds the Debian package with cpack, checks it, installs it into this machine with apt, starts
+# both installed programs from their installed paths (the desktop program on a virtual X server,
+# with a screenshot), then removes the package again. Debian 12, as root or with sudo. The build,
+# the package and the screenshot go to build-package/ (PACKAGE_BUILD_DIR overrides it).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+ORIASTRA_INSTALL_ONLY=1 ORIASTRA_EXTRA_PACKAGES="dpkg-dev file appstream desktop-file-utils
+  lintian man-db openbox xdotool imagemagick ccache" scripts/setup.sh
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+
+build=$(realpath -m "${PACKAGE_BUILD_DIR:-build-package}")
+fail() {
+  echo "package.sh: $*" >&2
+  exit 1
+}
+step() { printf '\n== %s\n' "$*"; }
+
+step "Building"
+# Debian's hardening flags, all of them (bind now as well).
+eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
+export CXXFLAGS="$CPPFLAGS $CXXFLAGS"
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None -DORIASTRA_TESTS=OFF \
+    -DORIASTRA_BENCH=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+fi
+cmake --build "$build" -j "$(nproc)"
+rm -f "$build"/kestrin-oriastra_*.deb
+(cd "$build" && cpack -G DEB)
+debs=("$build"/kestrin-oriastra_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one package in $build"
+deb=${debs[0]}
+
+step "Checking $(basename "$deb")"
+dpkg-deb -I "$deb"
+dpkg-deb -c "$deb" | tee "$build/package-contents.txt"
+version=$(dpkg-deb -f "$deb" Version)
+paths=$(awk '{print $6}' "$build/package-contents.txt")
+expected=(
+  ./usr/bin/kestrin-oriastra ./usr/bin/oriastra-cli
+  ./usr/share/applications/net.kestrin.Oriastra.desktop
+  ./usr/share/metainfo/net.kestrin.Oriastra.metainfo.xml
+  ./usr/share/icons/hicolor/scalable/apps/net.kestrin.Oriastra.svg
+  ./usr/share/man/man1/oriastra-cli.1.gz ./usr/share/man/man1/kestrin-oriastra.1.gz
+  ./usr/share/doc/kestrin-oriastra/copyright ./usr/share/doc/kestrin-oriastra/changelog.gz
+)
+sizes=(16 22 24 32 48 64 128 256)
+for size in "${sizes[@]}"; do
+  expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/net.kestrin.Oriastra.png")
+done
+for path in "${expected[@]}"; do
+  grep -qxF "$path" <<<"$paths" || fail "the package lacks $path"
+done
+for library in libqt6widgets6 libqt6svg6 libqt6printsupport6 libstdc++6; do
+  dpkg-deb -f "$deb" Depends | grep -q "\b$library\b" || fail "Depends lacks $library"
+done
+
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/net.kestrin.Oriastra.metainfo.xml
+desktop-file-validate "$unpacked"/usr/share/applications/net.kestrin.Oriastra.desktop
+for size in "${sizes[@]}"; do
+  file "$unpacked/usr/share/icons/hicolor/${size}x${size}/apps/net.kestrin.Oriastra.png" |
+    grep -q "PNG image data, $size x $size," || fail "the ${size}px icon is not ${size}x${size}"
+done
+for page in "$unpacked"/usr/share/man/man1/*.gz; do
+  warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
+done
+lintian --fail-on error,warning --display-info "$deb"
+echo "The package's contents and metadata check out."
+
+step "Installing with apt"
+installed=false
+xvfb_pid="" openbox_pid="" program_pid=""
+finish() {
+  for pid in $program_pid $openbox_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+  if $installed; then
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get remove -y -qq --purge kestrin-oriastra
+  fi
+  rm -rf "$unpacked"
+}
+trap finish EXIT
+(cd "$build" && DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --reinstall \
+  "./$(basename "$deb")")
+installed=true
+dpkg -L kestrin-oriastra | grep -qx /usr/bin/kestrin-oriastra || fail "not installed"
+
+step "oriastra-cli from /usr/bin"
+[ "$(/usr/bin/oriastra-cli --version)" = "oriastra-cli $version" ] || fail "wrong --version"
+reading=$(/usr/bin/oriastra-cli reading tibetan --name Ann --day 3 --month May --year 1980 \
+  --sex Female)
+echo "$reading" | cut -c1-100
+grep -qx "Animal sign: Monkey" <<<"$reading" || fail "unexpected reading"
+MANWIDTH=80 man oriastra-cli | head -n 12
+
+step "kestrin-oriastra from /usr/bin on a virtual X server"
+display=""
+for number in $(seq 20 99); do
+  if [ ! -e "/tmp/.X$number-lock" ] && [ ! -e "/tmp/.X11-unix/X$number" ]; then
+    display=:$number
+    break
+  fi
+done
+[ -n "$display" ] || fail "no free X display number"
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp 2>"$build/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.2; done
+DISPLAY=$display openbox 2>"$build/openbox.log" &
+openbox_pid=$!
+# A home of its own: a first run, and nothing left in the caller's settings.
+home="$unpacked/home"
+mkdir -p -m 700 "$home/runtime"
+DISPLAY=$display HOME=$home XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" \
+  QT_QPA_PLATFORM=xcb /usr/bin/kestrin-oriastra &
+program_pid=$!
+window=$(DISPLAY=$display timeout 30 xdotool search --sync --onlyvisible --name \
+  '^Kestrin Oriastra') || fail "the main window did not appear"
+sleep 1
+DISPLAY=$display import -window root "$build/installed-program.png"
+echo "Main window: $(DISPLAY=$display xdotool getwindowname "$window");" \
+  "screenshot: $build/installed-program.png"
+[ -f "$home/.config/kestrin-oriastra/kestrin-oriastra.conf" ] || fail "no settings written"
+DISPLAY=$display xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
+for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
+if kill -0 "$program_pid" 2>/dev/null; then fail "the program did not close"; fi
+wait "$program_pid" || fail "the program ended with status $?"
+program_pid=""
+
+step "Removing"
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get remove -y -qq --purge kestrin-oriastra
+installed=false
+[ ! -e /usr/bin/kestrin-oriastra ] && [ ! -e /usr/bin/oriastra-cli ] || fail "files left behind"
+echo "package.sh: $(basename "$deb") built, checked, installed, run and removed."

@@ -29,10 +29,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     AppContext& context_;
 
 private:
     WindowId id_;
+    bool shownBefore_ = false;
 };
 
 }  // namespace oriastra

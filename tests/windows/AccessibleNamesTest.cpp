@@ -1,0 +1,189 @@
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+
+#include "WindowTest.h"
+#include "common/AccessibleText.h"
+#include "common/InputWindow.h"
+#include "common/frmAbout.h"
+
+namespace oriastra {
+namespace {
+
+// What a screen reader meets that has to be named: everything that shows content or acts.
+bool ShowsOrActs(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::StaticText:
+    case QAccessible::Graphic:
+    case QAccessible::Link:
+    case QAccessible::Button:
+    case QAccessible::RadioButton:
+    case QAccessible::CheckBox:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::PageTabList:
+    case QAccessible::PageTab:
+    case QAccessible::MenuItem:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// What also has to say what it is for: every input, action, picture and reading text.
+bool NeedsDescription(QAccessible::Role role) {
+    return role != QAccessible::StaticText && role != QAccessible::PageTab &&
+           role != QAccessible::MenuItem;
+}
+
+bool TakesFocus(QObject* object) {
+    const auto* widget = qobject_cast<QWidget*>(object);
+    return widget != nullptr && widget->focusPolicy() != Qt::NoFocus &&
+           widget->focusProxy() == nullptr;
+}
+
+// An empty label shows nothing, so there is nothing to read either.
+bool ShowsNothing(QObject* object) {
+    const auto* label = qobject_cast<QLabel*>(object);
+    return label != nullptr && label->text().isEmpty() && label->pixmap().isNull();
+}
+
+// Qt's interface names a list by its current entry and gives a tab strip no description of its
+// own; what those controls are for lives in the widget's own name and description.
+QString Name(QAccessibleInterface& node) {
+    const auto* widget = qobject_cast<QWidget*>(node.object());
+    if (widget != nullptr &&
+        (node.role() == QAccessible::ComboBox || node.text(QAccessible::Name).isEmpty())) {
+        return widget->accessibleName();
+    }
+    return node.text(QAccessible::Name);
+}
+
+QString Description(QAccessibleInterface& node) {
+    const auto* widget = qobject_cast<QWidget*>(node.object());
+    const QString description = node.text(QAccessible::Description);
+    if (description.isEmpty() && widget != nullptr) return widget->accessibleDescription();
+    return description;
+}
+
+QString Describe(QAccessibleInterface& node) {
+    QObject* object = node.object();
+    return QStringLiteral("%1 %2 (role %3)")
+        .arg(object != nullptr ? QString::fromLatin1(object->metaObject()->className()) : "item",
+             object != nullptr ? object->objectName() : node.text(QAccessible::Name))
+        .arg(static_cast<int>(node.role()), 0, 16);
+}
+
+// Walks the accessibility tree of what is on screen, as a screen reader does, and lists every
+// control without a name and every input, action or picture without a description.
+void Walk(QAccessibleInterface& node, QStringList& unnamed, QStringList& undescribed) {
+    for (int index = 0; index < node.childCount(); ++index) {
+        QAccessibleInterface* child = node.child(index);
+        if (child == nullptr || child->state().invisible) continue;
+        QObject* object = child->object();
+        const bool control = ShowsOrActs(child->role()) || TakesFocus(object);
+        if (control && !ShowsNothing(object)) {
+            if (Name(*child).trimmed().isEmpty()) unnamed.push_back(Describe(*child));
+            const bool described = !Description(*child).trimmed().isEmpty();
+            if ((NeedsDescription(child->role()) || TakesFocus(object)) && !described &&
+                child->role() != QAccessible::MenuItem) {
+                undescribed.push_back(Describe(*child));
+            }
+        }
+        Walk(*child, unnamed, undescribed);
+    }
+}
+
+class AccessibleNames : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        Start();
+    }
+    // Every page of every tab strip of the window, each walked while it is in front.
+    void ExpectEveryControlNamed(QWidget* window, const std::string& where) {
+        ASSERT_NE(window, nullptr) << where;
+        const QList<QTabBar*> bars = window->findChildren<QTabBar*>();
+        if (bars.isEmpty()) return ExpectNamed(where);
+        for (QTabBar* bar : bars) {
+            for (int tab = 0; tab < bar->count(); ++tab) {
+                bar->setCurrentIndex(tab);
+                Settle();
+                ExpectNamed(where + ", tab " + bar->tabText(tab).toStdString());
+            }
+        }
+    }
+    void ExpectNamed(const std::string& where) {
+        QStringList unnamed;
+        QStringList undescribed;
+        Walk(*QAccessible::queryAccessibleInterface(&Main()), unnamed, undescribed);
+        EXPECT_EQ(unnamed, QStringList()) << where << ": controls without a name";
+        EXPECT_EQ(undescribed, QStringList()) << where << ": controls without a description";
+    }
+};
+
+TEST_F(AccessibleNames, TheMainWindowAndTheAboutWindow) {
+    ExpectEveryControlNamed(&Main(), "main window");
+    bool walked = false;
+    ExpectModal([&walked](QWidget* dialog) {
+        QStringList unnamed;
+        QStringList undescribed;
+        Walk(*QAccessible::queryAccessibleInterface(dialog), unnamed, undescribed);
+        EXPECT_EQ(unnamed, QStringList()) << "About window";
+        EXPECT_EQ(undescribed, QStringList()) << "About window";
+        walked = true;
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    Main().findChild<QAction*>("mnuAbout")->trigger();
+    EXPECT_TRUE(walked);
+}
+
+class EveryTraditionWindow : public AccessibleNames,
+                             public ::testing::WithParamInterface<Tradition> {};
+
+TEST_P(EveryTraditionWindow, NamesEveryControlOnEveryPage) {
+    const Tradition tradition = GetParam();
+    Main().cmdSelectOption_Click(static_cast<int>(tradition));
+    Settle();
+    auto* input = Windows().As<InputWindow>(InputOf(tradition));
+    ExpectEveryControlNamed(input, "input window");
+
+    // A Friday, so the Burmese chart asks nothing.
+    BirthDetailsPanel& panel = *input->panel;
+    panel.txtName->setText("Ann");
+    panel.cboMonth->setCurrentIndex(panel.cboMonth->findText("January"));
+    panel.cboDate->setCurrentIndex(panel.cboDate->findText("5"));
+    panel.cboYear->setCurrentIndex(panel.cboYear->findText("1990"));
+    if (panel.optFemale != nullptr) panel.optFemale->setChecked(true);
+    input->Calculate();
+    Settle();
+    ASSERT_TRUE(platform.messages.empty()) << platform.MessageTexts().join(' ').toStdString();
+    ExpectEveryControlNamed(Window(ReadingOf(tradition)), "reading window");
+
+    if (!Describe(tradition).HasReport()) return;
+    Windows().Show(ReportOf(tradition));
+    Settle();
+    ExpectEveryControlNamed(Window(ReportOf(tradition)), "report window");
+}
+
+INSTANTIATE_TEST_SUITE_P(, EveryTraditionWindow, ::testing::ValuesIn(kTraditions),
+                         [](const auto& info) { return std::string(TraditionKey(info.param)); });
+
+// A value is read with its caption, and the name follows the value as it changes.
+TEST(AccessibleValue, NameCarriesTheCaptionAndTheCurrentValue) {
+    QLabel value;
+    MarkValue(value, QStringLiteral("Element"));
+    EXPECT_EQ(value.accessibleName(), "Element") << "no value yet";
+    ShowValue(value, QStringLiteral("Water"));
+    EXPECT_EQ(value.text(), "Water");
+    EXPECT_EQ(value.accessibleName(), "Element: Water");
+    ShowValue(value, QStringLiteral("Fire"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&value)->text(QAccessible::Name),
+              "Element: Fire");
+}
+
+}  // namespace
+}  // namespace oriastra

@@ -120,7 +120,7 @@ frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, Burm
     bottom->addWidget(MakeSponsorLabel("Label61", DiscussionBoardCaption(), platform, this), 1);
     body_->addLayout(bottom);
     // The tabs, then the chart's houses (while the chart is shown), then the buttons.
-    setTabOrder(SSTab1, Frame1->picHouse.front());
+    setTabOrder(SSTab1->tabBar(), Frame1->picHouse.front());
     setTabOrder(Frame1->picHouse.back(), cmdPrint);
     setTabOrder(cmdPrint, cmdOK);
 

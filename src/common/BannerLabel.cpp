@@ -93,7 +93,7 @@ void PutLinksLastInTabOrder(QWidget& window) {
          widget = widget->nextInFocusChain()) {
         if (!window.isAncestorOf(widget)) continue;
         if (qobject_cast<BannerLabel*>(widget) != nullptr) links.push_back(widget);
-        else if ((widget->focusPolicy() & Qt::TabFocus) != 0) lastControl = widget;
+        else if (widget->focusPolicy() != Qt::NoFocus) lastControl = widget;
     }
     for (QWidget* link : links) {
         if (lastControl != nullptr) QWidget::setTabOrder(lastControl, link);

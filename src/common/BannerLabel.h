@@ -28,8 +28,9 @@ private:
 // A caption as a label shows it: "&&" stands for one ampersand.
 QString ShownCaption(std::string_view caption);
 
-// Links come last in Tab order, after every control of the window's own work, so Tab goes from
-// the entries to the buttons without stopping at an advertisement on the way.
+// Links come last in the focus order, after every control of the window's own work (those only a
+// click or a key reaches included), so Tab goes from the entries to the buttons without stopping
+// at an advertisement on the way.
 void PutLinksLastInTabOrder(QWidget& window);
 
 }  // namespace oriastra

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QShortcut>
-#include <utility>
 
 #include "common/BannerLabel.h"
 #include "common/Platform.h"
@@ -13,15 +12,13 @@ namespace oriastra {
 
 ChildWindow::ChildWindow(AppContext& context, WindowId id, QWidget* parent)
     : QWidget(parent), context_(context), id_(id) {
-    // Ctrl+F4 closes the active document window, as in every multiple-document program (and
-    // the desktop's own close keys, Ctrl+W on most).
-    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Close);
+    // The frame's Close entry answers the desktop's own close keys; Ctrl+F4, the close key of
+    // every multiple-document program, is added where the desktop's keys lack it (X desktops
+    // give Ctrl+W only).
     const QKeySequence controlF4(Qt::CTRL | Qt::Key_F4);
-    if (!keys.contains(controlF4)) keys.push_back(controlF4);
-    auto* close = new QShortcut(this);
-    close->setKeys(keys);
-    close->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(close, &QShortcut::activated, this, [this] { Unload(); });
+    if (!QKeySequence::keyBindings(QKeySequence::Close).contains(controlF4)) {
+        new QShortcut(controlF4, this, this, &ChildWindow::Unload, Qt::WidgetWithChildrenShortcut);
+    }
 }
 
 void ChildWindow::PlaceAtTopCentre() {
@@ -32,10 +29,11 @@ void ChildWindow::PlaceAtTopCentre() {
 
 void ChildWindow::Unload() { context_.windows.Unload(id_); }
 
-void ChildWindow::showEvent(QShowEvent* event) {
-    // Every control exists by now, whatever order the window made them in.
-    if (!std::exchange(shownBefore_, true)) PutLinksLastInTabOrder(*this);
-    QWidget::showEvent(event);
+bool ChildWindow::event(QEvent* event) {
+    // Polished once, before it is first shown or focused: every control exists by then, whatever
+    // order the window made them in.
+    if (event->type() == QEvent::Polish) PutLinksLastInTabOrder(*this);
+    return QWidget::event(event);
 }
 
 void ChildWindow::closeEvent(QCloseEvent* event) {

@@ -29,12 +29,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     AppContext& context_;
 
 private:
     WindowId id_;
-    bool shownBefore_ = false;
 };
 
 }  // namespace oriastra

@@ -48,6 +48,8 @@ QPlainTextEdit* MakeReadingBox(const char* name, const QString& about, QColor te
                       QStringLiteral("Read-only text. From the page tabs, Down moves the focus "
                                      "here to scroll, select and copy"));
     box->setReadOnly(true);
+    // A caret to select and copy with the keyboard, once a click or Down gives it the focus.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setFocusPolicy(Qt::ClickFocus);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -120,7 +120,9 @@ const Journey kJourneys[] = {
 class KeyboardJourney : public KeyboardTest, public testing::WithParamInterface<Journey> {
 protected:
     InputWindow* Input() { return Shown<InputWindow>(InputOf(GetParam().tradition)); }
-    BirthDetailsPanel& Panel() { return *Windows().As<InputWindow>(InputOf(GetParam().tradition))->panel; }
+    BirthDetailsPanel& Panel() {
+        return *Windows().As<InputWindow>(InputOf(GetParam().tradition))->panel;
+    }
     void ExpectEntries() {
         const Journey& row = GetParam();
         EXPECT_EQ(Panel().txtName->text(), row.tradition == Tradition::Burmese
@@ -313,7 +315,8 @@ TEST_F(KeyboardTest, LinksFollowTheControlsAndOpenWithEnterOrSpace) {
     Press(Qt::Key_Tab);
     EXPECT_EQ(Focused(), Main().Label7);
     Press(Qt::Key_Space);
-    EXPECT_EQ(platform.openedPages, QStringList({ToQt(kHomePageAddress), ToQt(kFullBrandPageAddress)}));
+    EXPECT_EQ(platform.openedPages,
+              QStringList({ToQt(kHomePageAddress), ToQt(kFullBrandPageAddress)}));
     Press(Qt::Key_Tab);
     EXPECT_EQ(Focused(), Main().cmdSelectOption[static_cast<std::size_t>(Tradition::Arabic)]);
 

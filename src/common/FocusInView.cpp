@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -22,13 +23,25 @@ void ScrollToShow(QScrollBar& bar, int low, int high, int visible) {
     }
 }
 
+QRect PlaceIn(const QWidget& widget, QWidget* view) {
+    return {widget.mapTo(view, QPoint(0, 0)), widget.size()};
+}
+
 }  // namespace
 
 void KeepFocusInView(QMdiArea& area) {
     QObject::connect(qApp, &QApplication::focusChanged, &area, [&area](QWidget*, QWidget* now) {
         QWidget* view = area.viewport();
         if (now == nullptr || !view->isAncestorOf(now)) return;
-        const QRect place(now->mapTo(view, QPoint(0, 0)), now->size());
+        QWidget* frame = now;
+        while (frame->parentWidget() != view) frame = frame->parentWidget();
+        QWidget* window = qobject_cast<QMdiSubWindow*>(frame) != nullptr
+                              ? static_cast<QMdiSubWindow*>(frame)->widget()
+                              : frame;
+        if (window == nullptr) return;
+        // Only the part the window itself shows; a control it keeps out of sight stays there.
+        const QRect place = PlaceIn(*now, view).intersected(PlaceIn(*window, view));
+        if (place.isEmpty()) return;
         ScrollToShow(*area.horizontalScrollBar(), place.left(), place.right(), view->width());
         ScrollToShow(*area.verticalScrollBar(), place.top(), place.bottom(), view->height());
     });

@@ -304,6 +304,19 @@ TEST_F(KeyboardTest, TheFocusedControlIsScrolledIntoSight) {
         ASSERT_EQ(Focused(), target);
         EXPECT_TRUE(inSight(target));
     }
+
+    // The Arabic Open button stands below its window on purpose; reaching it scrolls nothing.
+    Main().cmdSelectOption_Click(static_cast<int>(Tradition::Arabic));
+    Settle();
+    auto* arabic = Shown<InputWindow>(InputOf(Tradition::Arabic));
+    ASSERT_NE(arabic, nullptr);
+    QWidget* calculate = arabic->findChild<QWidget*>("cmdNext");
+    for (int step = 0; step < 12 && Focused() != calculate; ++step) Press(Qt::Key_Tab);
+    ASSERT_EQ(Focused(), calculate);
+    const int scrolled = Main().MdiArea().verticalScrollBar()->value();
+    Press(Qt::Key_Tab);
+    ASSERT_EQ(Focused(), arabic->findChild<QWidget*>("cmdOpen"));
+    EXPECT_EQ(Main().MdiArea().verticalScrollBar()->value(), scrolled);
 }
 
 // Links come after every control of their window; Enter or Space opens one.

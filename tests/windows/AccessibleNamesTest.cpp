@@ -6,7 +6,6 @@
 #include <QTabBar>
 
 #include "WindowTest.h"
-#include "common/AccessibleText.h"
 #include "common/InputWindow.h"
 #include "common/frmAbout.h"
 
@@ -33,12 +32,6 @@ bool ShowsOrActs(QAccessible::Role role) {
     }
 }
 
-// What also has to say what it is for: every input, action, picture and reading text.
-bool NeedsDescription(QAccessible::Role role) {
-    return role != QAccessible::StaticText && role != QAccessible::PageTab &&
-           role != QAccessible::MenuItem;
-}
-
 bool TakesFocus(QObject* object) {
     const auto* widget = qobject_cast<QWidget*>(object);
     return widget != nullptr && widget->focusPolicy() != Qt::NoFocus &&
@@ -53,20 +46,11 @@ bool ShowsNothing(QObject* object) {
 
 // Qt's interface names a list by its current entry and gives a tab strip no description of its
 // own; what those controls are for lives in the widget's own name and description.
-QString Name(QAccessibleInterface& node) {
+QString Text(QAccessibleInterface& node, QAccessible::Text which) {
     const auto* widget = qobject_cast<QWidget*>(node.object());
-    if (widget != nullptr &&
-        (node.role() == QAccessible::ComboBox || node.text(QAccessible::Name).isEmpty())) {
-        return widget->accessibleName();
-    }
-    return node.text(QAccessible::Name);
-}
-
-QString Description(QAccessibleInterface& node) {
-    const auto* widget = qobject_cast<QWidget*>(node.object());
-    const QString description = node.text(QAccessible::Description);
-    if (description.isEmpty() && widget != nullptr) return widget->accessibleDescription();
-    return description;
+    const QString text = node.text(which);
+    if (widget == nullptr || (!text.isEmpty() && node.role() != QAccessible::ComboBox)) return text;
+    return which == QAccessible::Name ? widget->accessibleName() : widget->accessibleDescription();
 }
 
 QString Describe(QAccessibleInterface& node) {
@@ -78,23 +62,35 @@ QString Describe(QAccessibleInterface& node) {
 }
 
 // Walks the accessibility tree of what is on screen, as a screen reader does, and lists every
-// control without a name and every input, action or picture without a description.
+// control without a name, and every input, action, picture and reading text (all but plain
+// captions, tabs and menu titles) without a description.
 void Walk(QAccessibleInterface& node, QStringList& unnamed, QStringList& undescribed) {
     for (int index = 0; index < node.childCount(); ++index) {
         QAccessibleInterface* child = node.child(index);
         if (child == nullptr || child->state().invisible) continue;
         QObject* object = child->object();
-        const bool control = ShowsOrActs(child->role()) || TakesFocus(object);
-        if (control && !ShowsNothing(object)) {
-            if (Name(*child).trimmed().isEmpty()) unnamed.push_back(Describe(*child));
-            const bool described = !Description(*child).trimmed().isEmpty();
-            if ((NeedsDescription(child->role()) || TakesFocus(object)) && !described &&
-                child->role() != QAccessible::MenuItem) {
+        const QAccessible::Role role = child->role();
+        if ((ShowsOrActs(role) || TakesFocus(object)) && !ShowsNothing(object)) {
+            if (Text(*child, QAccessible::Name).trimmed().isEmpty()) {
+                unnamed.push_back(Describe(*child));
+            }
+            const bool caption = role == QAccessible::StaticText || role == QAccessible::PageTab ||
+                                 role == QAccessible::MenuItem;
+            if ((!caption || TakesFocus(object)) &&
+                Text(*child, QAccessible::Description).trimmed().isEmpty()) {
                 undescribed.push_back(Describe(*child));
             }
         }
         Walk(*child, unnamed, undescribed);
     }
+}
+
+void ExpectNamed(QWidget& root, const std::string& where) {
+    QStringList unnamed;
+    QStringList undescribed;
+    Walk(*QAccessible::queryAccessibleInterface(&root), unnamed, undescribed);
+    EXPECT_EQ(unnamed, QStringList()) << where << ": controls without a name";
+    EXPECT_EQ(undescribed, QStringList()) << where << ": controls without a description";
 }
 
 class AccessibleNames : public WindowTest {
@@ -103,25 +99,18 @@ protected:
         WindowTest::SetUp();
         Start();
     }
-    // Every page of every tab strip of the window, each walked while it is in front.
+    // The whole main window with the given window in it, once for every page of its tabs.
     void ExpectEveryControlNamed(QWidget* window, const std::string& where) {
         ASSERT_NE(window, nullptr) << where;
         const QList<QTabBar*> bars = window->findChildren<QTabBar*>();
-        if (bars.isEmpty()) return ExpectNamed(where);
+        if (bars.isEmpty()) return ExpectNamed(Main(), where);
         for (QTabBar* bar : bars) {
             for (int tab = 0; tab < bar->count(); ++tab) {
                 bar->setCurrentIndex(tab);
                 Settle();
-                ExpectNamed(where + ", tab " + bar->tabText(tab).toStdString());
+                ExpectNamed(Main(), where + ", tab " + bar->tabText(tab).toStdString());
             }
         }
-    }
-    void ExpectNamed(const std::string& where) {
-        QStringList unnamed;
-        QStringList undescribed;
-        Walk(*QAccessible::queryAccessibleInterface(&Main()), unnamed, undescribed);
-        EXPECT_EQ(unnamed, QStringList()) << where << ": controls without a name";
-        EXPECT_EQ(undescribed, QStringList()) << where << ": controls without a description";
     }
 };
 
@@ -129,11 +118,7 @@ TEST_F(AccessibleNames, TheMainWindowAndTheAboutWindow) {
     ExpectEveryControlNamed(&Main(), "main window");
     bool walked = false;
     ExpectModal([&walked](QWidget* dialog) {
-        QStringList unnamed;
-        QStringList undescribed;
-        Walk(*QAccessible::queryAccessibleInterface(dialog), unnamed, undescribed);
-        EXPECT_EQ(unnamed, QStringList()) << "About window";
-        EXPECT_EQ(undescribed, QStringList()) << "About window";
+        ExpectNamed(*dialog, "About window");
         walked = true;
         static_cast<QDialog*>(dialog)->accept();
     });
@@ -171,19 +156,6 @@ TEST_P(EveryTraditionWindow, NamesEveryControlOnEveryPage) {
 
 INSTANTIATE_TEST_SUITE_P(, EveryTraditionWindow, ::testing::ValuesIn(kTraditions),
                          [](const auto& info) { return std::string(TraditionKey(info.param)); });
-
-// A value is read with its caption, and the name follows the value as it changes.
-TEST(AccessibleValue, NameCarriesTheCaptionAndTheCurrentValue) {
-    QLabel value;
-    MarkValue(value, QStringLiteral("Element"));
-    EXPECT_EQ(value.accessibleName(), "Element") << "no value yet";
-    ShowValue(value, QStringLiteral("Water"));
-    EXPECT_EQ(value.text(), "Water");
-    EXPECT_EQ(value.accessibleName(), "Element: Water");
-    ShowValue(value, QStringLiteral("Fire"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&value)->text(QAccessible::Name),
-              "Element: Fire");
-}
 
 }  // namespace
 }  // namespace oriastra

@@ -11,6 +11,7 @@
 
 #include "african/AfricanPictures.h"
 #include "african/AfricanTexts.h"
+#include "common/AccessibleText.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
 #include "common/QtText.h"
@@ -55,8 +56,10 @@ frmAfricanAstrologyDisplay::frmAfricanAstrologyDisplay(AppContext& context)
     body_->addWidget(MakeBrandFrame(platform, this));
     body_->addWidget(MakeReadingFrame(), 1);
 
-    cmdBack = AddButton("cmdBack", QStringLiteral("&Back"), [this] { mnuBack_Click(); });
-    cmdSave = AddButton("cmdSave", QStringLiteral("&Save"), [this] { cmdSave_Click(); });
+    cmdBack = AddButton("cmdBack", QStringLiteral("&Back"), kBackDescription,
+                        [this] { mnuBack_Click(); });
+    cmdSave = AddButton("cmdSave", QStringLiteral("&Save"), kReportDescription,
+                        [this] { cmdSave_Click(); });
     auto* row = new QHBoxLayout;
     row->addWidget(cmdBack);
     row->addWidget(cmdSave);
@@ -88,10 +91,13 @@ QWidget* frmAfricanAstrologyDisplay::MakeReadingFrame() {
         colours.setColor(QPalette::WindowText, kCaptionColour);
         lblCaptions[i]->setPalette(colours);
     }
+    const QString spoken[] = {QStringLiteral("Your African sign"), captions[1], captions[2],
+                              captions[3], captions[4], QStringLiteral("About your sign")};
     for (std::size_t i = 0; i < lblResult.size(); ++i) {
         lblResult[i] = MakeLabel(QStringLiteral("lblResult(%1)").arg(i), QString(),
                                  i == 0 ? 12.0 : 8.25, frame);
         lblResult[i]->setWordWrap(true);
+        MarkValue(*lblResult[i], spoken[i]);
     }
     QLabel& description = *lblResult[5];
     description.setFont(font());
@@ -102,6 +108,7 @@ QWidget* frmAfricanAstrologyDisplay::MakeReadingFrame() {
     imgAfrican = new QLabel(frame);
     imgAfrican->setObjectName("imgAfrican");
     imgAfrican->setFixedSize(kPictureSize, kPictureSize);
+    imgAfrican->setAccessibleDescription(QStringLiteral("Picture of your African sign"));
 
     grid->addWidget(lblCaptions[0], 0, 0, 1, 2);
     grid->addWidget(lblResult[0], 0, 2);
@@ -123,11 +130,13 @@ void frmAfricanAstrologyDisplay::ShowReading(const AfricanReading& reading) {
     const std::string* texts[] = {&reading.sign,     &reading.element,
                                   &reading.luckyDay, &reading.mostSuccessfulMonths,
                                   &reading.bodyParts, &reading.description};
-    for (std::size_t i = 0; i < lblResult.size(); ++i) lblResult[i]->setText(ToQt(*texts[i]));
+    for (std::size_t i = 0; i < lblResult.size(); ++i) ShowValue(*lblResult[i], ToQt(*texts[i]));
     const QString path = AfricanSignPicture(reading.picture);
     imgAfrican->setPixmap(path.isEmpty() ? QPixmap()
                                          : SvgPixmap(path, kPictureSize, devicePixelRatioF()));
     imgAfrican->setProperty("picture", path);
+    // Named after the sign it shows.
+    imgAfrican->setAccessibleName(ToQt(reading.sign));
 }
 
 void frmAfricanAstrologyDisplay::mnuBack_Click() { Back(); }

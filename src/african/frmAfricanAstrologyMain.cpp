@@ -31,9 +31,10 @@ frmAfricanAstrologyMain::frmAfricanAstrologyMain(AppContext& context)
             true);
     body_->addWidget(panel);
     cmdCalculate = AddButton("cmdCalculate", QStringLiteral("Get My &African Astrology Sign"),
+                             QStringLiteral("Shows your African sign for the details above"),
                              [this] { cmdCalculate_Click(); });
     cmdOpen = AddButton("cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
-                        [this] { cmdOpen_Click(); });
+                        kOpenDescription, [this] { cmdOpen_Click(); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdCalculate, 1);
     buttons->addWidget(cmdOpen, 1);

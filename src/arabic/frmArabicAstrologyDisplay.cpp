@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "arabic/ArabicPictures.h"
+#include "common/AccessibleText.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
 #include "common/QtText.h"
@@ -39,17 +40,20 @@ QLabel* MakeResult(int index, qreal drawnSize, QWidget* parent) {
     return label;
 }
 
-QLabel* MakePicture(const char* name, QSize size, QWidget* parent) {
+QLabel* MakePicture(const char* name, QSize size, const QString& description, QWidget* parent) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setFixedSize(size);
+    picture->setAccessibleDescription(description);
     return picture;
 }
 
-void ShowPicture(QLabel& box, const QString& path, QSize size) {
+// The picture is named after what it shows.
+void ShowPicture(QLabel& box, const QString& path, QSize size, const QString& shows) {
     if (path.isEmpty()) return;
     box.setPixmap(SvgPixmap(path, size, box.devicePixelRatioF()));
     box.setProperty("picture", path);
+    box.setAccessibleName(shows);
 }
 
 }  // namespace
@@ -62,8 +66,11 @@ frmArabicAstrologyDisplay::frmArabicAstrologyDisplay(AppContext& context)
     BuildResultFrame();
     body_->addWidget(fraResult, 1);
 
-    cmdExit = AddButton("cmdExit", QStringLiteral("E&xit"), [this] { cmdExit_Click(); });
-    cmdBack = AddButton("cmdBack", QStringLiteral("&Back"), [this] { cmdBack_Click(); });
+    cmdExit = AddButton("cmdExit", QStringLiteral("E&xit"),
+                        QStringLiteral("Closes the reading and the birth details"),
+                        [this] { cmdExit_Click(); });
+    cmdBack = AddButton("cmdBack", QStringLiteral("&Back"), kBackDescription,
+                        [this] { cmdBack_Click(); });
     for (QPushButton* button : {cmdExit, cmdBack}) button->setMinimumWidth(110);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -103,12 +110,14 @@ QGroupBox#fraResult QLabel[readingValue="true"] { font-weight: bold; color: #4a1
     lblResult[0] = MakeResult(0, 8.25, fraResult);
     lblResult[1] = MakeResult(1, 14.25, fraResult);
     lblResult[2] = MakeResult(2, 8.25, fraResult);
-    picArabic = MakePicture("picArabic", kUrduNamePictureSize, fraResult);
-    picZodiac = MakePicture("picZodiac", kZodiacPictureSize, fraResult);
+    for (int row = 0; row < 3; ++row) MarkValue(*lblResult[row], lblLabel[row]->text());
+    picArabic = MakePicture("picArabic", kUrduNamePictureSize,
+                            QStringLiteral("Your sign's name in Urdu script"), fraResult);
+    picZodiac = MakePicture("picZodiac", kZodiacPictureSize,
+                            QStringLiteral("Picture of your zodiac sign"), fraResult);
     RTB = new ReportView(context_.platform, fraResult);
-    RTB->setReadOnly(true);
-    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    RTB->setTabChangesFocus(true);
+    SetAccessibleText(*RTB, QStringLiteral("About your sign"),
+                      QStringLiteral("Read-only description of your zodiac sign"));
     RTB->setMinimumSize(440, kZodiacPictureSize.height());
 
     auto* names = new QGridLayout;
@@ -139,13 +148,15 @@ void frmArabicAstrologyDisplay::Form_Load() { PlaceAtTopCentre(); }
 
 void frmArabicAstrologyDisplay::ShowReading(const ArabicReading& reading) {
     reading_ = reading;
-    lblResult[0]->setText(ToQt(reading.westernName));
-    lblResult[1]->setText(ToQt(reading.arabicName));
-    lblResult[2]->setText(ToQt(reading.phoneticName));
+    ShowValue(*lblResult[0], ToQt(reading.westernName));
+    ShowValue(*lblResult[1], ToQt(reading.arabicName));
+    ShowValue(*lblResult[2], ToQt(reading.phoneticName));
     // The view reads each CR LF joint as one line break.
     RTB->ShowRuns({StyledRun{std::string(reading.description)}});
-    ShowPicture(*picArabic, ArabicUrduNamePicture(reading.urduNamePicture), kUrduNamePictureSize);
-    ShowPicture(*picZodiac, ArabicZodiacPicture(reading.zodiacPicture), kZodiacPictureSize);
+    ShowPicture(*picArabic, ArabicUrduNamePicture(reading.urduNamePicture), kUrduNamePictureSize,
+                QStringLiteral("%1 written in Urdu").arg(ToQt(reading.phoneticName)));
+    ShowPicture(*picZodiac, ArabicZodiacPicture(reading.zodiacPicture), kZodiacPictureSize,
+                ToQt(reading.westernName));
 }
 
 void frmArabicAstrologyDisplay::cmdBack_Click() { Back(); }

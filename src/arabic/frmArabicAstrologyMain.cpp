@@ -43,6 +43,9 @@ frmArabicAstrologyMain::frmArabicAstrologyMain(AppContext& context, ArabicState&
     cmdNext = new QPushButton(QStringLiteral("&Get My Arabic Astrology Sign"), panel);
     cmdNext->setObjectName("cmdNext");
     cmdNext->setMinimumHeight(32);
+    cmdNext->setAutoDefault(true);
+    cmdNext->setAccessibleDescription(
+        QStringLiteral("Shows your Arabic zodiac sign for the date above"));
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
     auto* grid = static_cast<QGridLayout*>(panel->layout());
     grid->addWidget(cmdNext, grid->rowCount(), 1);
@@ -52,6 +55,9 @@ frmArabicAstrologyMain::frmArabicAstrologyMain(AppContext& context, ArabicState&
     // Outside the layout, so it never takes room; resizeEvent keeps it out of sight.
     cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), this);
     cmdOpen->setObjectName("cmdOpen");
+    cmdOpen->setAutoDefault(true);
+    cmdOpen->setAccessibleDescription(
+        QStringLiteral("Takes the date of birth from a Kestrin Free Numerology Pro file"));
     connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
     setTabOrder(panel->cboYear, cmdNext);
     setTabOrder(cmdNext, cmdOpen);

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "burmese/BurmeseTexts.h"
@@ -142,6 +143,8 @@ void BurmeseChartFrame::BuildHouse(int house) {
     box->setFrameShape(QFrame::Box);
     Paint(*box, IsTroubledHouse(house) ? kTroubledHouseColour : kHappyHouseColour);
     box->setCursor(hand_);
+    box->setFocusPolicy(Qt::TabFocus);
+    box->setAccessibleDescription(ToQt(HouseDescriptionText(house)));
 
     QLabel* caption = MakeLabel(QString::fromLatin1(place.caption), ToQt(HouseBoxCaption(house)), box);
     caption->setProperty("houseText", true);
@@ -177,6 +180,8 @@ void BurmeseChartFrame::BuildHouse(int house) {
     lblHouseCaption[house - 1] = caption;
     lblHouseNumber[house - 1] = number;
     lblPlanetName[house - 1] = planet;
+    ShowPlanet(house, planet->text());
+    if (house > 1) setTabOrder(picHouse[house - 2], box);
     Track(box, house);
     Track(caption, house);
     Track(number, kStill);
@@ -189,7 +194,31 @@ void BurmeseChartFrame::Track(QWidget* widget, std::optional<int> house) {
     hoverOf_[widget] = house;
 }
 
+void BurmeseChartFrame::ShowPlanet(int house, const QString& planet) {
+    lblPlanetName[house - 1]->setText(planet);
+    picHouse[house - 1]->setAccessibleName(QStringLiteral("House %1, %2: %3")
+                                               .arg(house)
+                                               .arg(ToQt(HouseBoxCaption(house)), planet));
+}
+
+void BurmeseChartFrame::MarkFocus(int house, bool focused) {
+    QFrame& box = *picHouse[house - 1];
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::WindowText, focused ? QColor(255, 244, 192) : kHouseEdgeColour);
+    box.setPalette(palette);
+    box.setLineWidth(focused ? 3 : 1);
+    if (focused) ShowHover(house);
+}
+
 bool BurmeseChartFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        const auto box = std::find(picHouse.begin(), picHouse.end(), watched);
+        if (box != picHouse.end()) {
+            MarkFocus(static_cast<int>(box - picHouse.begin()) + 1,
+                      event->type() == QEvent::FocusIn);
+        }
+        return QFrame::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::MouseMove) return QFrame::eventFilter(watched, event);
     const auto found = hoverOf_.find(watched);
     if (found == hoverOf_.end()) return QFrame::eventFilter(watched, event);

@@ -12,7 +12,8 @@ namespace oriastra {
 struct HouseTexts;
 
 // The chart tab's frame `Frame1`: the seven house boxes on `picContainer` and, beside them, the
-// house name and description the pointer asks for.
+// house name and description the pointer asks for. Tab visits the boxes in house order and
+// shows each one's description as the pointer would.
 class BurmeseChartFrame : public QFrame {
     Q_OBJECT
 public:
@@ -22,6 +23,8 @@ public:
     void picHouse_MouseMove(int house);
     // The pointer over the frame, the chart's background or the description.
     void picContainer_MouseMove();
+    // The planet in the box of house 1 to 7; the box is named after both.
+    void ShowPlanet(int house, const QString& planet);
 
     QWidget* picContainer = nullptr;
     std::array<QFrame*, 7> picHouse{};          // picOne .. picSeven, house 1 first
@@ -40,6 +43,8 @@ private:
     // Mouse moves over `widget` show the house (1 to 7), the legend (nothing) or are dropped
     // without a change (kStill).
     void Track(QWidget* widget, std::optional<int> house);
+    // Keyboard focus on a box shows its house and a brighter edge.
+    void MarkFocus(int house, bool focused);
 
     static constexpr int kStill = -1;
     const HouseTexts& houses_;

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "burmese/BurmeseState.h"
 #include "burmese/BurmeseTexts.h"
 #include "burmese/modBurmese.h"
+#include "common/AccessibleText.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
 #include "common/QtText.h"
@@ -70,6 +72,7 @@ QGroupBox* MakeDayBox(QWidget* page,
     int row = 0;
     for (const auto& [caption, value] : values) {
         rows->addWidget(MakeText(nullptr, QString::fromLatin1(caption), box), row, 0);
+        MarkValue(*value, QString::fromLatin1(caption));
         value->setParent(box);
         rows->addWidget(value, row, 1);
         ++row;
@@ -97,13 +100,18 @@ frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, Burm
     body_->addWidget(MakeBrandFrame(platform, this));
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName("SSTab1");
+    SetAccessibleText(*SSTab1->tabBar(), QStringLiteral("Chart pages"),
+                      QStringLiteral("Left and Right choose between the chart and its "
+                                     "interpretation"));
     SSTab1->addTab(BuildChartTab(state.houses), QStringLiteral("Burmese Astrology Chart"));
     SSTab1->addTab(BuildInterpretationTab(), QStringLiteral("Burmese Astrology Interpretation"));
     body_->addWidget(SSTab1, 1);
 
     auto* bottom = new QHBoxLayout;
-    cmdPrint = AddButton("cmdPrint", QStringLiteral("&Print"), [this] { cmdPrint_Click(); });
-    cmdOK = AddButton("cmdOK", QStringLiteral("&Back"), [this] { cmdOK_Click(); });
+    cmdPrint = AddButton("cmdPrint", QStringLiteral("&Print"), kReportDescription,
+                         [this] { cmdPrint_Click(); });
+    cmdOK = AddButton("cmdOK", QStringLiteral("&Back"), kBackDescription,
+                      [this] { cmdOK_Click(); });
     cmdPrint->setMinimumWidth(110);
     cmdOK->setMinimumWidth(110);
     bottom->addWidget(cmdPrint);
@@ -111,7 +119,9 @@ frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, Burm
     bottom->addSpacing(12);
     bottom->addWidget(MakeSponsorLabel("Label61", DiscussionBoardCaption(), platform, this), 1);
     body_->addLayout(bottom);
-    setTabOrder(SSTab1, cmdPrint);
+    // The tabs, then the chart's houses (while the chart is shown), then the buttons.
+    setTabOrder(SSTab1->tabBar(), Frame1->picHouse.front());
+    setTabOrder(Frame1->picHouse.back(), cmdPrint);
     setTabOrder(cmdPrint, cmdOK);
 
     AddFileEntry("mnuPrint", QStringLiteral("&Print"), [this] { cmdPrint_Click(); });
@@ -142,10 +152,12 @@ QWidget* frmBurmeseAstrologyDisplay::BuildInterpretationTab() {
                                         {"Basic Characteristic Traits", lblCharacteristic}}));
     lblBirthDayPlanet = MakeValue("lblBirthDayPlanet", page);
     lblPlanetDesc = MakeParagraph("lblPlanetDesc", page, DaySignPlanetText);
+    MarkValue(*lblPlanetDesc, QStringLiteral("About your birth day planet"));
     layout->addWidget(
         MakeDayBox(page, {{"Your Birth Day Planet", lblBirthDayPlanet}}, lblPlanetDesc));
     lblAnimalSign = MakeValue("lblAnimalSign", page);
     lblAnimalDesc = MakeParagraph("lblAnimalDesc", page, DaySignAnimalText);
+    MarkValue(*lblAnimalDesc, QStringLiteral("About your animal sign"));
     layout->addWidget(MakeDayBox(page, {{"Animal Sign", lblAnimalSign}}, lblAnimalDesc));
     layout->addStretch();
     return page;
@@ -158,15 +170,15 @@ void frmBurmeseAstrologyDisplay::Form_Load() {
 
 void frmBurmeseAstrologyDisplay::ShowReading(const BurmeseReading& reading) {
     reading_ = reading;
-    lblBirthDay->setText(ToQt(reading.birthDay));
-    lblLuckyDirection->setText(ToQt(reading.luckyDirection));
-    lblCharacteristic->setText(ToQt(reading.characteristic));
-    lblBirthDayPlanet->setText(ToQt(reading.birthDayPlanet));
-    lblPlanetDesc->setText(ToQt(reading.planetDescription));
-    lblAnimalSign->setText(ToQt(reading.animalSign));
-    lblAnimalDesc->setText(ToQt(reading.animalDescription));
+    ShowValue(*lblBirthDay, ToQt(reading.birthDay));
+    ShowValue(*lblLuckyDirection, ToQt(reading.luckyDirection));
+    ShowValue(*lblCharacteristic, ToQt(reading.characteristic));
+    ShowValue(*lblBirthDayPlanet, ToQt(reading.birthDayPlanet));
+    ShowValue(*lblPlanetDesc, ToQt(reading.planetDescription));
+    ShowValue(*lblAnimalSign, ToQt(reading.animalSign));
+    ShowValue(*lblAnimalDesc, ToQt(reading.animalDescription));
     for (std::size_t house = 0; house < reading.housePlanets.size(); ++house) {
-        Frame1->lblPlanetName[house]->setText(ToQt(reading.housePlanets[house]));
+        Frame1->ShowPlanet(static_cast<int>(house) + 1, ToQt(reading.housePlanets[house]));
     }
 }
 

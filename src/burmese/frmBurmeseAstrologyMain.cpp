@@ -33,11 +33,13 @@ frmBurmeseAstrologyMain::frmBurmeseAstrologyMain(AppContext& context, BurmeseSta
             QStringLiteral("Just input your name and date of birth and get a Reading Now!"), true);
     body_->addWidget(panel);
     cmdGenerateChart = AddButton("cmdGenerateChart", QStringLiteral("Get My &Burmese Astrology Chart"),
+                                 QStringLiteral("Shows your Burmese chart and its interpretation "
+                                                "for the details above"),
                                  [this] { cmdGenerateChart_Click(); });
     body_->addWidget(cmdGenerateChart);
     cmdOpen = AddButton("cmdOpen",
                         QStringLiteral("Click Here To Open Previously Saved Burmese Interpretation"),
-                        [this] { cmdOpen_Click(); });
+                        kOpenDescription, [this] { cmdOpen_Click(); });
     body_->addWidget(cmdOpen);
     body_->addWidget(MakeSponsorLabel("Label61", DiscussionBoardCaption(), context.platform, this));
     AddFileEntry("mnuBurmeseAstrologyChart", QStringLiteral("Get My &Burmese Astrology Chart"),

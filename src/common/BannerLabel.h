@@ -5,15 +5,21 @@
 
 namespace oriastra {
 
-// A caption that acts as a web link on a single click.
+// A caption that acts as a web link on a single click, or on Enter or Space once Tab has
+// brought the focus to it. Assistive technology meets it as a link named by its caption and
+// described by the page it opens.
 class BannerLabel : public QLabel {
     Q_OBJECT
 public:
-    BannerLabel(const QString& objectName, std::string_view caption, std::function<void()> onClick,
-                QWidget* parent = nullptr);
+    BannerLabel(const QString& objectName, std::string_view caption, const QString& pageRole,
+                std::function<void()> onClick, QWidget* parent = nullptr);
+
+    // Opens the page, as a click does.
+    void Activate();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::function<void()> onClick_;
@@ -21,5 +27,10 @@ private:
 
 // A caption as a label shows it: "&&" stands for one ampersand.
 QString ShownCaption(std::string_view caption);
+
+// Links come last in the focus order, after every control of the window's own work (those only a
+// click or a key reaches included), so Tab goes from the entries to the buttons without stopping
+// at an advertisement on the way.
+void PutLinksLastInTabOrder(QWidget& window);
 
 }  // namespace oriastra

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "common/AccessibleText.h"
 #include "common/Months.h"
 #include "common/Platform.h"
 #include "common/QtText.h"
@@ -81,10 +82,31 @@ BirthDetailsPanel::BirthDetailsPanel(const PanelRules& rules, Platform& platform
         setTabOrder(cboYear, optMale);
         setTabOrder(optMale, optFemale);
     }
+    NameControls();
     setTabOrder(txtName, cboMonth);
     setTabOrder(cboMonth, cboDate);
     setTabOrder(cboDate, cboYear);
     if (rules_.lettersOnlyName) txtName->installEventFilter(this);
+}
+
+void BirthDetailsPanel::NameControls() {
+    // Each caption is its input's buddy, so assistive technology relates the two; the inputs
+    // carry the names a screen reader says when the focus reaches them.
+    nameLabel->setBuddy(txtName);
+    SetAccessibleText(*txtName, QStringLiteral("Name"),
+                      QStringLiteral("The name of the person the reading is for"));
+    dateLabel->setBuddy(cboMonth);
+    SetAccessibleText(*cboMonth, QStringLiteral("Month of birth"),
+                      QStringLiteral("Date of Birth: the month"));
+    SetAccessibleText(*cboDate, QStringLiteral("Day of birth"),
+                      QStringLiteral("Date of Birth: the day of the month"));
+    SetAccessibleText(*cboYear, QStringLiteral("Year of birth"),
+                      QStringLiteral("Date of Birth: the year"));
+    if (Label2 == nullptr) return;
+    Label2->setBuddy(optMale);
+    for (QRadioButton* option : {optMale, optFemale}) {
+        option->setAccessibleDescription(QStringLiteral("Sex"));
+    }
 }
 
 void BirthDetailsPanel::FillLists(FillOrder order) {

@@ -48,6 +48,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void NameControls();
+
     const PanelRules& rules_;
     Platform& platform_;
 };

@@ -20,4 +20,8 @@ QGroupBox* MakeBrandFrame(Platform& platform, QWidget* parent);
 BannerLabel* MakeSponsorLabel(const QString& objectName, std::string_view caption,
                               Platform& platform, QWidget* parent);
 
+// A label opening the fully-branded offer page.
+BannerLabel* MakeFullBrandLabel(const QString& objectName, std::string_view caption,
+                                Platform& platform, QWidget* parent);
+
 }  // namespace oriastra

@@ -29,6 +29,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     AppContext& context_;
 
 private:

@@ -15,6 +15,8 @@ namespace oriastra {
 InputWindow::InputWindow(AppContext& context, Tradition tradition, const QString& caption)
     : TraditionWindow(context, InputOf(tradition), caption, true),
       descriptor_(Describe(tradition)) {
+    setAccessibleDescription(QStringLiteral("Birth details for your %1 reading")
+                                 .arg(ToQt(descriptor_.selector.caption)));
     panel = new BirthDetailsPanel(descriptor_.panel, context.platform, this);
 }
 

@@ -8,6 +8,10 @@
 
 namespace oriastra {
 
+// What the Open button of every input window does, as assistive technology describes it.
+inline const QString kOpenDescription =
+    QStringLiteral("Opens a reading saved before and calculates it again");
+
 // What every tradition's input window has beyond menus and buttons: the birth details panel,
 // the load step (placed at the top centre, lists filled), the unload step (the welcome panel
 // comes back), the two halves every Calculate step shares, and the Open step.

@@ -1,11 +1,15 @@
 #include "common/ReadingWindow.h"
 
+#include "common/QtText.h"
 #include "common/WindowRegistry.h"
 
 namespace oriastra {
 
 ReadingWindow::ReadingWindow(AppContext& context, Tradition tradition, const QString& caption)
-    : TraditionWindow(context, ReadingOf(tradition), caption, true) {}
+    : TraditionWindow(context, ReadingOf(tradition), caption, true) {
+    setAccessibleDescription(
+        QStringLiteral("Your %1 reading").arg(ToQt(Describe(tradition).selector.caption)));
+}
 
 void ReadingWindow::Form_Unload() { context_.welcome.SetWelcomePanelVisible(true); }
 

@@ -4,6 +4,12 @@
 
 namespace oriastra {
 
+// What the buttons every reading window shares do, as assistive technology describes them.
+inline const QString kBackDescription =
+    QStringLiteral("Closes the reading and goes back to the birth details as you entered them");
+inline const QString kReportDescription =
+    QStringLiteral("Opens the report, where the reading is saved or printed");
+
 // A tradition's reading window: Back returns to the input window, Save or Print opens the
 // report window, and closing it in any way brings the welcome panel back.
 class ReadingWindow : public TraditionWindow {

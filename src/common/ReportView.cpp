@@ -1,6 +1,7 @@
 #include "common/ReportView.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -41,6 +42,8 @@ void PrintDocument(QTextDocument& document, QPrinter& printer) {
 ReportView::ReportView(Platform& platform, QWidget* parent) : QTextEdit(parent), platform_(platform) {
     setObjectName("RTB");
     setAcceptRichText(false);
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setMouseTracking(true);
     // Tab moves on to the window's buttons; a report has no use for tab characters.
     setTabChangesFocus(true);
@@ -89,14 +92,35 @@ void ReportView::PrintTo(QPrinter* printer, bool selectionOnly) {
 
 void ReportView::mousePressEvent(QMouseEvent* event) {
     if (linksEnabled_ && event->button() == Qt::LeftButton) {
-        const QString address = anchorAt(event->position().toPoint());
-        // Only what the report marked as a web address is ever opened, and only whole.
-        if (!address.isEmpty() && address.size() <= kLongestLink &&
-            IsWebAddress(FromQt(address))) {
-            platform_.OpenWebPage(address);
-        }
+        OpenLink(anchorAt(event->position().toPoint()));
     }
     QTextEdit::mousePressEvent(event);
+}
+
+void ReportView::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (linksEnabled_ && enter && event->modifiers() == Qt::NoModifier) {
+        // The caret stands between two characters; either one may belong to the link.
+        QTextCursor after = textCursor();
+        after.clearSelection();
+        QString address = after.charFormat().anchorHref();
+        if (address.isEmpty() && after.movePosition(QTextCursor::NextCharacter)) {
+            address = after.charFormat().anchorHref();
+        }
+        if (!address.isEmpty()) {
+            OpenLink(address);
+            event->accept();
+            return;
+        }
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void ReportView::OpenLink(const QString& address) {
+    // Only what the report marked as a web address is ever opened, and only whole.
+    if (!address.isEmpty() && address.size() <= kLongestLink && IsWebAddress(FromQt(address))) {
+        platform_.OpenWebPage(address);
+    }
 }
 
 void ReportView::mouseMoveEvent(QMouseEvent* event) {

@@ -10,8 +10,10 @@ namespace oriastra {
 class Platform;
 
 // The rich-text report view `RTB`. It shows styled runs; texts are inserted as text, never
-// read as markup, so a name like "<b>Ann" shows as typed. With links switched on, a left click
-// on a link run hands its address to the browser; the click still places the caret.
+// read as markup, so a name like "<b>Ann" shows as typed. It takes no typing: the caret moves
+// and selects with the mouse and the keyboard, while letters with Alt reach the window's access
+// keys. With links switched on, a left click on a link run, or Enter with the caret on one,
+// hands its address to the browser; the click still places the caret.
 class ReportView : public QTextEdit {
     Q_OBJECT
 public:
@@ -35,8 +37,12 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Hands the address to the browser when the report marked it as a web address.
+    void OpenLink(const QString& address);
+
     Platform& platform_;
     bool linksEnabled_ = false;
 };

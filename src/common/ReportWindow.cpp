@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/AccessibleText.h"
 #include "common/BannerCaptions.h"
 #include "common/BirthDetails.h"
 #include "common/BrandFrame.h"
@@ -21,10 +22,18 @@ namespace oriastra {
 ReportWindow::ReportWindow(AppContext& context, Tradition tradition, const QString& caption)
     : TraditionWindow(context, ReportOf(tradition), caption, false),
       descriptor_(Describe(tradition)) {
+    setAccessibleDescription(QStringLiteral("Your %1 report, to save or print")
+                                 .arg(ToQt(descriptor_.selector.caption)));
     RTB = new ReportView(context.platform, this);
     RTB->setMinimumSize(560, 380);
-    cmdSave = AddButton("cmdSave", QStringLiteral("&Save"), [this] { cmdSave_Click(); });
-    cmdPrint = AddButton("cmdPrint", QStringLiteral("&Print"), [this] { cmdPrint_Click(); });
+    SetAccessibleText(*RTB, QStringLiteral("Report"),
+                      QStringLiteral("Your reading, laid out for printing"));
+    cmdSave = AddButton("cmdSave", QStringLiteral("&Save"),
+                        QStringLiteral("Saves your birth details to a file, to open the reading "
+                                       "again later"),
+                        [this] { cmdSave_Click(); });
+    cmdPrint = AddButton("cmdPrint", QStringLiteral("&Print"),
+                         QStringLiteral("Prints the report"), [this] { cmdPrint_Click(); });
 }
 
 void ReportWindow::AddSaveAndPrintRow() {
@@ -56,7 +65,7 @@ void ReportWindow::cmdSave_Click() {
         {FileDialogRequest::Kind::Save, ToQt(descriptor_.dialogs.saveTitle),
          ToQt(descriptor_.dialogs.saveFilter), ToQt(descriptor_.extension)});
     if (!path || path->isEmpty()) return;
-    // Written from the stored details, never from the report's text, which the user may edit.
+    // Written from the stored details, never from the report's text.
     WriteRecordFile(QFile::encodeName(*path).toStdString(),
                     RecordValues(descriptor_.record, context_.birthDetails, RecordAnswer()));
 }

@@ -58,9 +58,13 @@ void TraditionWindow::AddExitAndHelp(const QString& updateCaption, const QString
 }
 
 QPushButton* TraditionWindow::AddButton(const char* name, const QString& caption,
+                                         const QString& description,
                                          std::function<void()> handler) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleDescription(description);
+    // Enter presses the focused button, as Space does; outside a dialog Qt would ignore it.
+    button->setAutoDefault(true);
     button->setMinimumHeight(30);
     connect(button, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
     return button;

@@ -25,7 +25,9 @@ protected:
     // "E&xit" (unloads this window) and the Help menu.
     void AddExitAndHelp(const QString& updateCaption = QString(),
                         const QString& makeMoneyName = QString());
-    QPushButton* AddButton(const char* name, const QString& caption, std::function<void()> handler);
+    // A button named by its caption and described by what it does.
+    QPushButton* AddButton(const char* name, const QString& caption, const QString& description,
+                           std::function<void()> handler);
 
     QMenu* fileMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;

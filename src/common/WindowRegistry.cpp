@@ -33,6 +33,8 @@ ChildWindow* WindowRegistry::Load(WindowId id) {
                                                          Qt::WindowCloseButtonHint);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     frame->setWindowIcon(window->windowIcon());
+    // The frame is what assistive technology meets as the window.
+    frame->setAccessibleDescription(window->accessibleDescription());
     frame->hide();
     loaded_[id] = Entry{window, frame};
     window->Form_Load();

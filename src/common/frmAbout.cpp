@@ -7,11 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/AccessibleText.h"
 #include "common/QtText.h"
 #include "common/BannerCaptions.h"
 #include "common/BannerLabel.h"
+#include "common/BrandFrame.h"
 #include "common/WebPages.h"
-#include "common/modHelp.h"
 
 namespace oriastra {
 
@@ -37,6 +38,8 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     Picture1->setObjectName("Picture1");
     Picture1->setFixedSize(32, 32);
     Picture1->setPixmap(QIcon(QStringLiteral(":/frmAbout/about.svg")).pixmap(32, 32));
+    SetAccessibleText(*Picture1, QStringLiteral("Kestrin Oriastra icon"),
+                      QStringLiteral("The program's icon"));
 
     Label2 = MakeText("Label2", ToQt(kProgramTitle), this);
     QFont heading = Label2->font();
@@ -55,15 +58,15 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
                                      "and make money online. Get this software fully branded for "
                                      "your website. "),
                       this);
-    lblCoBrand = new BannerLabel("lblCoBrand", "Click here for more details.",
-                                 [&platform] { OpenFullBrandPage(platform); }, this);
+    lblCoBrand = MakeFullBrandLabel("lblCoBrand", "Click here for more details.", platform, this);
     lblCoBrand->setWordWrap(false);
-    lblHomePage = new BannerLabel("lblHomePage", AboutHomePageCaption(),
-                                  [&platform] { OpenHomePage(platform); }, this);
+    lblHomePage = MakeSponsorLabel("lblHomePage", AboutHomePageCaption(), platform, this);
+    lblHomePage->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
+    cmdOK->setAccessibleDescription(QStringLiteral("Closes this window"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* top = new QHBoxLayout;
@@ -90,6 +93,9 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     // Wrapped texts get a fixed width, so the dialog's height follows their real line count.
     for (QLabel* text : {Label1, Label3, lblHomePage}) text->setFixedWidth(kTextWidth);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Enter and Escape close the window at once; the links follow OK in Tab order.
+    PutLinksLastInTabOrder(*this);
+    cmdOK->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace oriastra

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common/AccessibleText.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
 #include "common/QtText.h"
@@ -55,8 +56,10 @@ frmIndonesianAstrologyDisplay::frmIndonesianAstrologyDisplay(AppContext& context
     Frame5->setObjectName("Frame5");
     Frame5->setStyleSheet(QStringLiteral(
         "QGroupBox#Frame5 { border: 1px solid #d8c8a0; border-radius: 6px; margin-top: 0; }"));
-    cmdSave = AddButton("cmdSave", QStringLiteral("&Save"), [this] { cmdSave_Click(); });
-    cmdBack = AddButton("cmdBack", QStringLiteral("&Back"), [this] { mnuBack_Click(); });
+    cmdSave = AddButton("cmdSave", QStringLiteral("&Save"), kReportDescription,
+                        [this] { cmdSave_Click(); });
+    cmdBack = AddButton("cmdBack", QStringLiteral("&Back"), kBackDescription,
+                        [this] { mnuBack_Click(); });
     cmdSave->setParent(Frame5);
     cmdBack->setParent(Frame5);
     auto* bottom = new QHBoxLayout(Frame5);
@@ -86,9 +89,14 @@ void frmIndonesianAstrologyDisplay::BuildResultRows() {
     const QString captions[] = {QStringLiteral("Indonesian Day Sign:"),
                                 QStringLiteral("Indonesian Weekday:"),
                                 QStringLiteral("English Weekday")};
+    const QString spoken[] = {QStringLiteral("Indonesian Day Sign"),
+                              QStringLiteral("Indonesian Weekday"),
+                              QStringLiteral("English Weekday"),
+                              QStringLiteral("Your weton's reading")};
     for (std::size_t row = 0; row < lblJavaneseResult.size(); ++row) {
         lblJavaneseResult[row] = MakeLabel(QStringLiteral("lblJavaneseResult(%1)").arg(row),
                                            ToQt(kJavaneseResultCaption), Shape1);
+        MarkValue(*lblJavaneseResult[row], spoken[row]);
     }
     for (std::size_t row = 0; row < Label1.size(); ++row) {
         const int gridRow = static_cast<int>(row);
@@ -120,7 +128,7 @@ void frmIndonesianAstrologyDisplay::ShowWeton(const WetonReading& weton) {
     const std::string* texts[] = {&weton.marketDay, &weton.javaneseWeekday,
                                   &weton.englishWeekday, &weton.reading};
     for (std::size_t row = 0; row < lblJavaneseResult.size(); ++row) {
-        lblJavaneseResult[row]->setText(ToQt(*texts[row]));
+        ShowValue(*lblJavaneseResult[row], ToQt(*texts[row]));
     }
 }
 

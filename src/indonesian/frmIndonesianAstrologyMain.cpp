@@ -29,9 +29,11 @@ frmIndonesianAstrologyMain::frmIndonesianAstrologyMain(AppContext& context)
             true);
     body_->addWidget(panel);
     cmdCalculate = AddButton("cmdCalculate", QStringLiteral("Find My &Indonesian Birthday (Weton)"),
+                             QStringLiteral("Shows your weton and its reading for the details "
+                                            "above"),
                              [this] { cmdCalculate_Click(); });
     cmdOpen = AddButton("cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
-                        [this] { cmdOpen_Click(); });
+                        kOpenDescription, [this] { cmdOpen_Click(); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdCalculate, 1);
     buttons->addWidget(cmdOpen, 1);

@@ -26,6 +26,8 @@ QWidget#frmMDIClient > QWidget#PicCoBrand > QPushButton:focus {
     border: 2px solid #fff4c0; background: #8a44b0; }
 QWidget#frmMDIClient > QWidget#Picture6 QLabel { color: #f4c860; font-weight: bold; }
 QWidget#frmMDIClient > QWidget#PicCoBrand QLabel { color: #f0dca0; text-decoration: underline; }
+QWidget#frmMDIClient > QWidget#Picture6 QLabel:focus,
+QWidget#frmMDIClient > QWidget#PicCoBrand QLabel:focus { background: #6a2a86; color: #fff4c0; }
 
 QWidget[traditionWindow="true"], QDialog { background: #fbf6ec; color: #2a1a30; }
 QWidget[traditionWindow="true"] QPushButton, QDialog QPushButton {
@@ -62,6 +64,8 @@ QWidget[traditionWindow="true"] QLabel[link="true"], QDialog QLabel[link="true"]
     color: #45508f; text-decoration: underline; font-weight: normal; }
 QWidget[traditionWindow="true"] QLabel[link="true"]:hover,
 QDialog QLabel[link="true"]:hover { color: #6a1a8a; }
+QWidget[traditionWindow="true"] QLabel[link="true"]:focus,
+QDialog QLabel[link="true"]:focus { background: #e4d4f0; color: #2a1238; }
 )"));
 }
 

@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/AccessibleText.h"
 #include "common/ChildWindow.h"
+#include "common/FocusInView.h"
 #include "common/Platform.h"
 #include "common/QtText.h"
 #include "common/SvgPicture.h"
@@ -20,6 +22,7 @@
 #include "common/WindowRegistry.h"
 #include "common/BannerCaptions.h"
 #include "common/BannerLabel.h"
+#include "common/BrandFrame.h"
 #include "common/HelpMenu.h"
 #include "common/WebPages.h"
 #include "common/modHelp.h"
@@ -35,6 +38,18 @@ constexpr std::array<Tradition, 4> kButtonRow = {Tradition::Arabic, Tradition::T
 constexpr std::array<int, 8> kPanelOrder = {0, 1, 2, 4, 7, 6, 5, 3};
 
 constexpr int kButtonPictureSize = 40;
+
+// What the picture beside each tradition's button shows, for assistive technology.
+QString PictureShows(Tradition tradition) {
+    switch (tradition) {
+    case Tradition::African: return QStringLiteral("A sun with triangular rays");
+    case Tradition::Arabic: return QStringLiteral("A crescent moon and a star");
+    case Tradition::Burmese: return QStringLiteral("A golden pagoda");
+    case Tradition::Indonesian: return QStringLiteral("A four-petal batik motif");
+    case Tradition::Tibetan: return QStringLiteral("A snow mountain and the sun above a lake");
+    }
+    return {};
+}
 
 QLabel* PanelLabel(int index, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -64,6 +79,7 @@ frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     windows_ = std::make_unique<WindowRegistry>(*mdiArea_);
+    KeepFocusInView(*mdiArea_);
 
     BuildStrips();
     BuildWelcomePanel();
@@ -76,6 +92,7 @@ frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
         previous = button;
     }
     setTabOrder(previous, cmdMdiExit);
+    PutLinksLastInTabOrder(*this);
     layout->addWidget(Picture6);
     layout->addWidget(Picture1);
     layout->addWidget(picMain, 1);
@@ -95,8 +112,8 @@ void frmMDI::BuildStrips() {
     Picture6->setFixedHeight(34);
     Picture6->setCursor(Qt::PointingHandCursor);
     Picture6->installEventFilter(this);
-    lblCorvaneBanner = new BannerLabel("lblCorvaneBanner", MainBannerCaption(),
-                                       [this] { OpenHomePage(platform_); }, Picture6);
+    lblCorvaneBanner =
+        MakeSponsorLabel("lblCorvaneBanner", MainBannerCaption(), platform_, Picture6);
     lblCorvaneBanner->setWordWrap(false);
 
     Picture1 = new QWidget(this);
@@ -115,9 +132,16 @@ void frmMDI::BuildStrips() {
         picture->setFixedSize(kButtonPictureSize, kButtonPictureSize);
         picture->setPixmap(SvgPixmap(QStringLiteral(":/frmMDI/%1.svg").arg(ToQt(entry.picture)),
                                      kButtonPictureSize, devicePixelRatioF()));
+        SetAccessibleText(*picture, PictureShows(tradition),
+                          QStringLiteral("Picture of %1").arg(ToQt(entry.caption)));
         auto* button = new QPushButton(ToQt(entry.caption), picButtonContainer);
         button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
         button->setMinimumHeight(34);
+        // Enter presses the focused button, as Space does.
+        button->setAutoDefault(true);
+        button->setAccessibleDescription(
+            QStringLiteral("Opens %1; any tradition window still open is closed")
+                .arg(ToQt(entry.caption)));
         const int buttonIndex = static_cast<int>(index);
         connect(button, &QPushButton::clicked, this,
                 [this, buttonIndex] { cmdSelectOption_Click(buttonIndex); });
@@ -145,9 +169,11 @@ void frmMDI::BuildStrips() {
     cmdMdiExit = new QPushButton(QStringLiteral("&Exit"), PicCoBrand);
     cmdMdiExit->setObjectName("cmdMdiExit");
     cmdMdiExit->setFixedSize(96, 30);
+    cmdMdiExit->setAutoDefault(true);
+    cmdMdiExit->setAccessibleDescription(
+        QStringLiteral("Closes every window and ends the program"));
     connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
-    Label7 = new BannerLabel("Label7", kFullBrandCaption, [this] { OpenFullBrandPage(platform_); },
-                             PicCoBrand);
+    Label7 = MakeFullBrandLabel("Label7", kFullBrandCaption, platform_, PicCoBrand);
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -185,6 +211,8 @@ void frmMDI::BuildWelcomePanel() {
         font.setBold(true);
         label->setFont(font);
         label->setCursor(Qt::PointingHandCursor);
+        label->setAccessibleDescription(
+            QStringLiteral("Opens %1, as its button does").arg(ToQt(entry.caption)));
         lblCaption[static_cast<std::size_t>(entry.labelIndex)] = label;
         if (!entry.shown) label->hide();
     }

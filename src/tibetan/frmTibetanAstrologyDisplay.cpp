@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "common/AccessibleText.h"
 #include "common/QtText.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
@@ -38,10 +40,16 @@ QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, bool v
 }
 
 // Multi-line, read-only, scrolling, skipped by Tab; dark purple with the box's own text colour.
-QPlainTextEdit* MakeReadingBox(const char* name, QColor textColour, QWidget* parent) {
+QPlainTextEdit* MakeReadingBox(const char* name, const QString& about, QColor textColour,
+                               QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
+    SetAccessibleText(*box, about,
+                      QStringLiteral("Read-only text. From the page tabs, Down moves the focus "
+                                     "here to scroll, select and copy"));
     box->setReadOnly(true);
+    // A caret to select and copy with the keyboard, once a click or Down gives it the focus.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setFocusPolicy(Qt::ClickFocus);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -53,10 +61,11 @@ QPlainTextEdit* MakeReadingBox(const char* name, QColor textColour, QWidget* par
     return box;
 }
 
-QLabel* MakePicture(const char* name, QWidget* parent) {
+QLabel* MakePicture(const char* name, const QString& description, QWidget* parent) {
     auto* picture = new QLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setFixedSize(kPictureSize, kPictureSize);
+    picture->setAccessibleDescription(description);
     return picture;
 }
 
@@ -72,10 +81,12 @@ QGroupBox* MakeReadingFrame(const QString& title, QLabel* name, QPlainTextEdit* 
     return frame;
 }
 
-void ShowPicture(QLabel& box, const QString& path) {
+// The picture is named after the sign it shows.
+void ShowPicture(QLabel& box, const QString& path, const std::string& sign) {
     if (path.isEmpty()) return;
     box.setPixmap(QIcon(path).pixmap(kPictureSize, kPictureSize));
     box.setProperty("picture", path);
+    box.setAccessibleName(ToQt(sign));
 }
 
 }  // namespace
@@ -96,8 +107,10 @@ QStackedWidget#pages QGroupBox { color: #f4c860; border: 1px solid #8a6a30; }
 )"));
 
     auto* top = new QHBoxLayout;
-    cmdSave = AddButton("cmdSave", QStringLiteral("Save"), [this] { cmdSave_Click(); });
-    cmdBack = AddButton("cmdBack", QStringLiteral("Back"), [this] { cmdBack_Click(); });
+    cmdSave = AddButton("cmdSave", QStringLiteral("Save"), kReportDescription,
+                        [this] { cmdSave_Click(); });
+    cmdBack = AddButton("cmdBack", QStringLiteral("Back"), kBackDescription,
+                        [this] { cmdBack_Click(); });
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdBack);
@@ -111,6 +124,9 @@ QStackedWidget#pages QGroupBox { color: #f4c860; border: 1px solid #8a6a30; }
     TS->addTab(QStringLiteral("Tibetan Sun Sign"));
     TS->addTab(QStringLiteral("Tibetan Animal Sign"));
     TS->setExpanding(false);
+    SetAccessibleText(*TS, QStringLiteral("Reading pages"),
+                      QStringLiteral("Left and Right choose a page; Down moves into its text"));
+    TS->installEventFilter(this);
     connect(TS, &QTabBar::currentChanged, this, [this] { TS_Click(); });
     pages = new QStackedWidget(this);
     pages->setObjectName("pages");
@@ -140,11 +156,13 @@ void frmTibetanAstrologyDisplay::BuildOverviewPage() {
     signs->addWidget(MakeLabel(nullptr, QStringLiteral("Your Tibetan Sun Sign"), Picture1), 0, 0);
     lblTibetanSunSign =
         MakeLabel("lblTibetanSunSign", QStringLiteral("Tibetan Sun Sign"), Picture1, true);
+    MarkValue(*lblTibetanSunSign, QStringLiteral("Your Tibetan Sun Sign"));
     signs->addWidget(lblTibetanSunSign, 0, 1);
     signs->addWidget(
         MakeLabel(nullptr, QStringLiteral("Your Translation of Tibetan Sun Sign"), Picture1), 1, 0);
     lblTransTibetanName =
         MakeLabel("lblTransTibetanName", QStringLiteral("Tranlation"), Picture1, true);
+    MarkValue(*lblTransTibetanName, QStringLiteral("Your Translation of Tibetan Sun Sign"));
     signs->addWidget(lblTransTibetanName, 1, 1);
     signs->setColumnStretch(1, 1);
     signs->setHorizontalSpacing(16);
@@ -156,7 +174,9 @@ void frmTibetanAstrologyDisplay::BuildOverviewPage() {
     shape->setStyleSheet(QStringLiteral("background: #e0b040; border-radius: 1px;"));
     layout->addWidget(shape);
     lblElement = MakeLabel("lblElement", QStringLiteral("Element Name"), Picture1, true);
-    txtElement = MakeReadingBox("txtElement", QColor(255, 192, 128), Picture1);
+    MarkValue(*lblElement, QStringLiteral("Your Tibetan Element"));
+    txtElement = MakeReadingBox("txtElement", QStringLiteral("About your element"),
+                                QColor(255, 192, 128), Picture1);
     layout->addWidget(
         MakeReadingFrame(QStringLiteral("Your Tibetan Element"), lblElement, txtElement, Picture1),
         1);
@@ -169,11 +189,14 @@ void frmTibetanAstrologyDisplay::BuildSunSignPage() {
     auto* layout = new QHBoxLayout(Picture2);
     lblWesternSunSign =
         MakeLabel("lblWesternSunSign", QStringLiteral("Western Sun Sign"), Picture2, true);
-    txtWesternSunSign = MakeReadingBox("txtWesternSunSign", QColor(255, 255, 128), Picture2);
+    MarkValue(*lblWesternSunSign, QStringLiteral("Your Western Sun Sign"));
+    txtWesternSunSign = MakeReadingBox("txtWesternSunSign", QStringLiteral("About your sun sign"),
+                                       QColor(255, 255, 128), Picture2);
     layout->addWidget(MakeReadingFrame(QStringLiteral("Your Tibetan Sun Sign"), lblWesternSunSign,
                                        txtWesternSunSign, Picture2),
                       1);
-    picTibetanSunSign = MakePicture("picTibetanSunSign", Picture2);
+    picTibetanSunSign = MakePicture(
+        "picTibetanSunSign", QStringLiteral("Picture of your Tibetan sun sign"), Picture2);
     layout->addWidget(picTibetanSunSign, 0, Qt::AlignTop);
     pages->addWidget(Picture2);
 }
@@ -182,11 +205,14 @@ void frmTibetanAstrologyDisplay::BuildAnimalPage() {
     Picture3 = new QWidget(pages);
     Picture3->setObjectName("Picture3");
     auto* layout = new QHBoxLayout(Picture3);
-    picTibetanAnimalSign = MakePicture("picTibetanAnimalSign", Picture3);
+    picTibetanAnimalSign = MakePicture(
+        "picTibetanAnimalSign", QStringLiteral("Picture of your Tibetan animal sign"), Picture3);
     layout->addWidget(picTibetanAnimalSign, 0, Qt::AlignTop);
     lblAnimalSunSign =
         MakeLabel("lblAnimalSunSign", QStringLiteral("Animal Sun Sign"), Picture3, true);
-    txtAnimalSunSign = MakeReadingBox("txtAnimalSunSign", QColor(128, 255, 128), Picture3);
+    MarkValue(*lblAnimalSunSign, QStringLiteral("Your Tibetan Animal Sign"));
+    txtAnimalSunSign = MakeReadingBox("txtAnimalSunSign", QStringLiteral("About your animal sign"),
+                                      QColor(128, 255, 128), Picture3);
     layout->addWidget(MakeReadingFrame(QStringLiteral("Your Tibetan Animal Sign"),
                                        lblAnimalSunSign, txtAnimalSunSign, Picture3),
                       1);
@@ -197,11 +223,13 @@ void frmTibetanAstrologyDisplay::Form_Load() {
     PlaceAtTopCentre();
     state_.reading = CalculateTibetanReading(context_.birthDetails, state_.reading);
     const TibetanReading& reading = state_.reading;
-    ShowPicture(*picTibetanSunSign, TibetanSunSignPicture(reading.sunSignPicture));
-    ShowPicture(*picTibetanAnimalSign, TibetanAnimalPicture(reading.animalPicture));
+    ShowPicture(*picTibetanSunSign, TibetanSunSignPicture(reading.sunSignPicture),
+                reading.tibetanSunSign);
+    ShowPicture(*picTibetanAnimalSign, TibetanAnimalPicture(reading.animalPicture),
+                reading.animalSign);
     // Until a first reading exists the labels keep their initial captions.
     auto copy = [](QLabel& label, const std::string& text) {
-        if (!text.empty()) label.setText(ToQt(text));
+        if (!text.empty()) ShowValue(label, ToQt(text));
     };
     copy(*lblTibetanSunSign, reading.tibetanSunSign);
     copy(*lblTransTibetanName, reading.translation);
@@ -220,6 +248,19 @@ void frmTibetanAstrologyDisplay::TS_Click() {
     if (tab == 0) pages->setCurrentWidget(Picture1);
     else if (tab == 1) pages->setCurrentWidget(Picture2);
     else if (tab == 2) pages->setCurrentWidget(Picture3);
+}
+
+bool frmTibetanAstrologyDisplay::eventFilter(QObject* watched, QEvent* event) {
+    // Tab skips the reading texts; Down on the tabs is the keyboard's way into the page's text.
+    if (watched == TS && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+        QPlainTextEdit* const texts[] = {txtElement, txtWesternSunSign, txtAnimalSunSign};
+        const int tab = TS->currentIndex();
+        if (tab >= 0 && tab < 3) texts[tab]->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return ReadingWindow::eventFilter(watched, event);
 }
 
 void frmTibetanAstrologyDisplay::cmdSave_Click() { OpenReport(); }

@@ -40,6 +40,9 @@ public:
     QLabel* lblAnimalSunSign = nullptr;
     QPlainTextEdit* txtAnimalSunSign = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BuildOverviewPage();
     void BuildSunSignPage();

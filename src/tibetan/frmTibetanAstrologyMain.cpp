@@ -15,9 +15,10 @@ frmTibetanAstrologyMain::frmTibetanAstrologyMain(AppContext& context)
     body_->addWidget(MakeBrandFrame(context.platform, this));
     body_->addWidget(panel);
     cmdCalculate = AddButton("cmdCalculate", QStringLiteral("Get My Tibetan &Astrology Result"),
+                             QStringLiteral("Shows your Tibetan reading for the details above"),
                              [this] { cmdCalculate_Click(); });
     cmdOpen = AddButton("cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
-                        [this] { cmdOpen_Click(); });
+                        kOpenDescription, [this] { cmdOpen_Click(); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdCalculate, 1);
     buttons->addWidget(cmdOpen, 1);

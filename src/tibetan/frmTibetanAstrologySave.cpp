@@ -7,7 +7,6 @@
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
 #include "common/ReportView.h"
-#include "common/modHelp.h"
 #include "tibetan/TibetanReport.h"
 #include "tibetan/TibetanState.h"
 
@@ -18,9 +17,7 @@ frmTibetanAstrologySave::frmTibetanAstrologySave(AppContext& context, TibetanSta
       state_(state) {
     setObjectName("frmTibetanAstrologySave");
     Platform& platform = context.platform;
-    auto* label4 = new BannerLabel("Label4", kFullBrandCaption,
-                                   [&platform] { OpenFullBrandPage(platform); }, this);
-    body_->addWidget(label4);
+    body_->addWidget(MakeFullBrandLabel("Label4", kFullBrandCaption, platform, this));
     body_->addWidget(RTB, 1);
 
     AddSaveAndPrintRow();

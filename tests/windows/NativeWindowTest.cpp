@@ -71,5 +71,23 @@ TEST_F(NativeWindow, MessageBoxesAreWideEnoughForTheirTitleAndCarryTheIcon) {
     EXPECT_TRUE(hasIcon);
 }
 
+// The desktop's own close keys differ (X desktops give Ctrl+W only); Ctrl+F4 closes the active
+// child window on every one of them.
+TEST_F(NativeWindow, ControlF4ClosesTheActiveChildWindow) {
+    Start();
+    Main().show();
+    QApplication::setActiveWindow(&Main());
+    if (!QTest::qWaitForWindowActive(&Main())) GTEST_SKIP() << "the main window is not active";
+    Main().cmdSelectOption_Click(static_cast<int>(Tradition::Tibetan));
+    Settle();
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    ASSERT_TRUE(Window(InputOf(Tradition::Tibetan))->isAncestorOf(focused));
+    QTest::keyClick(focused, Qt::Key_F4, Qt::ControlModifier);
+    Settle();
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+    EXPECT_TRUE(Main().IsWelcomePanelVisible());
+}
+
 }  // namespace
 }  // namespace oriastra

@@ -97,6 +97,44 @@ TEST_F(ReportViewTest, OverlongLinksAndSwitchedOffLinksAreNotOpened) {
     EXPECT_EQ(platform.openedPages, QStringList({"www.short.org"}));
 }
 
+// The keyboard reads the report: the caret moves and selects, typing changes nothing, and Enter
+// with the caret on either edge of a link or inside it opens that link, elsewhere nothing.
+TEST_F(ReportViewTest, KeysMoveTheCaretAndEnterOpensTheLinkUnderIt) {
+    view->EnableReportLinks();
+    Show("Ann");
+    const QString text = view->toPlainText();
+    view->setFocus();
+    QTest::keyClicks(view.get(), "typed");
+    QTest::keyClick(view.get(), Qt::Key_Backspace);
+    QTest::keyClick(view.get(), Qt::Key_Delete);
+    EXPECT_EQ(view->toPlainText(), text);
+    QTest::keyClick(view.get(), Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(view->textCursor().selectedText(), text.left(text.indexOf('\n')));
+
+    const int link = static_cast<int>(text.indexOf("www."));
+    const int linkEnd = static_cast<int>(text.indexOf(".net") + 4);
+    const struct {
+        const char* name;
+        int caret;
+        bool opens;
+    } cases[] = {{"before the link", link, true},
+                 {"inside", link + 5, true},
+                 {"after it", linkEnd, true},
+                 {"on the name", static_cast<int>(text.indexOf("Ann")), false},
+                 {"at the start", 0, false}};
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        platform.openedPages.clear();
+        QTextCursor caret(view->document());
+        caret.setPosition(row.caret);
+        view->setTextCursor(caret);
+        QTest::keyClick(view.get(), Qt::Key_Return);
+        EXPECT_EQ(platform.openedPages,
+                  row.opens ? QStringList{"www.kestrin-oriastra.net"} : QStringList());
+        EXPECT_EQ(view->toPlainText(), text);
+    }
+}
+
 TEST_F(ReportViewTest, PrintsTheSelectionOrTheWholeReport) {
     Show("Ann");
     QTextCursor part(view->document());

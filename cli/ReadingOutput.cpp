@@ -15,7 +15,7 @@ struct TextOfValue {
         std::string text;
         for (const JsonValue& item : array) {
             if (!text.empty()) text += ", ";
-            text += std::visit(*this, item.data);
+            text += item.Visit(*this);
         }
         return text;
     }
@@ -23,7 +23,7 @@ struct TextOfValue {
         std::string text;
         for (const JsonMember& member : object) {
             if (!text.empty()) text += ", ";
-            text += member.key + " " + std::visit(*this, member.value.data);
+            text += member.key + " " + member.value.Visit(*this);
         }
         return text;
     }
@@ -53,7 +53,7 @@ std::string ReadingText(Tradition tradition, const ReadingRequest& request,
     std::string text = "Tradition: " + std::string(TraditionKey(tradition)) + "\n";
     text += "Name: " + request.details.name + "\n";
     for (const ReadingField& field : fields) {
-        text += field.label + ": " + std::visit(TextOfValue{}, ToJson(field.value).data) + "\n";
+        text += field.label + ": " + ToJson(field.value).Visit(TextOfValue{}) + "\n";
     }
     return text;
 }

@@ -8,6 +8,7 @@
 
 #include "CalculateStep.h"
 #include "CliApp.h"
+#include "CsvReader.h"
 #include "TraditionRegistry.h"
 #include "ReadingOutput.h"
 #include "common/RecordFile.h"
@@ -203,6 +204,17 @@ TEST(CliBatch, BadRowsNeverStopIt) {
     EXPECT_TRUE(rows[6].starts_with(R"({"tradition":"tibetan","name":"Fay\nMoe")")) << rows[6];
     EXPECT_EQ(rows[7], R"({"error":"Row 10: afternoon 'maybe' is not yes or no"})");
     EXPECT_EQ(rows[8], R"({"error":"Row 11: a quoted field is not closed"})");
+}
+
+TEST(CliBatch, AnOverlongFieldGivesItsRowAnErrorAndTheBatchGoesOn) {
+    const std::string csv = "name,day,month,year,sex,afternoon\n\"" +
+                            std::string(CsvReader::kMostFieldBytes + 1, 'x') +
+                            "\",5,April,1980,Female,\nAnn,5,April,1980,Female,\n";
+    const Outcome batch = Invoke({"batch", "tibetan"}, csv);
+    EXPECT_EQ(batch.status, 0) << batch.err;
+    EXPECT_TRUE(batch.out.starts_with("{\"error\":\"Row 2: a field is longer than 1 MiB\"}\n"
+                                      "{\"tradition\":\"tibetan\",\"name\":\"Ann\","))
+        << batch.out.substr(0, 200);
 }
 
 TEST(CliBatch, WrongHeaderIsAUsageError) {

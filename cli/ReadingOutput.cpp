@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "VisibleText.h"
+
 namespace oriastra::cli {
 
 namespace {
@@ -55,7 +57,8 @@ std::string ReadingText(Tradition tradition, const ReadingRequest& request,
     for (const ReadingField& field : fields) {
         text += field.label + ": " + ToJson(field.value).Visit(TextOfValue{}) + "\n";
     }
-    return text;
+    // Names and answers may come from a record file.
+    return VisibleText(text, LineBreaks::Keep);
 }
 
 void PrintReading(std::ostream& out, bool json, Tradition tradition, const ReadingRequest& request,

@@ -24,6 +24,8 @@ public:
     ~FileDescriptor() { Close(); }
 
     int Get() const { return descriptor_; }
+    // Hands the descriptor over; this object then holds none.
+    int Release() { return std::exchange(descriptor_, -1); }
     bool IsOpen() const { return descriptor_ >= 0; }
     // Closes now; false when the system reports an error (a write it could not complete).
     bool Close() {

@@ -15,5 +15,6 @@ if ! command -v llvm-symbolizer >/dev/null && command -v addr2line >/dev/null; t
   export ASAN_SYMBOLIZER_PATH
   ASAN_SYMBOLIZER_PATH=$(command -v addr2line)
 fi
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan-suppressions.txt:print_suppressions=0"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 FUZZ_BUILD_DIR=$build scripts/fuzz.sh "${FUZZ_SECONDS:-15}"

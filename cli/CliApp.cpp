@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "HelpText.h"
 #include "UsageError.h"
+#include "VisibleText.h"
 
 namespace oriastra::cli {
 
@@ -37,10 +38,12 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     try {
         return Dispatch(ParseCommandLine(arguments), CliStreams{in, out, err});
     } catch (const UsageError& problem) {
-        err << "oriastra-cli: " << problem.what() << "\nTry 'oriastra-cli --help'.\n";
+        // Messages quote what was typed, which may hold anything.
+        err << "oriastra-cli: " << VisibleText(problem.what(), LineBreaks::Escape)
+            << "\nTry 'oriastra-cli --help'.\n";
         return 2;
     } catch (const std::exception& problem) {
-        err << "oriastra-cli: " << problem.what() << '\n';
+        err << "oriastra-cli: " << VisibleText(problem.what(), LineBreaks::Escape) << '\n';
         return 1;
     }
 }

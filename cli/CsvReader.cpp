@@ -39,16 +39,37 @@ std::optional<CsvRecord> CsvReader::Next() {
 
     CsvRecord record;
     std::string field;
+    std::size_t recordBytes = 0;
+    bool overBound = false;   // past a bound: the rest of the record is only read
     bool quotedSeen = false;  // the record has a quoted field, so it is never blank
     enum class State { FieldStart, Unquoted, Quoted, AfterQuote } state = State::FieldStart;
 
+    auto noteProblem = [&](const std::string& problem) {
+        if (record.problem.empty()) record.problem = problem;
+    };
+    auto dropRecord = [&](const std::string& problem) {
+        noteProblem(problem);
+        overBound = true;
+        record.fields.clear();
+        record.fields.shrink_to_fit();
+        field.clear();
+        field.shrink_to_fit();
+    };
+    auto append = [&](char ch) {
+        if (overBound) return;
+        if (field.size() == kMostFieldBytes) return dropRecord("a field is longer than 1 MiB");
+        if (recordBytes == kMostRecordBytes) return dropRecord("a record is longer than 4 MiB");
+        field += ch;
+        ++recordBytes;
+    };
     auto endField = [&] {
+        state = State::FieldStart;
+        if (overBound) return;
+        if (record.fields.size() == kMostFields) {
+            return dropRecord("a record has more than " + std::to_string(kMostFields) + " fields");
+        }
         record.fields.push_back(std::move(field));
         field.clear();
-        state = State::FieldStart;
-    };
-    auto noteProblem = [&](const char* problem) {
-        if (record.problem.empty()) record.problem = problem;
     };
 
     while (true) {
@@ -62,12 +83,12 @@ std::optional<CsvRecord> CsvReader::Next() {
             if (ch == '"') {
                 if (Peek() == '"') {
                     Get();
-                    field += '"';
+                    append('"');
                 } else {
                     state = State::AfterQuote;
                 }
             } else {
-                field += ch;
+                append(ch);
             }
             continue;
         }
@@ -90,7 +111,7 @@ std::optional<CsvRecord> CsvReader::Next() {
             noteProblem("text follows the closing quote of a field");
         }
         if (state == State::FieldStart) state = State::Unquoted;
-        field += ch;
+        append(ch);
     }
     endField();
     record.blank = !quotedSeen && record.fields.size() == 1 && record.fields.front().empty();

@@ -9,7 +9,8 @@ namespace oriastra::cli {
 
 struct CsvRecord {
     std::vector<std::string> fields;
-    // Why the record could not be read cleanly (an unclosed or stray quote), or empty.
+    // Why the record could not be read cleanly (an unclosed or stray quote, a field or record
+    // past the bounds below), or empty. A record over a bound holds no fields.
     std::string problem;
     // A line with nothing on it; readers usually skip these.
     bool blank = false;
@@ -17,9 +18,15 @@ struct CsvRecord {
 
 // Reads comma-separated records with double-quote quoting: "" inside quotes is one quote, and
 // commas and line breaks inside quotes belong to the field. Records end at CR LF, LF or CR, or at
-// the end of the input. A byte order mark at the start is skipped.
+// the end of the input. A byte order mark at the start is skipped. Whatever the input, a record
+// holds at most kMostRecordBytes in at most kMostFields fields of at most kMostFieldBytes each;
+// past a bound the rest of the record is read and dropped.
 class CsvReader {
 public:
+    static constexpr std::size_t kMostFieldBytes = 1024U * 1024U;
+    static constexpr std::size_t kMostFields = 1024;
+    static constexpr std::size_t kMostRecordBytes = 4U * 1024U * 1024U;
+
     explicit CsvReader(std::istream& in);
 
     // The next record, or nothing at the end of the input.

@@ -36,7 +36,7 @@ Options:
   --name=TEXT and the like work too.
 
 Exit status: 0 success, 1 the program's message (on standard error),
-2 usage error, 3 a file could not be written.
+2 usage error, 3 the file could not be written (left as it was).
 )";
 }
 

@@ -61,9 +61,20 @@ struct Writer {
     }
 };
 
-void Write(std::string& out, const JsonValue& value) { std::visit(Writer{out}, value.data); }
+void Write(std::string& out, const JsonValue& value) { value.Visit(Writer{out}); }
 
 }  // namespace
+
+JsonValue::JsonValue() : data(nullptr) {}
+JsonValue::JsonValue(std::nullptr_t) : data(nullptr) {}
+JsonValue::JsonValue(bool value) : data(value) {}
+JsonValue::JsonValue(int value) : data(static_cast<std::int64_t>(value)) {}
+JsonValue::JsonValue(std::int64_t value) : data(value) {}
+JsonValue::JsonValue(std::string value) : data(std::move(value)) {}
+JsonValue::JsonValue(std::string_view value) : data(std::string(value)) {}
+JsonValue::JsonValue(const char* value) : data(std::string(value)) {}
+JsonValue::JsonValue(JsonArray value) : data(JsonBox<JsonArray>(std::move(value))) {}
+JsonValue::JsonValue(JsonObject value) : data(JsonBox<JsonObject>(std::move(value))) {}
 
 std::string JsonString(std::string_view text) {
     std::string out = "\"";

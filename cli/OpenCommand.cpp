@@ -1,5 +1,3 @@
-#include <filesystem>
-#include <fstream>
 #include <ostream>
 
 #include "CalculateStep.h"
@@ -10,17 +8,6 @@
 
 namespace oriastra::cli {
 
-namespace {
-
-bool Readable(const std::filesystem::path& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return false;
-    std::ifstream file(path, std::ios::binary);
-    return static_cast<bool>(file);
-}
-
-}  // namespace
-
 int RunOpenCommand(const CliOptions& options, CliStreams streams) {
     // The windows test the extension before anything else.
     const auto tradition = TraditionOfRecord(options.file);
@@ -28,15 +15,11 @@ int RunOpenCommand(const CliOptions& options, CliStreams streams) {
     const TraditionCommands* commands = CommandsFor(*tradition);
     if (!commands) return NotAvailable(streams.err, *tradition);
 
-    // The window's file dialog only offers existing files; here a missing one must be said.
-    const std::filesystem::path path = options.file;
-    if (!Readable(path)) {
-        streams.err << "oriastra-cli: cannot read " << options.file << '\n';
-        return 1;
-    }
+    // As in the window, a file that cannot be read (missing, no permission, not a regular file)
+    // reads as empty lines, and the Calculate step says what is missing.
     const TraditionDescriptor& descriptor = Describe(*tradition);
-    const RecordEntries record =
-        ReadRecordEntries(descriptor.record, ReadRecordFile(path, descriptor.record.lines));
+    const RecordEntries record = ReadRecordEntries(
+        descriptor.record, ReadRecordFile(options.file, descriptor.record.lines));
 
     // A freshly opened window: --name stands for what the name box holds when the record
     // gives no name of its own.

@@ -1,12 +1,19 @@
 #include <ostream>
 
 #include "Commands.h"
+#include "VisibleText.h"
 
 namespace oriastra::cli {
 
 int ProgramMessage(std::ostream& err, std::string_view message) {
     err << message << '\n';
     return 1;
+}
+
+int FileNotWritten(std::ostream& err, std::string_view file, std::string_view reason) {
+    err << "oriastra-cli: cannot write " << VisibleText(file, LineBreaks::Escape) << ": "
+        << reason << '\n';
+    return 3;
 }
 
 int NotAvailable(std::ostream& err, Tradition tradition) {

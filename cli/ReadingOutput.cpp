@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "VisibleText.h"
+
 namespace oriastra::cli {
 
 namespace {
@@ -15,7 +17,7 @@ struct TextOfValue {
         std::string text;
         for (const JsonValue& item : array) {
             if (!text.empty()) text += ", ";
-            text += std::visit(*this, item.data);
+            text += item.Visit(*this);
         }
         return text;
     }
@@ -23,7 +25,7 @@ struct TextOfValue {
         std::string text;
         for (const JsonMember& member : object) {
             if (!text.empty()) text += ", ";
-            text += member.key + " " + std::visit(*this, member.value.data);
+            text += member.key + " " + member.value.Visit(*this);
         }
         return text;
     }
@@ -53,9 +55,10 @@ std::string ReadingText(Tradition tradition, const ReadingRequest& request,
     std::string text = "Tradition: " + std::string(TraditionKey(tradition)) + "\n";
     text += "Name: " + request.details.name + "\n";
     for (const ReadingField& field : fields) {
-        text += field.label + ": " + std::visit(TextOfValue{}, ToJson(field.value).data) + "\n";
+        text += field.label + ": " + ToJson(field.value).Visit(TextOfValue{}) + "\n";
     }
-    return text;
+    // Names and answers may come from a record file.
+    return VisibleText(text, LineBreaks::Keep);
 }
 
 void PrintReading(std::ostream& out, bool json, Tradition tradition, const ReadingRequest& request,

@@ -13,7 +13,7 @@ namespace oriastra::cli {
 JsonObject ReadingJson(Tradition tradition, const ReadingRequest& request,
                        const ReadingFields& fields);
 
-// The same fields as text, one "Label: value" line each.
+// The same fields as text, one "Label: value" line each, control characters made visible.
 std::string ReadingText(Tradition tradition, const ReadingRequest& request,
                         const ReadingFields& fields);
 

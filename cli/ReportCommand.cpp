@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "ReadingOutput.h"
 #include "UsageError.h"
+#include "VisibleText.h"
 
 namespace oriastra::cli {
 
@@ -22,7 +23,8 @@ int RunReportCommand(const CliOptions& options, const TraditionCommands& command
         streams.out << WriteJson(ReportJson(runs)) << '\n';
     } else {
         // Exactly the window's text: a script comparing it must not see an extra line break.
-        streams.out << PlainText(runs);
+        // Only control characters other than line breaks are made visible.
+        streams.out << VisibleText(PlainText(runs), LineBreaks::Keep);
     }
     return 0;
 }

@@ -16,9 +16,8 @@ int RunSaveCommand(const CliOptions& options, const TraditionCommands& commands,
     const auto& request = std::get<ReadingRequest>(outcome);
     const auto values =
         RecordValues(Describe(options.tradition).record, request.details, request.answer);
-    if (!WriteRecordFile(options.file, values)) {
-        streams.err << "oriastra-cli: cannot write " << options.file << '\n';
-        return 1;
+    if (const SaveResult saved = WriteRecordFile(options.file, values); !saved) {
+        return FileNotWritten(streams.err, options.file, saved.problem);
     }
     return 0;
 }

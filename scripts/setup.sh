@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth x11-utils poppler-utils
+  clang libclang-rt-14-dev
 )
 # Other scripts add the tools they need (scripts/package.sh) and build elsewhere.
 # shellcheck disable=SC2206 # a list of names, split on blanks

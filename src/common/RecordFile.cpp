@@ -1,10 +1,13 @@
 #include "common/RecordFile.h"
 
-#include <atomic>
-#include <chrono>
-#include <fstream>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+
+#include "common/FileDescriptor.h"
+#include "common/FileReplace.h"
 #include "common/RecordText.h"
 #include "common/TextUtil.h"
 
@@ -18,22 +21,35 @@ constexpr std::size_t kLongestUsefulLine = 32767;
 constexpr std::uintmax_t kMostBytesExamined = 8U * 1024U * 1024U;
 constexpr std::size_t kChunk = 64U * 1024U;
 
-std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::filesystem::path temporary = target;
-    temporary += ".~" + std::to_string(stamp) + "-" + std::to_string(counter++) + ".tmp";
-    return temporary;
+// Regular files only, and never a wait: a FIFO would block the window until a writer came, and
+// a device could be endless. The type is checked before opening, so a device is never opened,
+// and again on the open file, in case the path changed in between.
+FileDescriptor OpenRegularFile(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+    return file;
+}
+
+// Up to `size` bytes; 0 at the end of the file or on an error.
+std::size_t ReadSome(int descriptor, char* buffer, std::size_t size) {
+    while (true) {
+        const ssize_t got = ::read(descriptor, buffer, size);
+        if (got >= 0) return static_cast<std::size_t>(got);
+        if (errno != EINTR) return 0;
+    }
 }
 
 // The first `count` lines, still encoded, as text.
 std::vector<std::string> ReadRecordLines(const std::filesystem::path& path, std::size_t count) {
     std::vector<std::string> lines;
     lines.reserve(count);
-    std::ifstream file(path, std::ios::binary);
-    if (file && count > 0) {
+    const FileDescriptor file = OpenRegularFile(path);
+    if (file.IsOpen() && count > 0) {
         std::string current;
         bool overlong = false;
+        bool ended = false;
         std::uintmax_t examined = 0;
         std::string chunk(kChunk, '\0');
         auto endLine = [&] {
@@ -42,9 +58,12 @@ std::vector<std::string> ReadRecordLines(const std::filesystem::path& path, std:
             current.clear();
             overlong = false;
         };
-        while (lines.size() < count && examined < kMostBytesExamined && file) {
-            file.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-            const auto got = static_cast<std::size_t>(file.gcount());
+        while (lines.size() < count && examined < kMostBytesExamined) {
+            const std::size_t got = ReadSome(file.Get(), chunk.data(), chunk.size());
+            if (got == 0) {
+                ended = true;
+                break;
+            }
             examined += got;
             for (std::size_t i = 0; i < got && lines.size() < count; ++i) {
                 const char byte = chunk[i];
@@ -61,7 +80,7 @@ std::vector<std::string> ReadRecordLines(const std::filesystem::path& path, std:
             }
         }
         // A last line without a line break still counts when the file ended there.
-        if (lines.size() < count && file.eof() && (overlong || !current.empty())) endLine();
+        if (lines.size() < count && ended && (overlong || !current.empty())) endLine();
     }
     lines.resize(count);
     return lines;
@@ -88,27 +107,9 @@ std::string RecordFileBytes(const std::vector<std::string>& values) {
     return bytes;
 }
 
-bool WriteRecordFile(const std::filesystem::path& path, const std::vector<std::string>& values) {
-    const std::string bytes = RecordFileBytes(values);
-    const std::filesystem::path temporary = TemporaryBeside(path);
-    bool written = false;
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (file) {
-            file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            file.flush();
-            written = static_cast<bool>(file);
-            file.close();
-            written = written && !file.fail();
-        }
-    }
-    std::error_code error;
-    if (written) {
-        std::filesystem::rename(temporary, path, error);
-        if (!error) return true;
-    }
-    std::filesystem::remove(temporary, error);
-    return false;
+SaveResult WriteRecordFile(const std::filesystem::path& path,
+                           const std::vector<std::string>& values) {
+    return ReplaceFileContents(path, RecordFileBytes(values));
 }
 
 }  // namespace oriastra

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/FileReplace.h"
+
 namespace oriastra {
 
 // True when the last three characters of the path are exactly the extension ("tib"); letter
@@ -11,14 +13,15 @@ namespace oriastra {
 bool HasRecordExtension(std::string_view path, std::string_view extension);
 
 // The first `count` lines of a record file, each decoded. A missing line, or a file that cannot
-// be read, gives empty texts. CR LF or a lone LF ends a line. Whatever the file holds, at most a
-// bounded prefix of it is examined.
+// be read, gives empty texts; so does anything but a regular file (a FIFO, device, socket or
+// folder), which is never waited on. CR LF or a lone LF ends a line. Whatever the file holds, at
+// most a bounded prefix of it is examined.
 std::vector<std::string> ReadRecordFile(const std::filesystem::path& path, std::size_t count);
 
-// Writes one encoded line per value, each ended by CR LF, in code page 1252. The file is written
-// beside the target under a temporary name and moved over it only when complete, so a failed
-// save leaves any existing record as it was. Returns false on failure.
-bool WriteRecordFile(const std::filesystem::path& path, const std::vector<std::string>& values);
+// Writes one encoded line per value, each ended by CR LF, in code page 1252, as
+// ReplaceFileContents does: a failed save leaves any existing record as it was.
+SaveResult WriteRecordFile(const std::filesystem::path& path,
+                           const std::vector<std::string>& values);
 
 // The exact bytes WriteRecordFile puts in the file.
 std::string RecordFileBytes(const std::vector<std::string>& values);

@@ -4,10 +4,13 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "CalculateStep.h"
 #include "CliApp.h"
+#include "CsvReader.h"
+#include "FifoGuard.h"
 #include "TraditionRegistry.h"
 #include "ReadingOutput.h"
 #include "common/RecordFile.h"
@@ -135,21 +138,76 @@ TEST_F(TibetanFiles, OpenedTextsOutsideTheListsGiveTheDefaults) {
 
 TEST_F(TibetanFiles, FileProblems) {
     ASSERT_TRUE(WriteRecordFile(Path("x.TIB"), {"Bo", "Male", "5", "May", "1990"}));
+    ASSERT_EQ(::mkfifo(Path("pipe.tib").c_str(), 0600), 0);
+    std::filesystem::create_directories(Path("folder.tib"));
+    const std::string old = "\xB6\r\n";
+    std::ofstream(Path("kept.tib"), std::ios::binary) << old;
+    std::filesystem::permissions(Path("kept.tib"), std::filesystem::perms::owner_read);
+    std::filesystem::create_directories(Path("locked"));
+    std::ofstream(Path("locked/kept.tib"), std::ios::binary) << old;
+    std::filesystem::permissions(Path("locked"), std::filesystem::perms::owner_read |
+                                                     std::filesystem::perms::owner_exec);
+    auto cannotWrite = [&](const std::string& file, const std::string& reason) {
+        return "oriastra-cli: cannot write " + Path(file) + ": " + reason + "\n";
+    };
     const struct {
         std::string name;
         std::vector<std::string> arguments;
+        int status;
         std::string err;
     } cases[] = {
-        {"ExtensionInCapitals", {"open", Path("x.TIB")}, "Please Check The File.\n"},
-        {"UnknownExtension", {"open", Path("x.txt")}, "Please Check The File.\n"},
-        {"MissingFile", {"open", Path("none.tib")}, "oriastra-cli: cannot read " + Path("none.tib") + "\n"},
-        {"MissingFolder", Join({"save", Path("no/a.tib"), "tibetan"}, kAnn), "oriastra-cli: cannot write " + Path("no/a.tib") + "\n"},
+        {"ExtensionInCapitals", {"open", Path("x.TIB")}, 1, "Please Check The File.\n"},
+        {"UnknownExtension", {"open", Path("x.txt")}, 1, "Please Check The File.\n"},
+        // A file that cannot be read holds empty lines, as in the window.
+        {"MissingFile", {"open", Path("none.tib")}, 1, "Please Enter Your Name\n"},
+        {"Folder", {"open", Path("folder.tib")}, 1, "Please Enter Your Name\n"},
+        {"Fifo", {"open", Path("pipe.tib")}, 1, "Please Enter Your Name\n"},
+        {"MissingFolder", Join({"save", Path("no/a.tib"), "tibetan"}, kAnn), 3, cannotWrite("no/a.tib", "No such file or directory")},
+        {"ReadOnlyRecord", Join({"save", Path("kept.tib"), "tibetan"}, kAnn), 3, cannotWrite("kept.tib", "the file is read-only")},
+        {"ReadOnlyFolder", Join({"save", Path("locked/kept.tib"), "tibetan"}, kAnn), 3, cannotWrite("locked/kept.tib", "the folder is read-only")},
+        {"FolderInTheWay", Join({"save", Path("folder.tib"), "tibetan"}, kAnn), 3, cannotWrite("folder.tib", "it is a folder")},
     };
     for (const auto& row : cases) {
-        const Outcome outcome = Invoke(row.arguments);
-        EXPECT_EQ(outcome.status, 1) << row.name;
+        Outcome outcome;
+        EXPECT_TRUE(ReturnsWithoutAWriter(Path("pipe.tib"), [&] { outcome = Invoke(row.arguments); }))
+            << row.name << ": waited for a writer";
+        EXPECT_EQ(outcome.status, row.status) << row.name;
         EXPECT_EQ(outcome.err, row.err) << row.name;
         EXPECT_EQ(outcome.out, "") << row.name;
+    }
+    for (const std::string file : {"kept.tib", "locked/kept.tib"}) {
+        std::ifstream kept(Path(file), std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), old) << file;
+    }
+    std::filesystem::permissions(Path("locked"), std::filesystem::perms::owner_all);
+}
+
+TEST_F(TibetanFiles, ControlCharactersReachTheTerminalOnlyAsEscapes) {
+    const std::string file = Path("esc.tib");
+    ASSERT_TRUE(WriteRecordFile(file, {"Ann\x1B]0;owned\x07 Lee\x7F", "Male", "5", "May", "1990"}));
+    const Outcome text = Invoke({"open", file});
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_TRUE(text.out.starts_with("Tradition: tibetan\nName: Ann\\x1B]0;owned\\x07 Lee\\x7F\n")) << text.out;
+    const Outcome json = Invoke({"open", file, "--json"});
+    EXPECT_NE(json.out.find(R"("name":"Ann\u001b]0;owned\u0007 Lee)"), std::string::npos) << json.out;
+
+    const Outcome report = Invoke(Join({"report", "tibetan"}, Join(Birth("A\x1B[2Jb", "5", "May", "1990"), {"--sex", "Male"})));
+    EXPECT_TRUE(report.out.starts_with("Your Name: A\\x1B[2Jb\n")) << report.out;
+
+    const Outcome usage = Invoke(Join({"reading", "tibetan"}, Birth("A", "5", "\x1B[31m", "1990")));
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_TRUE(usage.err.starts_with("oriastra-cli: month '\\x1B[31m' is not")) << usage.err;
+
+    const Outcome save = Invoke(Join({"save", Path("no\x1B/a.tib"), "tibetan"}, kAnn));
+    EXPECT_EQ(save.status, 3);
+    EXPECT_EQ(save.err, "oriastra-cli: cannot write " + Path("no\\x1B/a.tib") + ": No such file or directory\n");
+
+    for (const Outcome* outcome : {&text, &report, &usage, &save}) {
+        for (const std::string* stream : {&outcome->out, &outcome->err}) {
+            EXPECT_EQ(std::count_if(stream->begin(), stream->end(), [](char ch) {
+                          return (static_cast<unsigned char>(ch) < 0x20 && ch != '\n') || ch == 0x7F;
+                      }), 0) << *stream;
+        }
     }
 }
 
@@ -203,6 +261,17 @@ TEST(CliBatch, BadRowsNeverStopIt) {
     EXPECT_TRUE(rows[6].starts_with(R"({"tradition":"tibetan","name":"Fay\nMoe")")) << rows[6];
     EXPECT_EQ(rows[7], R"({"error":"Row 10: afternoon 'maybe' is not yes or no"})");
     EXPECT_EQ(rows[8], R"({"error":"Row 11: a quoted field is not closed"})");
+}
+
+TEST(CliBatch, AnOverlongFieldGivesItsRowAnErrorAndTheBatchGoesOn) {
+    const std::string csv = "name,day,month,year,sex,afternoon\n\"" +
+                            std::string(CsvReader::kMostFieldBytes + 1, 'x') +
+                            "\",5,April,1980,Female,\nAnn,5,April,1980,Female,\n";
+    const Outcome batch = Invoke({"batch", "tibetan"}, csv);
+    EXPECT_EQ(batch.status, 0) << batch.err;
+    EXPECT_TRUE(batch.out.starts_with("{\"error\":\"Row 2: a field is longer than 1 MiB\"}\n"
+                                      "{\"tradition\":\"tibetan\",\"name\":\"Ann\","))
+        << batch.out.substr(0, 200);
 }
 
 TEST(CliBatch, WrongHeaderIsAUsageError) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <sstream>
+#include <streambuf>
 
 #include "CsvReader.h"
 
@@ -32,6 +35,10 @@ TEST_P(CsvRecords, AreRead) {
 
 using Rows = std::vector<std::vector<std::string>>;
 
+constexpr std::size_t kFieldBound = CsvReader::kMostFieldBytes;
+const std::string kLongestField(kFieldBound, 'x');
+const std::string kTooLongField(kFieldBound + 1, 'x');
+
 INSTANTIATE_TEST_SUITE_P(
     Cli, CsvRecords,
     testing::Values(
@@ -50,7 +57,13 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"SpacesKept", " a , b \n", Rows{{" a ", " b "}}, ""},
         CsvCase{"UnclosedQuote", "a,\"open\nrest", Rows{{"a", "open\nrest"}}, "a quoted field is not closed"},
         CsvCase{"StrayQuote", "ab\"c,d\n", Rows{{"ab\"c", "d"}}, "a quote appears inside a field that is not quoted"},
-        CsvCase{"TextAfterQuote", "\"ab\"c,d\n", Rows{{"abc", "d"}}, "text follows the closing quote of a field"}),
+        CsvCase{"TextAfterQuote", "\"ab\"c,d\n", Rows{{"abc", "d"}}, "text follows the closing quote of a field"},
+        CsvCase{"FieldAtTheBound", kLongestField + ",b\n", Rows{{kLongestField, "b"}}, ""},
+        CsvCase{"FieldPastTheBoundIsDropped", kTooLongField + ",b\nnext\n", Rows{{}, {"next"}}, "a field is longer than 1 MiB"},
+        CsvCase{"QuotedFieldPastTheBound", "\"" + kTooLongField + "\n\",b\nnext", Rows{{}, {"next"}}, "a field is longer than 1 MiB"},
+        CsvCase{"MostFields", std::string(CsvReader::kMostFields - 1, ','), Rows{Rows::value_type(CsvReader::kMostFields)}, ""},
+        CsvCase{"TooManyFields", std::string(CsvReader::kMostFields, ',') + "\nnext", Rows{{}, {"next"}}, "a record has more than 1024 fields"},
+        CsvCase{"RecordPastTheBound", kLongestField + "," + kLongestField + "," + kLongestField + "," + kLongestField + ",y\nnext", Rows{{}, {"next"}}, "a record is longer than 4 MiB"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CliCsv, BlankLinesAreMarkedButQuotedEmptyIsNot) {
@@ -59,6 +72,38 @@ TEST(CliCsv, BlankLinesAreMarkedButQuotedEmptyIsNot) {
     std::vector<bool> blank;
     while (const auto record = reader.Next()) blank.push_back(record->blank);
     EXPECT_EQ(blank, (std::vector<bool>{false, true, false}));
+}
+
+// Produces an opening quote and then `length` bytes of one field, without holding them.
+class UnclosedQuote : public std::streambuf {
+public:
+    explicit UnclosedQuote(std::size_t length) : left_(length) {
+        chunk_.front() = '"';
+        setg(chunk_.data(), chunk_.data(), chunk_.data() + 1);
+    }
+
+private:
+    int_type underflow() override {
+        if (left_ == 0) return traits_type::eof();
+        const std::size_t size = std::min(left_, chunk_.size());
+        std::fill_n(chunk_.data(), size, 'x');
+        left_ -= size;
+        setg(chunk_.data(), chunk_.data(), chunk_.data() + size);
+        return traits_type::to_int_type(chunk_.front());
+    }
+    std::array<char, 65536> chunk_{};
+    std::size_t left_;
+};
+
+TEST(CliCsv, AnUnclosedQuoteIsReadToTheEndInBoundedMemory) {
+    UnclosedQuote source(16U * 1024U * 1024U);
+    std::istream in(&source);
+    CsvReader reader(in);
+    const auto record = reader.Next();
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(record->problem, "a field is longer than 1 MiB");
+    EXPECT_TRUE(record->fields.empty());
+    EXPECT_FALSE(reader.Next().has_value()) << "the whole input belongs to the one record";
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTextEdit>
+#include <filesystem>
+#include <fstream>
 
 #include "WindowTest.h"
 #include "african/AfricanReport.h"
@@ -114,6 +116,24 @@ TEST_F(AfricanWindows, FullJourneyFromEntryToReopenedRecord) {
     EXPECT_FALSE(Main().cmdSelectOption[0]->isVisibleTo(&Main()));
     EXPECT_FALSE(Main().buttonPictures[0]->isVisibleTo(&Main()));
     EXPECT_FALSE(Main().lblCaption[3]->isVisibleTo(&Main()));
+}
+
+TEST_F(AfricanWindows, SaveThroughALinkReplacesAPrivateRecordAndKeepsItPrivate) {
+    namespace fs = std::filesystem;
+    const fs::path record = FromQt(SavePath("private.afa"));
+    const fs::path link = FromQt(SavePath("link.afa"));
+    std::ofstream(record, std::ios::binary) << "\xB6\r\n";
+    fs::permissions(record, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(record, link);
+    Enter("Amara Okafor", "January", "5", "1980");
+    Calculate();
+    OpenReport();
+    platform.chosenPaths.push_back(QString::fromStdString(link.string()));
+    QTest::mouseClick(Report()->cmdSave, Qt::LeftButton);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::status(record).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadRecordFile(record, 4),
+              (std::vector<std::string>{"Amara Okafor", "5", "January", "1980"}));
 }
 
 TEST_F(AfricanWindows, BackThenANewDateReplacesEveryLabelAndThePicture) {

@@ -1,8 +1,14 @@
+#include <sys/stat.h>
+
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "../logic/FifoGuard.h"
 #include "WindowTest.h"
+#include "common/QtText.h"
 #include "common/InputWindow.h"
 #include "common/RecordFile.h"
 
@@ -102,6 +108,19 @@ TEST_P(OpenSavedReading, AMissingFileOrAnEmptyOneLeavesTheListsAndAsksForTheName
     Open(folder.filePath("gone." + Extension()));
     EXPECT_EQ(platform.MessageTexts(), QStringList({GetParam().nameMessage, GetParam().nameMessage}));
     EXPECT_EQ(Input()->panel->cboYear->currentText(), year);
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(GetParam().tradition)));
+}
+
+TEST_P(OpenSavedReading, AFifoOrAFolderIsAFileThatCannotBeReadAndNothingWaits) {
+    Input()->panel->txtName->clear();
+    const QString fifo = folder.filePath("pipe." + Extension());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString sub = folder.filePath("folder." + Extension());
+    ASSERT_TRUE(QDir().mkdir(sub));
+    EXPECT_TRUE(ReturnsWithoutAWriter(FromQt(fifo), [&] { Open(fifo); }))
+        << "the window waited for a writer";
+    Open(sub);
+    EXPECT_EQ(platform.MessageTexts(), QStringList({GetParam().nameMessage, GetParam().nameMessage}));
     EXPECT_FALSE(Windows().IsLoaded(ReadingOf(GetParam().tradition)));
 }
 

@@ -1,0 +1,38 @@
+// The command line: NUL-separated arguments. The parser either accepts them or throws a usage
+// error; commands that touch no file then run, and what they print is safe for a terminal.
+#include "CliOptions.h"
+#include "FuzzCheck.h"
+#include "UsageError.h"
+
+using namespace oriastra;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> arguments;
+    std::string current;
+    for (const char byte : fuzz::Bytes(data, size)) {
+        if (byte != '\0') {
+            current += byte;
+            continue;
+        }
+        arguments.push_back(std::move(current));
+        current.clear();
+    }
+    if (!current.empty()) arguments.push_back(std::move(current));
+    if (arguments.size() > 24) return 0;
+
+    std::optional<cli::CliOptions> options;
+    try {
+        options = cli::ParseCommandLine(arguments);
+    } catch (const cli::UsageError&) {
+    }
+    // Save writes a file and open reads one: both are fuzzed through their own targets.
+    if (options && (options->command == cli::Command::Save || options->command == cli::Command::Open)) {
+        return 0;
+    }
+    const fuzz::CliRun run = fuzz::RunCliWith(arguments);
+    FUZZ_CHECK(run.status >= 0 && run.status <= 2);
+    if (!options) FUZZ_CHECK(run.status == 2);
+    FUZZ_CHECK(fuzz::SafeForATerminal(run.err));
+    if (!options || !options->json) FUZZ_CHECK(fuzz::SafeForATerminal(run.out));
+    return 0;
+}

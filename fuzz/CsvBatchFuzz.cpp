@@ -1,0 +1,46 @@
+// CSV batches: the first byte picks the tradition and whether the header is given; the rest is
+// standard input. Every row gives one valid JSON line, whatever the input.
+#include <array>
+
+#include "CsvReader.h"
+#include "FuzzCheck.h"
+#include "JsonCheck.h"
+
+using namespace oriastra;
+
+namespace {
+
+constexpr std::array<const char*, 5> kTraditions = {"tibetan", "burmese", "indonesian",
+                                                    "african", "arabic"};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const std::string tradition = kTraditions[data[0] % kTraditions.size()];
+    std::string input(fuzz::Bytes(data + 1, size - 1));
+    if ((data[0] & 0x80U) != 0) input = "name,day,month,year,sex,afternoon\n" + input;
+
+    std::istringstream stream(input);
+    cli::CsvReader reader(stream);
+    std::size_t records = 0;
+    while (const auto record = reader.Next()) {
+        ++records;
+        FUZZ_CHECK(record->fields.size() <= cli::CsvReader::kMostFields);
+        for (const std::string& field : record->fields) {
+            FUZZ_CHECK(field.size() <= cli::CsvReader::kMostFieldBytes);
+        }
+    }
+
+    const fuzz::CliRun run = fuzz::RunCliWith({"batch", tradition}, input);
+    FUZZ_CHECK(run.status == 0 || run.status == 2);
+    std::size_t lines = 0;
+    std::istringstream output(run.out);
+    for (std::string line; std::getline(output, line); ++lines) {
+        const auto value = fuzz::JsonReader::Read(line);
+        FUZZ_CHECK(value.has_value());
+        FUZZ_CHECK(std::holds_alternative<cli::JsonBox<cli::JsonObject>>(value->data));
+    }
+    FUZZ_CHECK(lines < records || records == 0);  // the header gives no line
+    return 0;
+}

@@ -11,14 +11,20 @@ constexpr int kEnd = std::char_traits<char>::eof();
 CsvReader::CsvReader(std::istream& in) : in_(in) {}
 
 int CsvReader::Get() {
-    if (pending_.empty()) return in_.get();
+    // Straight from the buffer: a batch reads every byte through here.
+    if (pending_.empty()) {
+        const int ch = in_.rdbuf() != nullptr ? in_.rdbuf()->sbumpc() : kEnd;
+        if (ch == kEnd) in_.setstate(std::ios::eofbit);
+        return ch;
+    }
     const char ch = pending_.front();
     pending_.erase(0, 1);
     return static_cast<unsigned char>(ch);
 }
 
 int CsvReader::Peek() {
-    return pending_.empty() ? in_.peek() : static_cast<unsigned char>(pending_.front());
+    if (!pending_.empty()) return static_cast<unsigned char>(pending_.front());
+    return in_.rdbuf() != nullptr ? in_.rdbuf()->sgetc() : kEnd;
 }
 
 std::optional<CsvRecord> CsvReader::Next() {

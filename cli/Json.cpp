@@ -1,6 +1,8 @@
 #include "Json.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "Utf8Repair.h"
 
@@ -8,29 +10,84 @@ namespace oriastra::cli {
 
 namespace {
 
-void AppendEscaped(std::string& out, std::string_view text) {
+// Bytes that stand in a JSON string as they are: printable ASCII but '"' and '\\'.
+constexpr bool PlainAscii(unsigned char byte) {
+    return byte >= 0x20U && byte < 0x80U && byte != '"' && byte != '\\';
+}
+
+// The end of the run of plain ASCII bytes from `start`, eight bytes at a time where it can:
+// long reading texts are nearly all plain.
+std::size_t PlainRunEnd(std::string_view text, std::size_t start) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    // A byte of x is zero where (x - ones) & ~x has its high bit set (no false alarms for bytes
+    // below 0x80, which is all that reaches these tests).
+    auto hasZero = [](std::uint64_t x) { return ((x - kOnes) & ~x & kHighs) != 0; };
+    auto hasBelow = [](std::uint64_t x, std::uint8_t n) {
+        return ((x - kOnes * n) & ~x & kHighs) != 0;
+    };
+    std::size_t end = start;
+    while (end + 8 <= text.size()) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + end, 8);
+        if ((word & kHighs) != 0 || hasBelow(word, 0x20) || hasZero(word ^ (kOnes * '"')) ||
+            hasZero(word ^ (kOnes * '\\'))) {
+            break;
+        }
+        end += 8;
+    }
+    while (end < text.size() && PlainAscii(static_cast<unsigned char>(text[end]))) ++end;
+    return end;
+}
+
+void AppendEscapedByte(std::string& out, unsigned char byte) {
     constexpr std::array<char, 16> hex = {'0', '1', '2', '3', '4', '5', '6', '7',
                                           '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
-    for (char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        switch (ch) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            case '\b': out += "\\b"; break;
-            case '\f': out += "\\f"; break;
-            default:
-                if (byte < 0x20U) {
-                    out += "\\u00";
-                    out += hex[byte >> 4U];
-                    out += hex[byte & 0x0FU];
-                } else {
-                    out += ch;
-                }
-        }
+    switch (byte) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        default:
+            out += "\\u00";
+            out += hex[byte >> 4U];
+            out += hex[byte & 0x0FU];
     }
+}
+
+// The text as a JSON string's content: controls, '"' and '\\' escaped, well-formed UTF-8 kept as
+// it is; from the first ill-formed sequence on, the rest is repaired (U+FFFD) first.
+void AppendEscapedText(std::string& out, std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t plain = PlainRunEnd(text, at);
+        out.append(text.data() + at, plain - at);
+        at = plain;
+        if (at == text.size()) return;
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (byte < 0x80U) {
+            AppendEscapedByte(out, byte);
+            ++at;
+            continue;
+        }
+        const std::size_t length = Utf8SequenceLength(text, at);
+        if (length == 0) {
+            // Everything before `at` was well formed, so repairing the rest repairs it all.
+            AppendEscapedText(out, RepairUtf8(text.substr(at)));
+            return;
+        }
+        out.append(text.data() + at, length);
+        at += length;
+    }
+}
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    AppendEscapedText(out, text);
+    out += '"';
 }
 
 void Write(std::string& out, const JsonValue& value);
@@ -40,7 +97,7 @@ struct Writer {
     void operator()(std::nullptr_t) const { out += "null"; }
     void operator()(bool flag) const { out += flag ? "true" : "false"; }
     void operator()(std::int64_t number) const { out += std::to_string(number); }
-    void operator()(const std::string& text) const { out += JsonString(text); }
+    void operator()(const std::string& text) const { AppendJsonString(out, text); }
     void operator()(const JsonArray& array) const {
         out += '[';
         for (std::size_t i = 0; i < array.size(); ++i) {
@@ -53,7 +110,7 @@ struct Writer {
         out += '{';
         for (std::size_t i = 0; i < object.size(); ++i) {
             if (i > 0) out += ',';
-            out += JsonString(object[i].key);
+            AppendJsonString(out, object[i].key);
             out += ':';
             Write(out, object[i].value);
         }
@@ -77,9 +134,8 @@ JsonValue::JsonValue(JsonArray value) : data(JsonBox<JsonArray>(std::move(value)
 JsonValue::JsonValue(JsonObject value) : data(JsonBox<JsonObject>(std::move(value))) {}
 
 std::string JsonString(std::string_view text) {
-    std::string out = "\"";
-    AppendEscaped(out, RepairUtf8(text));
-    out += '"';
+    std::string out;
+    AppendJsonString(out, text);
     return out;
 }
 

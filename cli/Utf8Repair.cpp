@@ -27,6 +27,18 @@ LeadByte ClassifyLead(unsigned char byte) {
 
 }  // namespace
 
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
+    const auto lead = ClassifyLead(static_cast<unsigned char>(text[at]));
+    if (lead.length == 0 || at + lead.length > text.size()) return 0;
+    for (std::size_t k = 1; k < lead.length; ++k) {
+        const auto byte = static_cast<unsigned char>(text[at + k]);
+        const unsigned char low = k == 1 ? lead.secondLow : 0x80;
+        const unsigned char high = k == 1 ? lead.secondHigh : 0xBF;
+        if (byte < low || byte > high) return 0;
+    }
+    return lead.length;
+}
+
 std::string RepairUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -7,27 +7,13 @@
 
 #include <unistd.h>
 
-#include "CliApp.h"
+#include "CliRun.h"
 #include "Json.h"
 #include "arabic/ArabicTexts.h"
 #include "common/RecordFile.h"
 
 namespace oriastra::cli {
 namespace {
-
-struct Outcome {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-Outcome Invoke(const std::vector<std::string>& arguments) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(arguments, in, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> Reading(const std::string& name, const std::string& day,
                                  const std::string& month, const std::string& year) {
@@ -75,21 +61,13 @@ TEST(CliArabic, NoReportAndNoRecordOfItsOwn) {
     }
 }
 
-class NumerologyFiles : public testing::Test {
+class NumerologyFiles : public CliFilesTest {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("oriastra-arabic-cli-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     std::string Write(const std::string& file, const std::vector<std::string>& lines) const {
-        const std::string path = (folder_ / file).string();
+        const std::string path = Path(file);
         EXPECT_TRUE(WriteRecordFile(path, lines));
         return path;
     }
-
-    std::filesystem::path folder_;
 };
 
 TEST_F(NumerologyFiles, OpenTakesTheDateFromLinesFourToSixAndTheNameFromTheCommand) {

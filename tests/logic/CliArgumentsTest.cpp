@@ -3,25 +3,11 @@
 #include <sstream>
 
 #include "BirthArguments.h"
-#include "CliApp.h"
+#include "CliRun.h"
 #include "UsageError.h"
 
 namespace oriastra::cli {
 namespace {
-
-struct Outcome {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-Outcome Invoke(const std::vector<std::string>& arguments) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(arguments, in, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> Tibetan(std::vector<std::string> extra) {
     std::vector<std::string> arguments = {"reading", "tibetan", "--name", "Ann", "--day", "5",

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "CalculateStep.h"
-#include "CliApp.h"
+#include "CliRun.h"
 #include "CsvReader.h"
 #include "FifoGuard.h"
 #include "TraditionRegistry.h"
@@ -18,20 +18,6 @@
 
 namespace oriastra::cli {
 namespace {
-
-struct Outcome {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-Outcome Invoke(const std::vector<std::string>& arguments, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(arguments, in, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> Birth(const std::string& name, const std::string& day,
                                const std::string& month, const std::string& year) {
@@ -85,18 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"IndonesianFebruary29Of1904", Tradition::Indonesian, Birth("A", "29", "February", "1904"), 0, ""}),
     [](const auto& info) { return info.param.name; });
 
-class TibetanFiles : public testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("oriastra-cli-test-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::string Path(const std::string& file) const { return (folder_ / file).string(); }
-
-    std::filesystem::path folder_;
-};
+class TibetanFiles : public CliFilesTest {};
 
 const std::vector<std::string> kAnn = Join(Birth("  Ann Lee ", "5", "April", "1980"), {"--sex", "Female"});
 

@@ -89,7 +89,7 @@ QGroupBox* MakeDayBox(QWidget* page,
 frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, BurmeseState& state)
     : ReadingWindow(context, Tradition::Burmese, QStringLiteral("Kestrin Burmese Astrology")) {
     setObjectName("frmBurmeseAstrologyDisplay");
-    setStyleSheet(QStringLiteral(
+    AddStyleRules(QStringLiteral(
         "QLabel[burmeseValue=\"true\"] { color: #7a1010; }"
         "QGroupBox[dayBox=\"true\"] { font-weight: bold; color: #4a1a60; }"
         "QGroupBox[dayBox=\"true\"] QLabel { font-weight: normal; color: black; }"

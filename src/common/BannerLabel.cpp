@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "common/QtText.h"
 
@@ -60,6 +61,14 @@ BannerLabel::BannerLabel(const QString& objectName, std::string_view caption,
     setAccessibleDescription(pageRole);
     // One look for every link of the program, set by the house style.
     setProperty("link", true);
+}
+
+void BannerLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void BannerLabel::Activate() {

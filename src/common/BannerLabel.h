@@ -20,6 +20,8 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A focused link is outlined, whatever look its window has.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     std::function<void()> onClick_;

@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include "common/QtText.h"
+#include "common/WindowStyle.h"
 #include "common/WebPages.h"
 
 namespace oriastra {
@@ -71,6 +72,7 @@ MessageAnswer QtPlatform::MessageBox(const QString& text, MessageButtons buttons
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(ToQt(kMessageTitle));
     box.setWindowIcon(QApplication::windowIcon());
+    box.setStyleSheet(DialogStyle());
     box.setText(MessageDisplayText(text));
     box.setWindowModality(Qt::ApplicationModal);
     switch (icon) {
@@ -98,6 +100,7 @@ MessageAnswer QtPlatform::MessageBox(const QString& text, MessageButtons buttons
 
 std::optional<QString> QtPlatform::FileDialog(const FileDialogRequest& request) {
     QFileDialog dialog(QApplication::activeWindow(), request.title);
+    dialog.setStyleSheet(DialogStyle());
     dialog.setNameFilter(QtNameFilter(request.filter));
     dialog.setDefaultSuffix(request.defaultExtension);
     dialog.setOption(QFileDialog::ReadOnly, false);
@@ -127,6 +130,7 @@ std::optional<QString> QtPlatform::FileDialog(const FileDialogRequest& request) 
 QPrinter* QtPlatform::PrintDialog(bool presetSelection) {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer_.get(), QApplication::activeWindow());
+    dialog.setStyleSheet(DialogStyle());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
     if (presetSelection) dialog.setPrintRange(QAbstractPrintDialog::Selection);

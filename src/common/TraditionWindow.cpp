@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "common/HelpMenu.h"
+#include "common/WindowStyle.h"
 
 namespace oriastra {
 
@@ -17,6 +18,7 @@ TraditionWindow::TraditionWindow(AppContext& context, WindowId id, const QString
     // to be told it has one.
     setProperty("traditionWindow", true);
     setAttribute(Qt::WA_StyledBackground, true);
+    setStyleSheet(TraditionWindowStyle());
     body_ = new QVBoxLayout(this);
     body_->setContentsMargins(14, 10, 14, 12);
     body_->setSpacing(10);

@@ -26,6 +26,8 @@ protected:
     void AddExitAndHelp(const QString& updateCaption = QString(),
                         const QString& makeMoneyName = QString());
     // A button named by its caption and described by what it does.
+    // Rules of this window's own, after the house look.
+    void AddStyleRules(const QString& rules) { setStyleSheet(styleSheet() + rules); }
     QPushButton* AddButton(const char* name, const QString& caption, const QString& description,
                            std::function<void()> handler);
 

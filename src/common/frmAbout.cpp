@@ -9,6 +9,7 @@
 
 #include "common/AccessibleText.h"
 #include "common/QtText.h"
+#include "common/WindowStyle.h"
 #include "common/BannerCaptions.h"
 #include "common/BannerLabel.h"
 #include "common/BrandFrame.h"
@@ -30,6 +31,7 @@ QLabel* MakeText(const char* name, const QString& text, QWidget* parent) {
 
 frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     setObjectName("frmAbout");
+    setStyleSheet(DialogStyle());
     setWindowTitle(ToQt(kProgramTitle));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -11,19 +11,16 @@
 #include "common/SvgPicture.h"
 #include "indonesian/IndonesianWindows.h"
 #include "tibetan/TibetanWindows.h"
-#include "shell/HouseStyle.h"
 #include "shell/UpdateReminder.h"
 #include "shell/frmMDI.h"
 
 // The pictures are compiled into a static library, so their registration must be asked for.
-// The program icon and the house style are set once, before the first message box, for every
-// window of the run.
+// The program icon is set once, before the first message box, for every window of the run.
 static void InitLook() {
     static const bool done = [] {
         Q_INIT_RESOURCE(pictures);
         QApplication::setWindowIcon(QIcon(oriastra::SvgPixmap(
             QStringLiteral(":/app/kestrin-oriastra.svg"), 64, qApp->devicePixelRatio())));
-        oriastra::ApplyHouseStyle();
         return true;
     }();
     (void)done;

@@ -26,6 +26,7 @@
 #include "common/HelpMenu.h"
 #include "common/WebPages.h"
 #include "common/modHelp.h"
+#include "shell/HouseStyle.h"
 
 namespace oriastra {
 
@@ -95,8 +96,10 @@ frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     PutLinksLastInTabOrder(*this);
     layout->addWidget(Picture6);
     layout->addWidget(Picture1);
+    layout->addWidget(GoldRule(central));
     layout->addWidget(picMain, 1);
     layout->addWidget(mdiArea_, 1);
+    layout->addWidget(GoldRule(central));
     layout->addWidget(PicCoBrand);
     mdiArea_->hide();
 }
@@ -116,8 +119,17 @@ void frmMDI::BuildStrips() {
         MakeSponsorLabel("lblCorvaneBanner", MainBannerCaption(), platform_, Picture6);
     lblCorvaneBanner->setWordWrap(false);
 
+    PaintStrip(*Picture6, QColor(0x3a, 0x10, 0x50), QColor(0x22, 0x08, 0x2e));
+    QPalette gold = lblCorvaneBanner->palette();
+    gold.setColor(QPalette::WindowText, QColor(0xf4, 0xc8, 0x60));
+    lblCorvaneBanner->setPalette(gold);
+    QFont bold = lblCorvaneBanner->font();
+    bold.setBold(true);
+    lblCorvaneBanner->setFont(bold);
+
     Picture1 = new QWidget(this);
     Picture1->setObjectName("Picture1");
+    PaintStrip(*Picture1, QColor(0x2a, 0x0c, 0x3a), QColor(0x16, 0x06, 0x20));
     Picture1->setFixedHeight(64);
     picButtonContainer = new QFrame(Picture1);
     picButtonContainer->setObjectName("picButtonContainer");
@@ -134,7 +146,7 @@ void frmMDI::BuildStrips() {
                                      kButtonPictureSize, devicePixelRatioF()));
         SetAccessibleText(*picture, PictureShows(tradition),
                           QStringLiteral("Picture of %1").arg(ToQt(entry.caption)));
-        auto* button = new QPushButton(ToQt(entry.caption), picButtonContainer);
+        auto* button = new StripButton(ToQt(entry.caption), picButtonContainer);
         button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
         button->setMinimumHeight(34);
         // Enter presses the focused button, as Space does.
@@ -166,7 +178,7 @@ void frmMDI::BuildStrips() {
     PicCoBrand = new QWidget(this);
     PicCoBrand->setObjectName("PicCoBrand");
     PicCoBrand->setFixedHeight(46);
-    cmdMdiExit = new QPushButton(QStringLiteral("&Exit"), PicCoBrand);
+    cmdMdiExit = new StripButton(QStringLiteral("&Exit"), PicCoBrand);
     cmdMdiExit->setObjectName("cmdMdiExit");
     cmdMdiExit->setFixedSize(96, 30);
     cmdMdiExit->setAutoDefault(true);
@@ -175,6 +187,13 @@ void frmMDI::BuildStrips() {
     connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
     Label7 = MakeFullBrandLabel("Label7", kFullBrandCaption, platform_, PicCoBrand);
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    PaintStrip(*PicCoBrand, QColor(0x16, 0x06, 0x20), QColor(0x16, 0x06, 0x20));
+    QPalette light = Label7->palette();
+    light.setColor(QPalette::WindowText, QColor(0xf0, 0xdc, 0xa0));
+    Label7->setPalette(light);
+    QFont underlined = Label7->font();
+    underlined.setUnderline(true);
+    Label7->setFont(underlined);
 }
 
 void frmMDI::BuildWelcomePanel() {

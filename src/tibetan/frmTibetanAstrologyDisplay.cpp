@@ -98,7 +98,7 @@ frmTibetanAstrologyDisplay::frmTibetanAstrologyDisplay(AppContext& context, Tibe
     Platform& platform = context.platform;
     // The three pages share one night-purple look with light captions and gold values; the
     // rules are this window's own.
-    setStyleSheet(QStringLiteral(R"(
+    AddStyleRules(QStringLiteral(R"(
 QStackedWidget#pages > QWidget {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3a1050, stop:1 #1e0830); }
 QStackedWidget#pages QLabel { color: #f1e6cf; background: transparent; }

@@ -108,7 +108,7 @@ void WelcomePanelTakesTurns(frmMDI& main, std::vector<std::string>& broken) {
 void MenusOfTheActiveWindow(frmMDI& main, std::vector<std::string>& broken) {
     QMdiSubWindow* active = main.MdiArea().isVisible() ? main.MdiArea().activeSubWindow() : nullptr;
     if (!ShownFrames(main).empty() && (active == nullptr || !active->isVisible())) {
-        broken.push_back("tradition windows are shown and none of them is active" + std::string(active ? " (active " + NameOf(active) + (active->isVisible() ? " visible)" : " hidden)") : " (none)") + " shown " + std::to_string(ShownFrames(main).size()) + " subwindows " + std::to_string(main.MdiArea().subWindowList().size()));
+        broken.push_back("tradition windows are shown and none of them is active");
     }
     auto* child = active != nullptr ? qobject_cast<ChildWindow*>(active->widget()) : nullptr;
     const QList<QMenu*> wanted = child != nullptr ? child->Menus() : QList<QMenu*>();

@@ -29,7 +29,7 @@ long long ActionsWanted() {
     return actions > 0 ? actions : kDefaultActions;
 }
 
-// What Qt says while the monkey plays. The offscreen platform's notes on what it cannot do and
+// What Qt says while the monkey plays. Notes on the machine (its platform plugin, its fonts) and
 // QTest's note on a key nobody took are expected; anything else is a finding.
 class QtMessages {
 public:
@@ -42,9 +42,12 @@ private:
         static std::vector<std::string> findings;
         return findings;
     }
-    static void Take(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    static void Take(QtMsgType type, const QMessageLogContext& context, const QString& message) {
         if (type == QtDebugMsg || type == QtInfoMsg) return;
-        if (message.startsWith(QLatin1String("This plugin does not support")) ||
+        const QLatin1String category(context.category != nullptr ? context.category : "");
+        if (category.startsWith(QLatin1String("qt.qpa.")) ||
+            category.startsWith(QLatin1String("qt.text.font")) ||
+            message.startsWith(QLatin1String("This plugin does not support")) ||
             message == QLatin1String("Keyboard event not accepted by receiving widget")) {
             return;
         }

@@ -188,5 +188,18 @@ TEST_F(BurmesePanel, NameKeysAreCapitalLettersOnly) {
     EXPECT_EQ(platform.messages.size(), 1U);
 }
 
+// X11 gives the Delete key the text DEL (0x7F); it deletes, as every editing key does.
+TEST_F(BurmesePanel, TheDeleteKeyDeletesWithoutAMessage) {
+    Start();
+    Main().cmdSelectOption_Click(2);
+    auto* name = Find<QLineEdit>(Window(InputOf(Tradition::Burmese)), "txtName");
+    name->setFocus();
+    QTest::keyClicks(name, "abc");
+    QTest::keyClick(name, Qt::Key_Home);
+    QTest::sendKeyEvent(QTest::Click, name, Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
+    EXPECT_EQ(name->text(), "BC");
+    EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join('|').toStdString();
+}
+
 }  // namespace
 }  // namespace oriastra

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include "MonkeyFiles.h"
+#include "MonkeyRules.h"
 #include "ScriptedPlatform.h"
 #include "burmese/BurmeseChartFrame.h"
 #include "common/BannerLabel.h"
@@ -33,8 +34,8 @@ namespace {
 
 // How often each kind of move is picked, against the others on offer at that moment.
 enum Weight : int {
-    kEndProgram = 1,   // Exit or the main window's close box: a fresh program follows
-    kDisabled = 1,     // an entry that is switched off
+    kEndProgram = 1,  // Exit or the main window's close box: a fresh program follows
+    kDisabled = 1,    // an entry that is switched off
     kChooseTradition = 2,
     kMinimise = 2,
     kHover = 3,
@@ -69,8 +70,9 @@ std::string Plain(const QString& caption) {
 std::string Quoted(const QString& text) {
     QString shown;
     for (QChar character : text.left(48)) {
-        shown += character.unicode() < 0x20 ? QStringLiteral("\\x%1").arg(character.unicode(), 2, 16, QLatin1Char('0'))
-                                            : QString(character);
+        shown += character.unicode() < 0x20
+                     ? QStringLiteral("\\x%1").arg(character.unicode(), 2, 16, QLatin1Char('0'))
+                     : QString(character);
     }
     std::string quoted = '"' + shown.toStdString() + '"';
     if (text.size() > 48) quoted += " (" + std::to_string(text.size()) + " characters)";
@@ -85,11 +87,7 @@ std::string NameOf(const QWidget& control) {
     return control.metaObject()->className();
 }
 
-std::string NameOf(const ChildWindow& window) {
-    static const char* const roles[] = {"input", "reading", "report"};
-    return std::string(TraditionKey(window.Id().tradition)) + " " +
-           roles[static_cast<int>(window.Id().role)];
-}
+std::string NameOf(const ChildWindow& window) { return WindowName(window.Id()); }
 
 bool OfChildWindow(const QObject* object) {
     for (; object != nullptr; object = object->parent()) {
@@ -123,12 +121,10 @@ void MoveOver(QWidget& widget, QPoint at, Qt::MouseButtons held = Qt::NoButton) 
 // Letters, digits, spaces and characters a name box meets in the wild: markup, quotes, letters
 // the record code page drops or lacks, a character beyond the first plane.
 QString SomeText(MonkeyDice& dice, int length) {
-    static const std::vector<QString> odd = {
-        "<b>", "&", "&&", "'", "\"", "\\", "/", "%s", ",", ";", ".", "-", "*", "?", "`",
-        QString::fromUtf8("é"), QString::fromUtf8("ü"), QString::fromUtf8("ß"),
-        QString::fromUtf8("ñ"), QString::fromUtf8("€"), QString::fromUtf8("©"),
-        QString::fromUtf8("«"), QString::fromUtf8("\u00a0"), QString::fromUtf8("Ж"),
-        QString::fromUtf8("中"), QString::fromUtf8("😀"), QString::fromUtf8("\u200b")};
+    static const QStringList oddList =
+        QString::fromUtf8("<b>|&|&&|'|\"|\\|/|%s|,|;|.|-|*|?|`|é|ü|ß|ñ|€|©|«|\u00a0|Ж|中|😀|\u200b")
+            .split(QLatin1Char('|'));
+    static const std::vector<QString> odd(oddList.begin(), oddList.end());
     QString text;
     for (int index = 0; index < length; ++index) {
         const int kind = dice.Below(10);
@@ -190,8 +186,8 @@ Monkey::Monkey(std::uint64_t seed, ScriptedPlatform& platform, MonkeyFiles& file
             const ProgramState& state = program_->State();
             const BirthDetails& details = state.birthDetails;
             files_.ExpectSaved(*answer.path, request.defaultExtension,
-                               {details.name, details.sex, details.day, details.month,
-                                details.year, state.burmese.AfternoonAnswer});
+                               {details.name, details.sex, details.day, details.month, details.year,
+                                state.burmese.AfternoonAnswer});
         }
     };
 }
@@ -283,9 +279,8 @@ void Monkey::AddMainWindowMoves(frmMDI& main) {
         }
     }
     if (main.picMain->isVisible()) {
-        Add(kHover, "move over main picMain", [this, &main] {
-            MoveOver(*main.picMain, SomePoint(dice_, *main.picMain));
-        });
+        Add(kHover, "move over main picMain",
+            [this, &main] { MoveOver(*main.picMain, SomePoint(dice_, *main.picMain)); });
         for (std::size_t index = 0; index < main.lblCaption.size(); ++index) {
             QLabel* label = main.lblCaption[index];
             const int code = static_cast<int>(index);
@@ -393,7 +388,8 @@ void Monkey::AddControlMoves(const std::string& window, QWidget& control) {
         AddReportMoves(where, control);
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(&control)) {
         Add(kLabel, "click into " + where, [this, box] {
-            QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, SomePoint(dice_, *box->viewport()));
+            QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                              SomePoint(dice_, *box->viewport()));
         });
     } else if (auto* label = qobject_cast<QLabel*>(&control)) {
         const bool link = qobject_cast<BannerLabel*>(label) != nullptr;
@@ -408,16 +404,22 @@ void Monkey::AddControlMoves(const std::string& window, QWidget& control) {
 
 void Monkey::AddNameBoxMoves(const std::string& where, QWidget& box) {
     Add(kNameBox, "type into " + where, [this, &box] {
-        const QString text = SomeText(dice_, dice_.OneIn(30) ? 40 + dice_.Below(260) : 1 + dice_.Below(9));
+        const QString text =
+            SomeText(dice_, dice_.OneIn(30) ? 40 + dice_.Below(260) : 1 + dice_.Below(9));
         Note(Quoted(text));
         box.setFocus(Qt::MouseFocusReason);
         Type(box, text);
     });
     Add(kNameBox / 3, "edit keys in " + where, [this, &box] {
         static const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
-            {Qt::Key_Backspace, {}}, {Qt::Key_Delete, {}}, {Qt::Key_Left, {}},
-            {Qt::Key_Right, {}},     {Qt::Key_Home, {}},   {Qt::Key_End, {}},
-            {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier},
+            {Qt::Key_Backspace, {}},
+            {Qt::Key_Delete, {}},
+            {Qt::Key_Left, {}},
+            {Qt::Key_Right, {}},
+            {Qt::Key_Home, {}},
+            {Qt::Key_End, {}},
+            {Qt::Key_A, Qt::ControlModifier},
+            {Qt::Key_Z, Qt::ControlModifier},
             {Qt::Key_Home, Qt::ShiftModifier}};
         const auto& [key, modifiers] = dice_.Pick(keys);
         Note(QKeySequence(key | modifiers).toString().toStdString());
@@ -436,9 +438,8 @@ void Monkey::AddNameBoxMoves(const std::string& where, QWidget& box) {
 
 void Monkey::AddReportMoves(const std::string& where, QWidget& report) {
     QWidget& page = *static_cast<ReportView&>(report).viewport();
-    Add(kReport, "click into " + where, [this, &page] {
-        QTest::mouseClick(&page, Qt::LeftButton, {}, SomePoint(dice_, page));
-    });
+    Add(kReport, "click into " + where,
+        [this, &page] { QTest::mouseClick(&page, Qt::LeftButton, {}, SomePoint(dice_, page)); });
     Add(kReport, "select in " + where, [this, &page] {
         const QPoint from = SomePoint(dice_, page);
         const QPoint to = SomePoint(dice_, page);
@@ -476,7 +477,9 @@ void Monkey::AddKeyMoves(frmMDI& main) {
         keys.insert(keys.end(), {{Qt::Key_Return, {}}, {Qt::Key_Space, {}}, {Qt::Key_Escape, {}}});
     }
     for (const auto& [key, modifiers] : keys) {
-        Add(kKey, "press " + QKeySequence(key | modifiers).toString().toStdString() + " on " + NameOf(*focus),
+        Add(kKey,
+            "press " + QKeySequence(key | modifiers).toString().toStdString() + " on " +
+                NameOf(*focus),
             [focus, key, modifiers] { QTest::keyClick(focus, key, modifiers); });
     }
 }
@@ -487,7 +490,8 @@ void Monkey::AnswerModal() {
     auto* about = qobject_cast<frmAbout*>(modal);
     Count("About");
     if (about == nullptr) {
-        problems_.push_back(std::string("an unexpected modal window ") + modal->metaObject()->className());
+        problems_.push_back(std::string("an unexpected modal window ") +
+                            modal->metaObject()->className());
         modal->close();
         return;
     }

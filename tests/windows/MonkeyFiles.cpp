@@ -36,7 +36,7 @@ std::optional<int> CodeOf(char32_t character) {
 
 char32_t CharacterOf(int code) {
     return code >= 0x80 && code < 0xA0 ? kCodes80To9F[static_cast<std::size_t>(code - 0x80)]
-                                        : static_cast<char32_t>(code);
+                                       : static_cast<char32_t>(code);
 }
 
 // What a saved value reads back as: a character outside the code page comes back as "?", one
@@ -115,7 +115,8 @@ const std::map<QString, std::vector<Field>>& Layouts() {
 }
 
 QString Shown(const QString& text) {
-    return text.size() <= 60 ? text : text.left(60) + QStringLiteral("… (%1 long)").arg(text.size());
+    return text.size() <= 60 ? text
+                             : text.left(60) + QStringLiteral("… (%1 long)").arg(text.size());
 }
 
 }  // namespace
@@ -217,9 +218,13 @@ MonkeyFiles::Answer MonkeyFiles::ForSave(MonkeyDice& dice, const QString& extens
     }
     const int number = nextSave_++;
     QString name;
-    if (roll < 11) name = QStringLiteral("save %1").arg(number);
-    else if (roll < 12) name = QString::fromUtf8("sävé ünï %1.").arg(number) + extension;
-    else name = QStringLiteral("save-%1.").arg(number) + extension;
+    if (roll < 11) {
+        name = QStringLiteral("save %1").arg(number);  // the dialog would add no extension
+    } else if (roll < 12) {
+        name = QString::fromUtf8("sävé ünï %1.").arg(number) + extension;
+    } else {
+        name = QStringLiteral("save-%1.").arg(number) + extension;
+    }
     return {Path(name), "new " + name.toStdString()};
 }
 
@@ -229,18 +234,25 @@ void MonkeyFiles::ExpectSaved(const QString& path, const QString& extension,
     if (path.isEmpty() || target.isDir() || !target.absoluteDir().exists()) return;
     const auto layout = Layouts().find(extension);
     if (layout == Layouts().end()) return;
-    QStringList lines;
-    for (Field field : layout->second) {
+    auto value = [&details](Field field) {
         switch (field) {
-            case Field::Name: lines.push_back(QString::fromStdString(details.name)); break;
-            case Field::Sex: lines.push_back(QString::fromStdString(details.sex)); break;
-            case Field::Day: lines.push_back(QString::number(details.day)); break;
-            case Field::Month: lines.push_back(QString::fromStdString(details.month)); break;
-            case Field::Year: lines.push_back(QString::number(details.year)); break;
-            case Field::Answer: lines.push_back(QString::fromStdString(details.answer)); break;
+            case Field::Name:
+                return QString::fromStdString(details.name);
+            case Field::Sex:
+                return QString::fromStdString(details.sex);
+            case Field::Day:
+                return QString::number(details.day);
+            case Field::Month:
+                return QString::fromStdString(details.month);
+            case Field::Year:
+                return QString::number(details.year);
+            case Field::Answer:
+                return QString::fromStdString(details.answer);
         }
-    }
-    for (QString& line : lines) line = AsReadBack(line);
+        return QString();
+    };
+    QStringList lines;
+    for (Field field : layout->second) lines.push_back(AsReadBack(value(field)));
     crafted_.erase(path);
     saved_[path] = lines;
     verified_.erase(path);
@@ -272,8 +284,8 @@ std::optional<std::string> MonkeyFiles::Verify(const QString& path) const {
 std::vector<std::string> MonkeyFiles::Check() {
     std::vector<std::string> broken;
     std::set<QString> present;
-    QDirIterator entries(root_, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
-                                    QDir::System,
+    QDirIterator entries(root_,
+                         QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                          QDirIterator::Subdirectories);
     while (entries.hasNext()) {
         const QString path = entries.next();
@@ -286,7 +298,8 @@ std::vector<std::string> MonkeyFiles::Check() {
         const std::filesystem::path file = path.toStdString();
         const Stamp stamp{std::filesystem::file_size(file, error),
                           std::filesystem::last_write_time(file, error)};
-        if (const auto known = verified_.find(path); known != verified_.end() && known->second == stamp) {
+        if (const auto known = verified_.find(path);
+            known != verified_.end() && known->second == stamp) {
             continue;
         }
         if (const auto wrong = Verify(path)) {

@@ -15,11 +15,6 @@ namespace oriastra {
 
 namespace {
 
-std::string NameOf(WindowId id) {
-    static const char* const roles[] = {"input", "reading", "report"};
-    return std::string(TraditionKey(id.tradition)) + " " + roles[static_cast<int>(id.role)];
-}
-
 std::string Shown(const QRect& rect) {
     return "(" + std::to_string(rect.x()) + "," + std::to_string(rect.y()) + " " +
            std::to_string(rect.width()) + "x" + std::to_string(rect.height()) + ")";
@@ -43,20 +38,22 @@ void OneOfEachKind(frmMDI& main, std::vector<std::string>& broken) {
             broken.push_back("a frame in the area holds no tradition window");
             continue;
         }
-        if (++framed[window->Id()] == 2) broken.push_back("two " + NameOf(window->Id()) + " windows");
+        if (++framed[window->Id()] == 2)
+            broken.push_back("two " + WindowName(window->Id()) + " windows");
         if (main.Windows().Window(window->Id()) != window) {
-            broken.push_back("the " + NameOf(window->Id()) + " window in the area is not the loaded one");
+            broken.push_back("the " + WindowName(window->Id()) +
+                             " window in the area is not the loaded one");
         }
     }
     for (ChildWindow* window : LiveWindows()) {
         if (framed.count(window->Id()) == 0) {
-            broken.push_back("a " + NameOf(window->Id()) + " window lives outside the area");
+            broken.push_back("a " + WindowName(window->Id()) + " window lives outside the area");
         }
     }
     for (Tradition tradition : kTraditions) {
         for (WindowId id : {InputOf(tradition), ReadingOf(tradition), ReportOf(tradition)}) {
             if (main.Windows().IsLoaded(id) && framed.count(id) == 0) {
-                broken.push_back("the " + NameOf(id) + " window is loaded but not in the area");
+                broken.push_back("the " + WindowName(id) + " window is loaded but not in the area");
             }
         }
     }
@@ -72,7 +69,7 @@ std::vector<QMdiSubWindow*> ShownFrames(frmMDI& main) {
 
 std::string NameOf(QMdiSubWindow* frame) {
     auto* window = qobject_cast<ChildWindow*>(frame->widget());
-    return window != nullptr ? NameOf(window->Id()) : "unknown";
+    return window != nullptr ? WindowName(window->Id()) : "unknown";
 }
 
 void InsideTheArea(frmMDI& main, std::vector<std::string>& broken) {
@@ -98,9 +95,12 @@ void InsideTheArea(frmMDI& main, std::vector<std::string>& broken) {
 void WelcomePanelTakesTurns(frmMDI& main, std::vector<std::string>& broken) {
     const bool panel = main.picMain->isVisible();
     const std::vector<QMdiSubWindow*> shown = ShownFrames(main);
-    if (panel && main.MdiArea().isVisible()) broken.push_back("the welcome panel and the area show at once");
-    if (panel && !shown.empty()) broken.push_back("the welcome panel shows beside the " + NameOf(shown[0]) + " window");
-    if (!panel && shown.empty()) broken.push_back("the welcome panel is hidden and no tradition window is shown");
+    if (panel && main.MdiArea().isVisible())
+        broken.push_back("the welcome panel and the area show at once");
+    if (panel && !shown.empty())
+        broken.push_back("the welcome panel shows beside the " + NameOf(shown[0]) + " window");
+    if (!panel && shown.empty())
+        broken.push_back("the welcome panel is hidden and no tradition window is shown");
 }
 
 // The one menu bar shows the active window's menus, or the main window's own while no tradition
@@ -115,7 +115,9 @@ void MenusOfTheActiveWindow(frmMDI& main, std::vector<std::string>& broken) {
     QList<QMenu*> bar;
     for (QAction* title : main.menuBar()->actions()) bar.push_back(title->menu());
     if (!wanted.isEmpty()) {
-        if (bar != wanted) broken.push_back("the menu bar does not show the menus of the active " + NameOf(active) + " window");
+        if (bar != wanted)
+            broken.push_back("the menu bar does not show the menus of the active " +
+                             NameOf(active) + " window");
         return;
     }
     for (QMenu* menu : bar) {
@@ -140,6 +142,11 @@ void NothingBesideTheMainWindow(frmMDI& main, std::vector<std::string>& broken) 
 
 }  // namespace
 
+std::string WindowName(WindowId id) {
+    static const char* const roles[] = {"input", "reading", "report"};
+    return std::string(TraditionKey(id.tradition)) + " " + roles[static_cast<int>(id.role)];
+}
+
 std::vector<std::string> BrokenWindowRules(frmMDI& main) {
     std::vector<std::string> broken;
     OneOfEachKind(main, broken);
@@ -153,7 +160,7 @@ std::vector<std::string> BrokenWindowRules(frmMDI& main) {
 std::vector<std::string> BrokenEndRules(frmMDI& main) {
     std::vector<std::string> broken;
     for (ChildWindow* window : LiveWindows()) {
-        broken.push_back("the " + NameOf(window->Id()) + " window outlived the main window");
+        broken.push_back("the " + WindowName(window->Id()) + " window outlived the main window");
     }
     if (!main.MdiArea().subWindowList().isEmpty()) broken.push_back("frames are left in the area");
     return broken;

@@ -64,7 +64,8 @@ protected:
         MonkeyFiles files(folder.filePath(QStringLiteral("files")));
         QDir(folder.path()).mkpath(QStringLiteral("printer"));
         QtMessages messages;
-        oriastra::Monkey monkey(seed, platform, files, folder.filePath(QStringLiteral("printer/out.pdf")));
+        oriastra::Monkey monkey(seed, platform, files,
+                                folder.filePath(QStringLiteral("printer/out.pdf")));
         std::vector<std::string> session;
         long long starts = 0;
         QElapsedTimer clock;
@@ -78,9 +79,11 @@ protected:
             session.push_back(std::to_string(action) + ": " + monkey.Step(*program_));
             Settle();
             std::vector<std::string> broken = monkey.TakeProblems();
-            for (std::string& finding : messages.TakeFindings()) broken.push_back(std::move(finding));
+            for (std::string& finding : messages.TakeFindings())
+                broken.push_back(std::move(finding));
             for (std::string& rule : files.Check()) broken.push_back(std::move(rule));
-            for (std::string& rule : Main().isVisible() ? BrokenWindowRules(Main()) : BrokenEndRules(Main())) {
+            for (std::string& rule :
+                 Main().isVisible() ? BrokenWindowRules(Main()) : BrokenEndRules(Main())) {
                 broken.push_back(std::move(rule));
             }
             if (!broken.empty()) {

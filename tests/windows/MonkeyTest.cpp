@@ -1,7 +1,7 @@
 // A random but reproducible user over every window of every tradition, with the program's rules
 // checked after every action. ORIASTRA_MONKEY_ACTIONS sets the number of actions (10,000 by
 // default, shared among the seeds below); ORIASTRA_MONKEY_SEED replays one seed through
-// Monkey.ReplaysTheChosenSeed.
+// MonkeyTest.ReplaysTheChosenSeed.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMdiArea>
@@ -56,7 +56,7 @@ private:
     QtMessageHandler previous_;
 };
 
-class Monkey : public WindowTest {
+class MonkeyTest : public WindowTest {
 protected:
     // Runs `actions` steps from `seed`; the first broken rule ends the run with the seed and the
     // actions since the program last started, which replay it.
@@ -64,8 +64,7 @@ protected:
         MonkeyFiles files(folder.filePath(QStringLiteral("files")));
         QDir(folder.path()).mkpath(QStringLiteral("printer"));
         QtMessages messages;
-        oriastra::Monkey monkey(seed, platform, files,
-                                folder.filePath(QStringLiteral("printer/out.pdf")));
+        Monkey monkey(seed, platform, files, folder.filePath(QStringLiteral("printer/out.pdf")));
         std::vector<std::string> session;
         long long starts = 0;
         QElapsedTimer clock;
@@ -116,12 +115,12 @@ private:
         text << "actions since the program started:\n";
         for (const std::string& step : session) text << "  " << step << "\n";
         text << "replay: ORIASTRA_MONKEY_SEED=" << seed << " ORIASTRA_MONKEY_ACTIONS=" << action + 1
-             << " oriastra_window_tests --gtest_filter=Monkey.ReplaysTheChosenSeed";
+             << " build/tests/oriastra_window_tests --gtest_filter=MonkeyTest.ReplaysTheChosenSeed";
         ADD_FAILURE() << text.str();
     }
 };
 
-class MonkeySeed : public Monkey, public testing::WithParamInterface<std::uint64_t> {};
+class MonkeySeed : public MonkeyTest, public testing::WithParamInterface<std::uint64_t> {};
 
 TEST_P(MonkeySeed, KeepsEveryRule) {
     const auto seeds = static_cast<long long>(std::size(kSeeds));
@@ -131,7 +130,7 @@ TEST_P(MonkeySeed, KeepsEveryRule) {
 INSTANTIATE_TEST_SUITE_P(Monkey, MonkeySeed, testing::ValuesIn(kSeeds),
                          [](const auto& info) { return "Seed" + std::to_string(info.param); });
 
-TEST_F(Monkey, ReplaysTheChosenSeed) {
+TEST_F(MonkeyTest, ReplaysTheChosenSeed) {
     const char* seed = std::getenv("ORIASTRA_MONKEY_SEED");
     if (seed == nullptr) GTEST_SKIP() << "ORIASTRA_MONKEY_SEED chooses the seed";
     Play(std::strtoull(seed, nullptr, 10), ActionsWanted());

@@ -38,8 +38,9 @@ void OneOfEachKind(frmMDI& main, std::vector<std::string>& broken) {
             broken.push_back("a frame in the area holds no tradition window");
             continue;
         }
-        if (++framed[window->Id()] == 2)
+        if (++framed[window->Id()] == 2) {
             broken.push_back("two " + WindowName(window->Id()) + " windows");
+        }
         if (main.Windows().Window(window->Id()) != window) {
             broken.push_back("the " + WindowName(window->Id()) +
                              " window in the area is not the loaded one");
@@ -95,12 +96,15 @@ void InsideTheArea(frmMDI& main, std::vector<std::string>& broken) {
 void WelcomePanelTakesTurns(frmMDI& main, std::vector<std::string>& broken) {
     const bool panel = main.picMain->isVisible();
     const std::vector<QMdiSubWindow*> shown = ShownFrames(main);
-    if (panel && main.MdiArea().isVisible())
+    if (panel && main.MdiArea().isVisible()) {
         broken.push_back("the welcome panel and the area show at once");
-    if (panel && !shown.empty())
+    }
+    if (panel && !shown.empty()) {
         broken.push_back("the welcome panel shows beside the " + NameOf(shown[0]) + " window");
-    if (!panel && shown.empty())
+    }
+    if (!panel && shown.empty()) {
         broken.push_back("the welcome panel is hidden and no tradition window is shown");
+    }
 }
 
 // The one menu bar shows the active window's menus, or the main window's own while no tradition
@@ -115,9 +119,10 @@ void MenusOfTheActiveWindow(frmMDI& main, std::vector<std::string>& broken) {
     QList<QMenu*> bar;
     for (QAction* title : main.menuBar()->actions()) bar.push_back(title->menu());
     if (!wanted.isEmpty()) {
-        if (bar != wanted)
+        if (bar != wanted) {
             broken.push_back("the menu bar does not show the menus of the active " +
                              NameOf(active) + " window");
+        }
         return;
     }
     for (QMenu* menu : bar) {

@@ -78,8 +78,9 @@ protected:
             session.push_back(std::to_string(action) + ": " + monkey.Step(*program_));
             Settle();
             std::vector<std::string> broken = monkey.TakeProblems();
-            for (std::string& finding : messages.TakeFindings())
+            for (std::string& finding : messages.TakeFindings()) {
                 broken.push_back(std::move(finding));
+            }
             for (std::string& rule : files.Check()) broken.push_back(std::move(rule));
             for (std::string& rule :
                  Main().isVisible() ? BrokenWindowRules(Main()) : BrokenEndRules(Main())) {

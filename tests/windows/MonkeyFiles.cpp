@@ -175,26 +175,30 @@ std::string MonkeyFiles::Relative(const QString& path) const {
     return QDir(root_).relativeFilePath(path).toStdString();
 }
 
+// One of `entries` (the keys of a map), chosen by the dice.
+template <typename Entries>
+QString AnyOf(MonkeyDice& dice, const Entries& entries) {
+    auto entry = entries.begin();
+    std::advance(entry, dice.Below(static_cast<int>(entries.size())));
+    if constexpr (requires { entry->first; }) {
+        return entry->first;
+    } else {
+        return *entry;
+    }
+}
+
+MonkeyFiles::Answer MonkeyFiles::Named(const QString& path, const std::string& kind) const {
+    return {path, kind + " " + Relative(path)};
+}
+
 MonkeyFiles::Answer MonkeyFiles::ForOpen(MonkeyDice& dice) const {
     const int roll = dice.Below(20);
     if (roll < 2) return {std::nullopt, "cancel"};
     if (roll < 3) return {QString(), "an empty path"};
-    if (roll < 4) {
-        const QString path = dice.Pick(missing_);
-        return {path, "missing " + Relative(path)};
-    }
-    if (roll < 5) {
-        const QString path = dice.Pick(std::vector<QString>(folders_.begin(), folders_.end()));
-        return {path, "folder " + Relative(path)};
-    }
-    if (roll < 12 && !saved_.empty()) {
-        auto saved = saved_.begin();
-        std::advance(saved, dice.Below(static_cast<int>(saved_.size())));
-        return {saved->first, "saved " + Relative(saved->first)};
-    }
-    auto crafted = crafted_.begin();
-    std::advance(crafted, dice.Below(static_cast<int>(crafted_.size())));
-    return {crafted->first, "crafted " + Relative(crafted->first)};
+    if (roll < 4) return Named(AnyOf(dice, missing_), "missing");
+    if (roll < 5) return Named(AnyOf(dice, folders_), "folder");
+    if (roll < 12 && !saved_.empty()) return Named(AnyOf(dice, saved_), "saved");
+    return Named(AnyOf(dice, crafted_), "crafted");
 }
 
 MonkeyFiles::Answer MonkeyFiles::ForSave(MonkeyDice& dice, const QString& extension) {
@@ -202,20 +206,9 @@ MonkeyFiles::Answer MonkeyFiles::ForSave(MonkeyDice& dice, const QString& extens
     if (roll < 3) return {std::nullopt, "cancel"};
     if (roll < 4) return {QString(), "an empty path"};
     if (roll < 5) return {Path("nowhere/new." + extension), "a folder that does not exist"};
-    if (roll < 6) {
-        const QString path = dice.Pick(std::vector<QString>(folders_.begin(), folders_.end()));
-        return {path, "folder " + Relative(path)};
-    }
-    if (roll < 9 && !saved_.empty()) {
-        auto saved = saved_.begin();
-        std::advance(saved, dice.Below(static_cast<int>(saved_.size())));
-        return {saved->first, "over saved " + Relative(saved->first)};
-    }
-    if (roll < 10) {
-        auto crafted = crafted_.begin();
-        std::advance(crafted, dice.Below(static_cast<int>(crafted_.size())));
-        return {crafted->first, "over crafted " + Relative(crafted->first)};
-    }
+    if (roll < 6) return Named(AnyOf(dice, folders_), "folder");
+    if (roll < 9 && !saved_.empty()) return Named(AnyOf(dice, saved_), "over saved");
+    if (roll < 10) return Named(AnyOf(dice, crafted_), "over crafted");
     const int number = nextSave_++;
     QString name;
     if (roll < 11) {

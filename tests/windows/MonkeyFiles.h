@@ -56,6 +56,7 @@ private:
     void Craft(const QString& name, const QByteArray& bytes);
     QString Path(const QString& name) const { return root_ + QLatin1Char('/') + name; }
     std::string Relative(const QString& path) const;
+    Answer Named(const QString& path, const std::string& kind) const;
     std::optional<std::string> Verify(const QString& path) const;
 
     QString root_;

@@ -245,7 +245,13 @@ std::string Monkey::Step(Application& program) {
     // A modal window runs its own event loop; this answers it from inside that loop.
     QTimer::singleShot(0, &timers_, [this] { AnswerModal(); });
 
-    move.act();
+    // No exception may escape a handler; one that does is a finding, with the step that raised it.
+    try {
+        move.act();
+    } catch (const std::exception& error) {
+        problems_.push_back(std::string("an exception escaped: ") + error.what());
+        Note(std::string("threw ") + error.what());
+    }
 
     if (platform_.printDialogs.size() > printDialogs) {
         Note(platform_.cancelPrintDialog ? "print dialog cancelled" : "print dialog accepted");

@@ -166,16 +166,25 @@ MonkeyFiles::MonkeyFiles(const QString& root) : root_(root) {
 }
 
 void MonkeyFiles::Craft(const QString& name, const QByteArray& bytes) {
-    QFile file(Path(name));
+    originals_[Path(name)] = bytes;
+    PutBack(Path(name));
+}
+
+void MonkeyFiles::PutBack(const QString& path) {
+    if (crafted_.count(path) != 0) return;
+    const QByteArray& bytes = originals_.at(path);
+    QFile file(path);
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
-    crafted_[Path(name)] = bytes;
+    crafted_[path] = bytes;
+    saved_.erase(path);
+    verified_.erase(path);
 }
 
 std::string MonkeyFiles::Relative(const QString& path) const {
     return QDir(root_).relativeFilePath(path).toStdString();
 }
 
-// One of `entries` (the keys of a map), chosen by the dice.
+// One of `entries` (the keys of a map), chosen by the dice; `entries` holds at least one.
 template <typename Entries>
 QString AnyOf(MonkeyDice& dice, const Entries& entries) {
     auto entry = entries.begin();
@@ -191,14 +200,17 @@ MonkeyFiles::Answer MonkeyFiles::Named(const QString& path, const std::string& k
     return {path, kind + " " + Relative(path)};
 }
 
-MonkeyFiles::Answer MonkeyFiles::ForOpen(MonkeyDice& dice) const {
+MonkeyFiles::Answer MonkeyFiles::ForOpen(MonkeyDice& dice) {
     const int roll = dice.Below(20);
     if (roll < 2) return {std::nullopt, "cancel"};
     if (roll < 3) return {QString(), "an empty path"};
     if (roll < 4) return Named(AnyOf(dice, missing_), "missing");
     if (roll < 5) return Named(AnyOf(dice, folders_), "folder");
     if (roll < 12 && !saved_.empty()) return Named(AnyOf(dice, saved_), "saved");
-    return Named(AnyOf(dice, crafted_), "crafted");
+    // A crafted file that a save has overwritten is put back first, so none is ever lost.
+    const QString crafted = AnyOf(dice, originals_);
+    PutBack(crafted);
+    return Named(crafted, "crafted");
 }
 
 MonkeyFiles::Answer MonkeyFiles::ForSave(MonkeyDice& dice, const QString& extension) {
@@ -208,7 +220,7 @@ MonkeyFiles::Answer MonkeyFiles::ForSave(MonkeyDice& dice, const QString& extens
     if (roll < 5) return {Path("nowhere/new." + extension), "a folder that does not exist"};
     if (roll < 6) return Named(AnyOf(dice, folders_), "folder");
     if (roll < 9 && !saved_.empty()) return Named(AnyOf(dice, saved_), "over saved");
-    if (roll < 10) return Named(AnyOf(dice, crafted_), "over crafted");
+    if (roll < 10 && !crafted_.empty()) return Named(AnyOf(dice, crafted_), "over crafted");
     const int number = nextSave_++;
     QString name;
     if (roll < 11) {

@@ -34,7 +34,7 @@ public:
         std::optional<QString> path;  // nothing: the dialog is cancelled
         std::string what;
     };
-    Answer ForOpen(MonkeyDice& dice) const;
+    Answer ForOpen(MonkeyDice& dice);
     Answer ForSave(MonkeyDice& dice, const QString& extension);
 
     // The program was handed `path` to save a record of `details` with the layout of
@@ -54,13 +54,16 @@ private:
         friend bool operator==(const Stamp&, const Stamp&) = default;
     };
     void Craft(const QString& name, const QByteArray& bytes);
+    // Writes a crafted file again as it was made, where a save has overwritten it.
+    void PutBack(const QString& path);
     QString Path(const QString& name) const { return root_ + QLatin1Char('/') + name; }
     std::string Relative(const QString& path) const;
     Answer Named(const QString& path, const std::string& kind) const;
     std::optional<std::string> Verify(const QString& path) const;
 
     QString root_;
-    std::map<QString, QByteArray> crafted_;
+    std::map<QString, QByteArray> originals_;  // every crafted file as it was made
+    std::map<QString, QByteArray> crafted_;    // those that still hold it
     std::set<QString> folders_;
     std::vector<QString> missing_;
     std::map<QString, QStringList> saved_;  // path: the lines it must read back as

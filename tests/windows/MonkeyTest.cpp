@@ -76,8 +76,13 @@ protected:
                 ++starts;
             }
             session.push_back(std::to_string(action) + ": " + monkey.Step(*program_));
-            Settle();
-            std::vector<std::string> broken = monkey.TakeProblems();
+            std::vector<std::string> broken;
+            try {
+                Settle();
+            } catch (const std::exception& error) {
+                broken.push_back(std::string("an exception escaped: ") + error.what());
+            }
+            for (std::string& problem : monkey.TakeProblems()) broken.push_back(std::move(problem));
             for (std::string& finding : messages.TakeFindings()) {
                 broken.push_back(std::move(finding));
             }

@@ -306,12 +306,7 @@ void Monkey::AddMainWindowMoves(frmMDI& main) {
     for (QWidget* banner : {main.Picture6, static_cast<QWidget*>(main.lblCorvaneBanner),
                             static_cast<QWidget*>(main.Label7)}) {
         if (!Reachable(banner)) continue;
-        Add(kLink, "click main " + NameOf(*banner), [this, banner] {
-            const bool right = dice_.OneIn(5);
-            if (right) Note("with the right button");
-            QTest::mouseClick(banner, right ? Qt::RightButton : Qt::LeftButton, {},
-                              SomePoint(dice_, *banner));
-        });
+        Add(kLink, "click main " + NameOf(*banner), [this, banner] { ClickLabel(*banner, 5); });
     }
     // The ways to end the program share one move, so a session lasts a while.
     Add(kEndProgram, "end the program", [this, &main] {
@@ -338,8 +333,10 @@ void Monkey::AddMenuMoves(frmMDI& main) {
             if (entry->isSeparator() || !entry->isVisible()) continue;
             const std::string what = "menu " + Plain(title->text()) + " > " + Plain(entry->text());
             if (!entry->isEnabled()) {
-                Add(kDisabled, "try the switched-off " + what,
-                    [entry] { entry->activate(QAction::Trigger); });
+                Add(kDisabled, "try the switched-off " + what, [this, entry] {
+                    OpensNoPage("a switched-off menu entry acted",
+                                [entry] { entry->activate(QAction::Trigger); });
+                });
                 continue;
             }
             if (entry == MainExitEntry(main)) continue;  // one of the ways to end the program
@@ -399,12 +396,7 @@ void Monkey::AddControlMoves(const std::string& window, QWidget& control) {
         });
     } else if (auto* label = qobject_cast<QLabel*>(&control)) {
         const bool link = qobject_cast<BannerLabel*>(label) != nullptr;
-        Add(link ? kLink : kLabel, "click " + where, [this, label] {
-            const bool right = dice_.OneIn(8);
-            if (right) Note("with the right button");
-            QTest::mouseClick(label, right ? Qt::RightButton : Qt::LeftButton, {},
-                              SomePoint(dice_, *label));
-        });
+        Add(link ? kLink : kLabel, "click " + where, [this, label] { ClickLabel(*label, 8); });
     }
 }
 
@@ -488,6 +480,24 @@ void Monkey::AddKeyMoves(frmMDI& main) {
                 NameOf(*focus),
             [focus, key, modifiers] { QTest::keyClick(focus, key, modifiers); });
     }
+}
+
+void Monkey::ClickLabel(QWidget& label, int rightButtonOneIn) {
+    const bool right = dice_.OneIn(rightButtonOneIn);
+    const QPoint at = SomePoint(dice_, label);
+    if (!right) {
+        QTest::mouseClick(&label, Qt::LeftButton, {}, at);
+        return;
+    }
+    Note("with the right button");
+    OpensNoPage("a link acted on the right button",
+                [&label, at] { QTest::mouseClick(&label, Qt::RightButton, {}, at); });
+}
+
+void Monkey::OpensNoPage(const std::string& rule, const std::function<void()>& act) {
+    const qsizetype pages = platform_.openedPages.size();
+    act();
+    if (platform_.openedPages.size() != pages) problems_.push_back(rule);
 }
 
 void Monkey::AnswerModal() {

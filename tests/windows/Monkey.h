@@ -52,6 +52,9 @@ private:
     void AddReportMoves(const std::string& where, QWidget& report);
     void AddChartMoves(const std::string& window, QWidget& chart);
     void AddKeyMoves(frmMDI& main);
+    // A click on a label, now and then with the right button, on which no link may act.
+    void ClickLabel(QWidget& label, int rightButtonOneIn);
+    void OpensNoPage(const std::string& rule, const std::function<void()>& act);
     void AnswerModal();
     void CloseStrayPopups();
     void Note(const std::string& note) { notes_ += " -> " + note; }

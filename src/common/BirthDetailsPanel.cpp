@@ -179,10 +179,11 @@ bool BirthDetailsPanel::eventFilter(QObject* watched, QEvent* event) {
     }
     auto* key = static_cast<QKeyEvent*>(event);
     const QString text = key->text();
-    // Only typed characters are filtered; cursor keys, shortcuts (paste among them) and Tab,
-    // which moves the focus on, are not.
+    // Only typed characters are filtered; cursor keys, Delete (which X11 gives the text DEL),
+    // shortcuts (paste among them) and Tab, which moves the focus on, are not.
     if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0 ||
-        key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+        key->key() == Qt::Key_Delete) {
         return false;
     }
     const char32_t typed = text.toUcs4().value(0);

@@ -90,6 +90,9 @@ void WindowRegistry::Unload(WindowId id) {
     loaded_.erase(found);
     if (entry.window) entry.window->Form_Unload();
     if (entry.frame) {
+        // Taken out of the area, a minimised frame would be a minimised window of its own,
+        // and the main window would lose the activation to it.
+        entry.frame->setWindowState(Qt::WindowNoState);
         entry.frame->hide();
         area_.removeSubWindow(entry.frame);
         entry.frame->deleteLater();

@@ -20,6 +20,7 @@ MessageAnswer ScriptedPlatform::MessageBox(const QString& text, MessageButtons b
 
 std::optional<QString> ScriptedPlatform::FileDialog(const FileDialogRequest& request) {
     dialogs.push_back(request);
+    if (onDialog) onDialog(request);
     if (chosenPaths.empty()) return std::nullopt;
     // Taken apart rather than moved whole: GCC 12 sees a moved optional<QString> as unset.
     const bool chosen = chosenPaths.front().has_value();

@@ -43,6 +43,8 @@ public:
     // Called as each message is asked, before it is answered.
     std::function<void(const Message&)> onMessage;
     std::deque<std::optional<QString>> chosenPaths;
+    // Called as each file dialog opens, before it is answered, so a test can choose then.
+    std::function<void(const FileDialogRequest&)> onDialog;
     // The "printer": a PDF file the print goes to; empty means there is no printer.
     QString printerPdf;
     bool cancelPrintDialog = false;

@@ -158,7 +158,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 class TibetanPanel : public WindowTest {};
-using BurmesePanel = TibetanPanel;
+
+class BurmesePanel : public WindowTest {
+protected:
+    // The Burmese name box, with the keyboard focus.
+    QLineEdit* NameBox() {
+        Start();
+        Main().cmdSelectOption_Click(2);
+        auto* name = Find<QLineEdit>(Window(InputOf(Tradition::Burmese)), "txtName");
+        name->setFocus();
+        return name;
+    }
+};
 
 TEST_F(TibetanPanel, MissingSexIsAskedBeforeTheDate) {
     Start();
@@ -174,10 +185,7 @@ TEST_F(TibetanPanel, MissingSexIsAskedBeforeTheDate) {
 }
 
 TEST_F(BurmesePanel, NameKeysAreCapitalLettersOnly) {
-    Start();
-    Main().cmdSelectOption_Click(2);
-    auto* name = Find<QLineEdit>(Window(InputOf(Tradition::Burmese)), "txtName");
-    name->setFocus();
+    QLineEdit* name = NameBox();
     QTest::keyClicks(name, "ab1");
     EXPECT_EQ(name->text(), "AB");
     EXPECT_EQ(platform.MessageTexts(), QStringList{"Please Enter Only Alphabet"});
@@ -186,6 +194,16 @@ TEST_F(BurmesePanel, NameKeysAreCapitalLettersOnly) {
     QTest::keyClick(name, Qt::Key_Backspace);
     EXPECT_EQ(name->text(), "AB ");
     EXPECT_EQ(platform.messages.size(), 1U);
+}
+
+// X11 gives the Delete key the text DEL (0x7F); it deletes, as every editing key does.
+TEST_F(BurmesePanel, TheDeleteKeyDeletesWithoutAMessage) {
+    QLineEdit* name = NameBox();
+    QTest::keyClicks(name, "abc");
+    QTest::keyClick(name, Qt::Key_Home);
+    QTest::sendKeyEvent(QTest::Click, name, Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
+    EXPECT_EQ(name->text(), "BC");
+    EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join('|').toStdString();
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -97,6 +99,19 @@ TEST_F(MenuBarAndFocus, EveryShownWindowTakesTheFocus) {
     EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Indonesian)));
     EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Arabic)));
     EXPECT_TRUE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+}
+
+TEST_F(MenuBarAndFocus, AMinimisedWindowThatClosesLeavesTheNextWindowActive) {
+    EnterTibetan();
+    TibetanInput()->parentWidget()->showMinimized();
+    Settle();
+    Main().cmdSelectOption_Click(3);
+    Settle();
+    QWidget* input = Windows().Window(InputOf(Tradition::Indonesian));
+    ASSERT_NE(input, nullptr);
+    EXPECT_EQ(Main().MdiArea().activeSubWindow(), input->parentWidget());
+    EXPECT_TRUE(FocusInside(input));
+    EXPECT_EQ(FileEntries(), QStringList({"mnuMayan", "mnuExit"}));
 }
 
 TEST_F(MenuBarAndFocus, TabFollowsTheButtonsOnScreenThenExit) {

@@ -332,14 +332,16 @@ public:
                     p->second / b->second, p->second, b->second);
     }
 
-    // Each reading window's Calculate-to-shown time against the bare window's start-up.
-    void PrintReadingRatios(const std::string& bare) const {
-        const auto b = seconds_.find(bare);
+    // Each reading window's Calculate-to-shown time against the bare window's start-up: the
+    // process one when it was measured, as that is what a user waits for, else the in-process one.
+    void PrintReadingRatios(const std::string& bareProcess, const std::string& bareInProcess) const {
+        auto b = seconds_.find(bareProcess);
+        if (b == seconds_.end()) b = seconds_.find(bareInProcess);
         if (b == seconds_.end() || b->second <= 0) return;
         for (const auto& [name, seconds] : seconds_) {
             if (name.rfind("BM_CalculateToReading", 0) != 0) continue;
-            std::printf("%s / bare window start-up = %.2f (%.2f ms)\n", name.c_str(),
-                        seconds / b->second, seconds * 1e3);
+            std::printf("%s / %s = %.2f (%.2f ms / %.2f ms)\n", name.c_str(), b->first.c_str(),
+                        seconds / b->second, seconds * 1e3, b->second * 1e3);
         }
     }
 
@@ -399,7 +401,7 @@ int main(int argc, char** argv) {
     reporter.PrintRatio("in process", "BM_StartProgram", "BM_BareMainWindow");
     reporter.PrintRatio("cold process", "BM_ProcessStart_Program", "BM_ProcessStart_Bare");
     reporter.PrintMemoryRatio("BM_ProcessStart_Program", "BM_ProcessStart_Bare");
-    reporter.PrintReadingRatios("BM_BareMainWindow");
+    reporter.PrintReadingRatios("BM_ProcessStart_Bare", "BM_BareMainWindow");
 #ifdef ORIASTRA_BENCH_PROCESS_START
     display.reset();
 #endif

@@ -16,6 +16,7 @@
 #include "common/BrandFrame.h"
 #include "common/QtText.h"
 #include "common/SvgPicture.h"
+#include "common/WrappedText.h"
 
 namespace oriastra {
 
@@ -38,13 +39,11 @@ QLabel* MakeLabel(const QString& name, const QString& text, qreal points, QWidge
 
 // Tall enough for the longest description, so the window keeps its size from sign to sign.
 int DescriptionHeight(const QLabel& label) {
-    int height = 0;
+    QStringList descriptions;
     for (int row = 0; row < static_cast<int>(kAfricanSigns.size()); ++row) {
-        const QRect box = label.fontMetrics().boundingRect(
-            QRect(0, 0, kDescriptionWidth, 10000), Qt::TextWordWrap, ToQt(AfricanSignText(row)));
-        height = std::max(height, box.height());
+        descriptions.push_back(ToQt(AfricanSignText(row)));
     }
-    return height;
+    return TallestWrappedText(label.font(), kDescriptionWidth, descriptions);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "common/QtText.h"
 #include "common/SvgPicture.h"
 #include "common/Twips.h"
+#include "common/WrappedText.h"
 
 namespace oriastra {
 
@@ -69,18 +70,11 @@ QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
 }
 
 // The box's size is fixed; the font steps down until the longest text fits it.
-void FitFont(QLabel& label, const std::vector<QString>& texts) {
+void FitFont(QLabel& label, const QStringList& texts) {
     QFont font = label.font();
     for (qreal size = font.pointSizeF(); size > 6.0; size -= 0.25) {
         font.setPointSizeF(size);
-        const QFontMetrics metrics(font);
-        bool fits = true;
-        for (const QString& text : texts) {
-            const QRect lines = metrics.boundingRect(QRect(0, 0, label.width(), 100000),
-                                                     Qt::TextWordWrap, text);
-            fits = fits && lines.height() <= label.height();
-        }
-        if (fits) break;
+        if (TallestWrappedText(font, label.width(), texts) <= label.height()) break;
     }
     label.setFont(font);
 }
@@ -124,7 +118,7 @@ BurmeseChartFrame::BurmeseChartFrame(const HouseTexts& houses, QWidget* parent)
     lblHouseDesc->setProperty("houseHover", true);
     lblHouseDesc->setWordWrap(true);
     lblHouseDesc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    std::vector<QString> descriptions = {ToQt(HouseChartLegend())};
+    QStringList descriptions = {ToQt(HouseChartLegend())};
     for (int house = 1; house <= 7; ++house) descriptions.push_back(ToQt(HouseDescriptionText(house)));
     FitFont(*lblHouseDesc, descriptions);
 

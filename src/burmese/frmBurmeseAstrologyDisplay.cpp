@@ -18,6 +18,7 @@
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
 #include "common/QtText.h"
+#include "common/WrappedText.h"
 
 namespace oriastra {
 
@@ -49,14 +50,12 @@ QLabel* MakeParagraph(const char* name, QWidget* parent, std::string_view (*para
     QLabel* label = MakeText(name, QString(), parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QFontMetrics metrics(label->font());
-    int height = 0;
+    QStringList paragraphs;
     for (int row = 1; row <= static_cast<int>(kDaySigns.size()); ++row) {
-        const QRect lines = metrics.boundingRect(QRect(0, 0, kParagraphWidth, 10000),
-                                                 Qt::TextWordWrap, ToQt(paragraph(row)));
-        height = std::max(height, lines.height());
+        paragraphs.push_back(ToQt(paragraph(row)));
     }
-    label->setFixedSize(kParagraphWidth, height);
+    label->setFixedSize(kParagraphWidth,
+                        TallestWrappedText(label->font(), kParagraphWidth, paragraphs));
     return label;
 }
 

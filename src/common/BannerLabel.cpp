@@ -5,8 +5,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "common/QtText.h"
+#include "common/WrappedText.h"
 
 namespace oriastra {
 
@@ -61,6 +64,69 @@ BannerLabel::BannerLabel(const QString& objectName, std::string_view caption,
     setAccessibleDescription(pageRole);
     // One look for every link of the program, set by the house style.
     setProperty("link", true);
+}
+
+QSizeF BannerLabel::TextBox(qreal width) const {
+    return QFontMetricsF(font())
+        .boundingRect(QRectF(0, 0, std::max(width, 0.0), 100000), Qt::TextWordWrap | alignment(),
+                      text())
+        .size();
+}
+
+QSize BannerLabel::WithMargins(QSizeF text) const {
+    const QMargins margins = contentsMargins();
+    return QSize(static_cast<int>(std::ceil(text.width())),
+                 static_cast<int>(std::ceil(text.height()))) +
+           QSize(margins.left() + margins.right() + 2 * margin(),
+                        margins.top() + margins.bottom() + 2 * margin());
+}
+
+// A block about five wide to three high, never wider than 80 letters, as links have always been
+// laid out.
+QSize BannerLabel::sizeHint() const {
+    if (!wordWrap()) return QLabel::sizeHint();
+    if (!sizeHint_) {
+        const int widest = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 80;
+        QSizeF box = TextBox(widest);
+        if (box.width() > 0) {
+            int width = static_cast<int>(std::sqrt(5.0 * box.height() * widest / 3.0));
+            box = TextBox(std::min(width, widest));
+            if (width * 3 < 5 * box.height()) {
+                width = static_cast<int>(std::sqrt(2.0 * box.height() * std::min(width, widest)));
+                box = TextBox(std::min(width, widest));
+            }
+        }
+        sizeHint_ = WithMargins(box);
+    }
+    return *sizeHint_;
+}
+
+// As narrow as the longest word, as low as one line.
+QSize BannerLabel::minimumSizeHint() const {
+    if (!wordWrap()) return QLabel::minimumSizeHint();
+    if (!minimumSizeHint_) {
+        const QSizeF text(TextBox(0).width(), QFontMetricsF(font()).height());
+        const QSize least = WithMargins(text);
+        minimumSizeHint_ = QSize(least.width(), std::min(least.height(), sizeHint().height()));
+    }
+    return *minimumSizeHint_;
+}
+
+int BannerLabel::heightForWidth(int width) const {
+    if (!wordWrap()) return QLabel::heightForWidth(width);
+    const QSize margins = WithMargins(QSize(0, 0));
+    return TallestWrappedText(font(), std::max(1, width - margins.width()), {text()}) +
+           margins.height();
+}
+
+bool BannerLabel::event(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FontChange || type == QEvent::StyleChange ||
+        type == QEvent::ContentsRectChange) {
+        sizeHint_.reset();
+        minimumSizeHint_.reset();
+    }
+    return QLabel::event(event);
 }
 
 void BannerLabel::paintEvent(QPaintEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QLabel>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace oriastra {
@@ -17,14 +18,26 @@ public:
     // Opens the page, as a click does.
     void Activate();
 
+    // Measured from the font as a plain wrapped label is; the label's own measuring lays the
+    // caption out as a rich-text document each time a window with links is built.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    int heightForWidth(int width) const override;
+
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // A focused link is outlined, whatever look its window has.
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    QSizeF TextBox(qreal width) const;
+    QSize WithMargins(QSizeF text) const;
+
     std::function<void()> onClick_;
+    mutable std::optional<QSize> sizeHint_;
+    mutable std::optional<QSize> minimumSizeHint_;
 };
 
 // A caption as a label shows it: "&&" stands for one ampersand.

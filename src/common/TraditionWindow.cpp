@@ -1,6 +1,7 @@
 #include "common/TraditionWindow.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -18,7 +19,7 @@ TraditionWindow::TraditionWindow(AppContext& context, WindowId id, const QString
     // to be told it has one.
     setProperty("traditionWindow", true);
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(TraditionWindowStyle());
+    styleRules_ = TraditionWindowStyle();
     body_ = new QVBoxLayout(this);
     body_->setContentsMargins(14, 10, 14, 12);
     body_->setSpacing(10);
@@ -28,6 +29,19 @@ TraditionWindow::TraditionWindow(AppContext& context, WindowId id, const QString
         fileMenu_ = new QMenu(QStringLiteral("&File"), this);
         fileMenu_->setObjectName("mnuFile");
     }
+}
+
+void TraditionWindow::AddStyleRules(const QString& rules) {
+    styleRules_ += rules;
+    if (styled_) setStyleSheet(styleRules_);
+}
+
+bool TraditionWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Polish && !styled_) {
+        styled_ = true;
+        setStyleSheet(styleRules_);
+    }
+    return ChildWindow::event(event);
 }
 
 QList<QMenu*> TraditionWindow::Menus() const {

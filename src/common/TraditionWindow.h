@@ -25,15 +25,23 @@ protected:
     // "E&xit" (unloads this window) and the Help menu.
     void AddExitAndHelp(const QString& updateCaption = QString(),
                         const QString& makeMoneyName = QString());
-    // A button named by its caption and described by what it does.
     // Rules of this window's own, after the house look.
-    void AddStyleRules(const QString& rules) { setStyleSheet(styleSheet() + rules); }
+    void AddStyleRules(const QString& rules);
+    // A button named by its caption and described by what it does.
     QPushButton* AddButton(const char* name, const QString& caption, const QString& description,
                            std::function<void()> handler);
 
     QMenu* fileMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
     QVBoxLayout* body_ = nullptr;
+
+    bool event(QEvent* event) override;
+
+private:
+    // The window's style sheet, set when the window is first polished: set while it is built, the
+    // move into its frame in the main window would match every rule against every control again.
+    QString styleRules_;
+    bool styled_ = false;
 };
 
 }  // namespace oriastra

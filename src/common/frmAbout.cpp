@@ -64,6 +64,8 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     lblCoBrand->setWordWrap(false);
     lblHomePage = MakeSponsorLabel("lblHomePage", AboutHomePageCaption(), platform, this);
     lblHomePage->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // One line: the address fits the dialog's width and must not break.
+    lblHomePage->setWordWrap(false);
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName("cmdOK");

@@ -13,6 +13,7 @@
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
 #include "common/QtText.h"
+#include "common/WrappedText.h"
 #include "indonesian/WetonTexts.h"
 
 namespace oriastra {
@@ -30,15 +31,13 @@ QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
 
 // The window keeps one size for every weton: tall enough for the longest paragraph.
 int TallestParagraph(const QLabel& label, int width) {
-    int tallest = 0;
+    QStringList paragraphs;
     for (std::string_view weekday : kJavaneseWeekdays) {
         for (std::string_view marketDay : kMarketDays) {
-            const QRect needed = label.fontMetrics().boundingRect(
-                QRect(0, 0, width, 100000), Qt::TextWordWrap, ToQt(WetonText(weekday, marketDay)));
-            tallest = std::max(tallest, needed.height());
+            paragraphs.push_back(ToQt(WetonText(weekday, marketDay)));
         }
     }
-    return tallest;
+    return TallestWrappedText(label.font(), width, paragraphs);
 }
 
 }  // namespace

@@ -61,6 +61,14 @@ void ShowPicture(QLabel& box, const QString& path, QSize size, const QString& sh
 frmArabicAstrologyDisplay::frmArabicAstrologyDisplay(AppContext& context)
     : ReadingWindow(context, Tradition::Arabic, QStringLiteral("Kestrin Arabic Astrology")) {
     setObjectName("frmArabicAstrologyDisplay");
+    // The result frame has the look of the input window's "Personal Details" frame.
+    AddStyleRules(QStringLiteral(R"(
+QGroupBox#fraResult { font-weight: bold; color: #4a1a60; border: 1px solid #c8b07a;
+    border-radius: 6px; margin-top: 12px; padding: 10px 8px 8px 8px; }
+QGroupBox#fraResult::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
+QGroupBox#fraResult QLabel { font-weight: normal; color: black; }
+QGroupBox#fraResult QLabel[readingValue="true"] { font-weight: bold; color: #4a1a60; }
+)"));
     Platform& platform = context.platform;
     body_->addWidget(MakeBrandFrame(platform, this));
     BuildResultFrame();
@@ -95,14 +103,6 @@ frmArabicAstrologyDisplay::frmArabicAstrologyDisplay(AppContext& context)
 void frmArabicAstrologyDisplay::BuildResultFrame() {
     fraResult = new QGroupBox(QStringLiteral("Kestrin Arabic Astrology Result"), this);
     fraResult->setObjectName("fraResult");
-    // The look of the input window's "Personal Details" frame; the rules reach only this frame.
-    fraResult->setStyleSheet(QStringLiteral(R"(
-QGroupBox#fraResult { font-weight: bold; color: #4a1a60; border: 1px solid #c8b07a;
-    border-radius: 6px; margin-top: 12px; padding: 10px 8px 8px 8px; }
-QGroupBox#fraResult::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; }
-QGroupBox#fraResult QLabel { font-weight: normal; color: black; }
-QGroupBox#fraResult QLabel[readingValue="true"] { font-weight: bold; color: #4a1a60; }
-)"));
     lblLabel[0] = MakeLabel("lblLabel(0)", QStringLiteral("English Sun Sign"), fraResult);
     lblLabel[1] = MakeLabel("lblLabel(1)", QStringLiteral("Arabic Sun Sign"), fraResult);
     lblLabel[2] = MakeLabel("lblLabel(2)", QStringLiteral("Phonetic"), fraResult);

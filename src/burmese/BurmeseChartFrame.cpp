@@ -93,11 +93,6 @@ BurmeseChartFrame::BurmeseChartFrame(const HouseTexts& houses, QWidget* parent)
     setObjectName("Frame1");
     setFrameShape(QFrame::StyledPanel);
     setFixedSize(TwipsToPixels(8955), TwipsToPixels(5400));
-    // Our own colours, so no program-wide rule recolours the chart's labels.
-    setStyleSheet(QStringLiteral(
-        "QLabel[houseText=\"true\"] { color: #ffffff; background: transparent; }"
-        "QLabel[planet=\"true\"] { color: #ffe08a; background: transparent; }"
-        "QLabel[houseHover=\"true\"] { color: #2a1238; background: transparent; }"));
 
     picContainer = new QWidget(this);
     picContainer->setObjectName("picContainer");

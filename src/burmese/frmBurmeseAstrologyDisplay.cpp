@@ -93,7 +93,11 @@ frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, Burm
         "QGroupBox[dayBox=\"true\"] { font-weight: bold; color: #4a1a60; }"
         "QGroupBox[dayBox=\"true\"] QLabel { font-weight: normal; color: black; }"
         "QGroupBox[dayBox=\"true\"] QLabel[burmeseValue=\"true\"] { font-weight: bold; "
-        "color: #7a1010; }"));
+        "color: #7a1010; }"
+        // The chart's own colours, so no rule of the house look recolours its labels.
+        "QLabel[houseText=\"true\"] { color: #ffffff; background: transparent; }"
+        "QLabel[planet=\"true\"] { color: #ffe08a; background: transparent; }"
+        "QLabel[houseHover=\"true\"] { color: #2a1238; background: transparent; }"));
     Platform& platform = context.platform;
 
     body_->addWidget(MakeBrandFrame(platform, this));

@@ -45,6 +45,10 @@ int TallestParagraph(const QLabel& label, int width) {
 frmIndonesianAstrologyDisplay::frmIndonesianAstrologyDisplay(AppContext& context)
     : ReadingWindow(context, Tradition::Indonesian, QStringLiteral("Kestrin Indonesian Astrology")) {
     setObjectName("frmIndonesianAstrologyDisplay");
+    AddStyleRules(QStringLiteral(
+        "QFrame#Shape1 { background: #fffdf6; border: 2px solid #c8b07a; border-radius: 6px; }"
+        "QFrame#Shape1 QLabel[resultCaption=\"true\"] { color: #4a1a60; }"
+        "QGroupBox#Frame5 { border: 1px solid #d8c8a0; border-radius: 6px; margin-top: 0; }"));
     Platform& platform = context.platform;
 
     BuildResultRows();
@@ -53,8 +57,6 @@ frmIndonesianAstrologyDisplay::frmIndonesianAstrologyDisplay(AppContext& context
 
     Frame5 = new QGroupBox(this);
     Frame5->setObjectName("Frame5");
-    Frame5->setStyleSheet(QStringLiteral(
-        "QGroupBox#Frame5 { border: 1px solid #d8c8a0; border-radius: 6px; margin-top: 0; }"));
     cmdSave = AddButton("cmdSave", QStringLiteral("&Save"), kReportDescription,
                         [this] { cmdSave_Click(); });
     cmdBack = AddButton("cmdBack", QStringLiteral("&Back"), kBackDescription,
@@ -76,10 +78,6 @@ frmIndonesianAstrologyDisplay::frmIndonesianAstrologyDisplay(AppContext& context
 void frmIndonesianAstrologyDisplay::BuildResultRows() {
     Shape1 = new QFrame(this);
     Shape1->setObjectName("Shape1");
-    // Scoped to this frame: other windows have a Shape1 of their own.
-    Shape1->setStyleSheet(QStringLiteral(
-        "QFrame#Shape1 { background: #fffdf6; border: 2px solid #c8b07a; border-radius: 6px; }"
-        "QLabel[resultCaption=\"true\"] { color: #4a1a60; }"));
     auto* grid = new QGridLayout(Shape1);
     grid->setContentsMargins(18, 14, 18, 16);
     grid->setHorizontalSpacing(16);

@@ -104,6 +104,7 @@ QStackedWidget#pages > QWidget {
 QStackedWidget#pages QLabel { color: #f1e6cf; background: transparent; }
 QStackedWidget#pages QLabel[readingValue="true"] { color: #f4c860; }
 QStackedWidget#pages QGroupBox { color: #f4c860; border: 1px solid #8a6a30; }
+QStackedWidget#pages QFrame#Shape1 { background: #e0b040; border-radius: 1px; }
 )"));
 
     auto* top = new QHBoxLayout;
@@ -171,7 +172,6 @@ void frmTibetanAstrologyDisplay::BuildOverviewPage() {
     auto* shape = new QFrame(Picture1);
     shape->setObjectName("Shape1");
     shape->setFixedHeight(3);
-    shape->setStyleSheet(QStringLiteral("background: #e0b040; border-radius: 1px;"));
     layout->addWidget(shape);
     lblElement = MakeLabel("lblElement", QStringLiteral("Element Name"), Picture1, true);
     MarkValue(*lblElement, QStringLiteral("Your Tibetan Element"));

@@ -55,7 +55,9 @@ std::optional<std::string> MissingAnswer(const ReadingRequest& request) {
     if (Generate(request).weekday != kWednesday || AfternoonFromAnswer(request.answer)) {
         return std::nullopt;
     }
-    return "a Wednesday birth needs --afternoon yes or --afternoon no (born after 12 PM?)";
+    // Worded for both places an answer comes from: the option and a batch's CSV column.
+    return "a Wednesday birth needs an afternoon answer (born after 12 PM?): --afternoon yes or "
+           "no, or yes or no in a batch's afternoon column";
 }
 
 }  // namespace

@@ -126,8 +126,20 @@ bool BannerLabel::event(QEvent* event) {
         sizeHint_.reset();
         minimumSizeHint_.reset();
     }
+    if (type == QEvent::Polish) {
+        // A label that takes the focus gets a rich-text editing control when polished, which lays
+        // the caption out as a document for every measure and paint; a plain link needs none.
+        const Qt::FocusPolicy policy = focusPolicy();
+        setFocusPolicy(Qt::NoFocus);
+        const bool handled = QLabel::event(event);
+        setFocusPolicy(policy);
+        return handled;
+    }
     return QLabel::event(event);
 }
+
+// The same control would be made when the focus arrives; the outline is drawn in paintEvent.
+void BannerLabel::focusInEvent(QFocusEvent* event) { QFrame::focusInEvent(event); }
 
 void BannerLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);

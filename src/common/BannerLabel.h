@@ -30,6 +30,7 @@ protected:
     // A focused link is outlined, whatever look its window has.
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     QSizeF TextBox(qreal width) const;

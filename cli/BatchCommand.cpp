@@ -35,27 +35,33 @@ BirthArguments ArgumentsOfRow(const std::vector<std::string>& fields) {
     return arguments;
 }
 
-JsonObject ErrorObject(std::string message) { return JsonObject{{"error", std::move(message)}}; }
+void AppendError(std::string& out, std::string_view message) {
+    out += "{\"error\":";
+    AppendJsonString(out, message);
+    out += '}';
+}
 
-// Row numbers count the header as row 1, as a spreadsheet shows them.
-JsonObject RowResult(Tradition tradition, const TraditionCommands& commands,
+// One JSON object per row, added to `out`. Row numbers count the header as row 1, as a
+// spreadsheet shows them.
+void AppendRowResult(std::string& out, Tradition tradition, const TraditionCommands& commands,
                      const CsvRecord& record, std::size_t row) {
     const std::string where = "Row " + std::to_string(row) + ": ";
-    if (!record.problem.empty()) return ErrorObject(where + record.problem);
+    if (!record.problem.empty()) return AppendError(out, where + record.problem);
     if (record.fields.size() != kHeader.size()) {
-        return ErrorObject(where + "expected 6 fields, found " +
-                           std::to_string(record.fields.size()));
+        return AppendError(out, where + "expected 6 fields, found " +
+                                    std::to_string(record.fields.size()));
     }
     try {
         const auto outcome = CalculateRequest(
             tradition, commands, ReadBirthArguments(tradition, ArgumentsOfRow(record.fields)));
         if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
-            return ErrorObject(std::string(failure->message));
+            return AppendError(out, failure->message);
         }
         const auto& input = std::get<ReadingRequest>(outcome);
-        return ReadingJson(tradition, input, commands.reading(input));
+        const ReadingFields fields = commands.reading(input);
+        AppendReadingJson(out, tradition, input, fields);
     } catch (const std::exception& problem) {
-        return ErrorObject(where + problem.what());
+        AppendError(out, where + problem.what());
     }
 }
 
@@ -70,10 +76,14 @@ int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands
                          "name,day,month,year,sex,afternoon");
     }
     std::size_t row = 1;
+    std::string line;
     while (const auto record = reader.Next()) {
         ++row;
         if (record->blank) continue;
-        streams.out << WriteJson(RowResult(options.tradition, commands, *record, row)) << '\n';
+        line.clear();
+        AppendRowResult(line, options.tradition, commands, *record, row);
+        line += '\n';
+        streams.out << line;
     }
     return 0;
 }

@@ -84,12 +84,6 @@ void AppendEscapedText(std::string& out, std::string_view text) {
     }
 }
 
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    AppendEscapedText(out, text);
-    out += '"';
-}
-
 void Write(std::string& out, const JsonValue& value);
 
 struct Writer {
@@ -132,6 +126,12 @@ JsonValue::JsonValue(std::string_view value) : data(std::string(value)) {}
 JsonValue::JsonValue(const char* value) : data(std::string(value)) {}
 JsonValue::JsonValue(JsonArray value) : data(JsonBox<JsonArray>(std::move(value))) {}
 JsonValue::JsonValue(JsonObject value) : data(JsonBox<JsonObject>(std::move(value))) {}
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    AppendEscapedText(out, text);
+    out += '"';
+}
 
 std::string JsonString(std::string_view text) {
     std::string out;

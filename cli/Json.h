@@ -75,6 +75,8 @@ struct JsonMember {
 
 // A quoted JSON string. Invalid UTF-8 becomes U+FFFD, so the output is always valid UTF-8.
 std::string JsonString(std::string_view text);
+// The same, added to the end of `out`.
+void AppendJsonString(std::string& out, std::string_view text);
 
 // Compact JSON on one line, without a line break at the end.
 std::string WriteJson(const JsonValue& value);

@@ -41,13 +41,32 @@ JsonValue ToJson(const ReadingField::Value& value) {
 
 }  // namespace
 
-JsonObject ReadingJson(Tradition tradition, const ReadingRequest& request,
+void AppendReadingJson(std::string& out, Tradition tradition, const ReadingRequest& request,
                        const ReadingFields& fields) {
-    JsonObject object;
-    object.push_back({"tradition", std::string(TraditionKey(tradition))});
-    object.push_back({"name", request.details.name});
-    for (const ReadingField& field : fields) object.push_back({field.key, ToJson(field.value)});
-    return object;
+    out += "{\"tradition\":";
+    AppendJsonString(out, TraditionKey(tradition));
+    out += ",\"name\":";
+    AppendJsonString(out, request.details.name);
+    for (const ReadingField& field : fields) {
+        out += ',';
+        AppendJsonString(out, field.key);
+        out += ':';
+        if (const auto* text = std::get_if<std::string>(&field.value)) {
+            AppendJsonString(out, *text);
+        } else if (const auto* number = std::get_if<std::int64_t>(&field.value)) {
+            out += std::to_string(*number);
+        } else {
+            out += '[';
+            const char* separator = "";
+            for (const std::string& item : std::get<std::vector<std::string>>(field.value)) {
+                out += separator;
+                AppendJsonString(out, item);
+                separator = ",";
+            }
+            out += ']';
+        }
+    }
+    out += '}';
 }
 
 std::string ReadingText(Tradition tradition, const ReadingRequest& request,
@@ -64,7 +83,9 @@ std::string ReadingText(Tradition tradition, const ReadingRequest& request,
 void PrintReading(std::ostream& out, bool json, Tradition tradition, const ReadingRequest& request,
                   const ReadingFields& fields) {
     if (json) {
-        out << WriteJson(ReadingJson(tradition, request, fields)) << '\n';
+        std::string line;
+        AppendReadingJson(line, tradition, request, fields);
+        out << line << '\n';
     } else {
         out << ReadingText(tradition, request, fields);
     }

@@ -9,8 +9,9 @@
 
 namespace oriastra::cli {
 
-// The `reading --json` object: "tradition", "name", then the tradition's fields.
-JsonObject ReadingJson(Tradition tradition, const ReadingRequest& request,
+// The `reading --json` object, "tradition", "name", then the tradition's fields, added to the end
+// of `out` on one line. Written straight from the fields: a batch writes one per row.
+void AppendReadingJson(std::string& out, Tradition tradition, const ReadingRequest& request,
                        const ReadingFields& fields);
 
 // The same fields as text, one "Label: value" line each, control characters made visible.

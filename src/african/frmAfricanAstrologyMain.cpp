@@ -1,6 +1,5 @@
 #include "african/frmAfricanAstrologyMain.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,12 +32,7 @@ frmAfricanAstrologyMain::frmAfricanAstrologyMain(AppContext& context)
     cmdCalculate = AddButton("cmdCalculate", QStringLiteral("Get My &African Astrology Sign"),
                              QStringLiteral("Shows your African sign for the details above"),
                              [this] { cmdCalculate_Click(); });
-    cmdOpen = AddButton("cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
-                        kOpenDescription, [this] { cmdOpen_Click(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdCalculate, 1);
-    buttons->addWidget(cmdOpen, 1);
-    body_->addLayout(buttons);
+    cmdOpen = AddOpenBeside(cmdCalculate, [this] { cmdOpen_Click(); });
     body_->addWidget(MakeSponsorLabel("Label14", ForumVisitCaption(true), context.platform, this));
     AddFileEntry("mnuMayan", QStringLiteral("Get My &African Astrology Sign"),
                  [this] { cmdCalculate_Click(); });

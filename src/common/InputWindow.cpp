@@ -1,6 +1,8 @@
 #include "common/InputWindow.h"
 
 #include <QFile>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -74,6 +76,16 @@ QWidget* InputWindow::AddText(const char* name, const QString& text, bool emphas
     }
     body_->addWidget(label);
     return label;
+}
+
+QPushButton* InputWindow::AddOpenBeside(QPushButton* calculate, std::function<void()> open) {
+    QPushButton* openButton = AddButton("cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
+                                        kOpenDescription, std::move(open));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(calculate, 1);
+    buttons->addWidget(openButton, 1);
+    body_->addLayout(buttons);
+    return openButton;
 }
 
 }  // namespace oriastra

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 #include "common/BirthDetailsPanel.h"
 #include "common/RecordLayout.h"
@@ -42,6 +43,8 @@ protected:
     virtual void RecordOpened(const RecordEntries& record) { (void)record; }
 
     QWidget* AddText(const char* name, const QString& text, bool emphasised = false);
+    // "&Open Previously Saved Reading" beside the Calculate button, the two sharing the width.
+    QPushButton* AddOpenBeside(QPushButton* calculate, std::function<void()> open);
 
     const TraditionDescriptor& descriptor_;
     BirthDetailsPanel::FillOrder fillOrder_ = BirthDetailsPanel::FillOrder::MonthDayYear;

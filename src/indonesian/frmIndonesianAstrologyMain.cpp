@@ -1,6 +1,5 @@
 #include "indonesian/frmIndonesianAstrologyMain.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -32,12 +31,7 @@ frmIndonesianAstrologyMain::frmIndonesianAstrologyMain(AppContext& context)
                              QStringLiteral("Shows your weton and its reading for the details "
                                             "above"),
                              [this] { cmdCalculate_Click(); });
-    cmdOpen = AddButton("cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
-                        kOpenDescription, [this] { cmdOpen_Click(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdCalculate, 1);
-    buttons->addWidget(cmdOpen, 1);
-    body_->addLayout(buttons);
+    cmdOpen = AddOpenBeside(cmdCalculate, [this] { cmdOpen_Click(); });
     body_->addWidget(MakeSponsorLabel("Label14", ForumVisitCaption(true), context.platform, this));
     AddFileEntry("mnuMayan", QStringLiteral("Find My &Indonesian Birthday (Weton)"),
                  [this] { cmdCalculate_Click(); });

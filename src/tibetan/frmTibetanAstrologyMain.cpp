@@ -1,6 +1,5 @@
 #include "tibetan/frmTibetanAstrologyMain.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,12 +16,7 @@ frmTibetanAstrologyMain::frmTibetanAstrologyMain(AppContext& context)
     cmdCalculate = AddButton("cmdCalculate", QStringLiteral("Get My Tibetan &Astrology Result"),
                              QStringLiteral("Shows your Tibetan reading for the details above"),
                              [this] { cmdCalculate_Click(); });
-    cmdOpen = AddButton("cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
-                        kOpenDescription, [this] { cmdOpen_Click(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdCalculate, 1);
-    buttons->addWidget(cmdOpen, 1);
-    body_->addLayout(buttons);
+    cmdOpen = AddOpenBeside(cmdCalculate, [this] { cmdOpen_Click(); });
     body_->addWidget(MakeSponsorLabel("Label14", ForumVisitCaption(true), context.platform, this));
     AddFileEntry("mnuCalculate", QStringLiteral("Get My Tibetan &Astrology Result"),
                  [this] { cmdCalculate_Click(); });

@@ -74,7 +74,7 @@ std::string ReadingText(Tradition tradition, const ReadingRequest& request,
     std::string text = "Tradition: " + std::string(TraditionKey(tradition)) + "\n";
     text += "Name: " + request.details.name + "\n";
     for (const ReadingField& field : fields) {
-        text += field.label + ": " + ToJson(field.value).Visit(TextOfValue{}) + "\n";
+        text += std::string(field.label) + ": " + ToJson(field.value).Visit(TextOfValue{}) + "\n";
     }
     // Names and answers may come from a record file.
     return VisibleText(text, LineBreaks::Keep);

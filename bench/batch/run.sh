@@ -31,7 +31,10 @@ for tradition in tibetan burmese indonesian african arabic; do
   "$days" "$tradition" > "$scratch/in.csv"
   rows=$(($(wc -l < "$scratch/in.csv") - 1))
   total_rows=$((total_rows + rows))
-  run_batch() { "$cli" batch "$tradition" < "$scratch/in.csv" > "$scratch/out.jsonl"; }
+  # Both sides write to /dev/null, so neither pays for the file system: the output is kept once,
+  # for its size and for cat to copy.
+  "$cli" batch "$tradition" < "$scratch/in.csv" > "$scratch/out.jsonl"
+  run_batch() { "$cli" batch "$tradition" < "$scratch/in.csv" > /dev/null; }
   run_cat() { cat "$scratch/out.jsonl" > /dev/null; }
   batch=$(best_of_five run_batch)
   copy=$(best_of_five run_cat)

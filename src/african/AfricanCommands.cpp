@@ -12,15 +12,15 @@ AfricanReading Calculate(const ReadingRequest& request) {
 }
 
 ReadingFields Fields(const ReadingRequest& request) {
-    const AfricanReading reading = Calculate(request);
-    return {
-        {"sign", "African astrology symbol", reading.sign},
-        {"element", "Element", reading.element},
-        {"luckyDay", "Lucky day", reading.luckyDay},
-        {"mostSuccessfulMonths", "Most successful months", reading.mostSuccessfulMonths},
-        {"bodyParts", "Body parts", reading.bodyParts},
-        {"description", "Description", reading.description},
-    };
+    AfricanReading reading = Calculate(request);
+    return FieldsInOrder(
+        ReadingField{"sign", "African astrology symbol", std::move(reading.sign)},
+        ReadingField{"element", "Element", std::move(reading.element)},
+        ReadingField{"luckyDay", "Lucky day", std::move(reading.luckyDay)},
+        ReadingField{"mostSuccessfulMonths", "Most successful months",
+                     std::move(reading.mostSuccessfulMonths)},
+        ReadingField{"bodyParts", "Body parts", std::move(reading.bodyParts)},
+        ReadingField{"description", "Description", std::move(reading.description)});
 }
 
 }  // namespace

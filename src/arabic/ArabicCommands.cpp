@@ -14,12 +14,11 @@ ReadingFields Fields(const ReadingRequest& request) {
     ArabicState state;
     StoreWesternSunSign(state, request.details.month, request.details.day);
     const ArabicReading reading = FindArabicSign(state.WesternSunSign).value_or(ArabicReading{});
-    return {
-        {"westernName", "Western name", std::string(reading.westernName)},
-        {"arabicName", "Arabic name", std::string(reading.arabicName)},
-        {"phoneticName", "Phonetic name", std::string(reading.phoneticName)},
-        {"description", "Description", std::string(reading.description)},
-    };
+    return FieldsInOrder(
+        ReadingField{"westernName", "Western name", std::string(reading.westernName)},
+        ReadingField{"arabicName", "Arabic name", std::string(reading.arabicName)},
+        ReadingField{"phoneticName", "Phonetic name", std::string(reading.phoneticName)},
+        ReadingField{"description", "Description", std::string(reading.description)});
 }
 
 }  // namespace

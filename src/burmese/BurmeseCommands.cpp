@@ -25,22 +25,24 @@ Chart Generate(const ReadingRequest& request) {
 }
 
 ReadingFields Fields(const ReadingRequest& request) {
-    const Chart chart = Generate(request);
-    const BurmeseReading& reading = chart.reading;
-    return {
-        {"birthWeekday", "Weekday of birth", chart.weekday},
-        {"afternoonAnswer", "Born after 12 PM", request.answer},
-        {"birthDay", "Birth day", reading.birthDay},
-        {"luckyDirection", "Lucky direction", reading.luckyDirection},
-        {"animalSign", "Animal sign", reading.animalSign},
-        {"birthDayPlanet", "Birth day planet", reading.birthDayPlanet},
-        {"characteristic", "Characteristic traits", reading.characteristic},
-        {"planetDescription", "Planet reading", reading.planetDescription},
-        {"animalDescription", "Animal sign reading", reading.animalDescription},
-        {"eraYear", "Burmese era year", std::int64_t{EraYearOf(request.details)}},
-        {"housePlanets", "House planets",
-         std::vector<std::string>(reading.housePlanets.begin(), reading.housePlanets.end())},
-    };
+    Chart chart = Generate(request);
+    BurmeseReading& reading = chart.reading;
+    return FieldsInOrder(
+        ReadingField{"birthWeekday", "Weekday of birth", std::move(chart.weekday)},
+        ReadingField{"afternoonAnswer", "Born after 12 PM", request.answer},
+        ReadingField{"birthDay", "Birth day", std::move(reading.birthDay)},
+        ReadingField{"luckyDirection", "Lucky direction", std::move(reading.luckyDirection)},
+        ReadingField{"animalSign", "Animal sign", std::move(reading.animalSign)},
+        ReadingField{"birthDayPlanet", "Birth day planet", std::move(reading.birthDayPlanet)},
+        ReadingField{"characteristic", "Characteristic traits",
+                     std::move(reading.characteristic)},
+        ReadingField{"planetDescription", "Planet reading", std::move(reading.planetDescription)},
+        ReadingField{"animalDescription", "Animal sign reading",
+                     std::move(reading.animalDescription)},
+        ReadingField{"eraYear", "Burmese era year", std::int64_t{EraYearOf(request.details)}},
+        ReadingField{"housePlanets", "House planets",
+                     std::vector<std::string>(reading.housePlanets.begin(),
+                                              reading.housePlanets.end())});
 }
 
 StyledText Report(const ReadingRequest& request) {
@@ -52,9 +54,11 @@ StyledText Report(const ReadingRequest& request) {
 
 // The window would ask; a command line must have been told.
 std::optional<std::string> MissingAnswer(const ReadingRequest& request) {
-    if (Generate(request).weekday != kWednesday || AfternoonFromAnswer(request.answer)) {
-        return std::nullopt;
-    }
+    // The weekday alone decides, as in Generate: a fresh window has found none before.
+    const BirthDetails& details = request.details;
+    std::string weekday;
+    FindBirthWeekday(details.year, details.month, details.day, weekday);
+    if (weekday != kWednesday || AfternoonFromAnswer(request.answer)) return std::nullopt;
     // Worded for both places an answer comes from: the option and a batch's CSV column.
     return "a Wednesday birth needs an afternoon answer (born after 12 PM?): --afternoon yes or "
            "no, or yes or no in a batch's afternoon column";

@@ -3,6 +3,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -21,14 +23,24 @@ struct ReadingRequest {
 };
 
 // One piece of a reading as the command-line companion prints it: its JSON key, its label in
-// text output and its value.
+// text output and its value. Keys and labels are the program's own literals, never copied.
 struct ReadingField {
     using Value = std::variant<std::string, std::int64_t, std::vector<std::string>>;
-    std::string key;
-    std::string label;
+    std::string_view key;
+    std::string_view label;
     Value value;
 };
 using ReadingFields = std::vector<ReadingField>;
+
+// The fields in order with their values moved in: a braced list would copy every text twice, and
+// a batch builds one list a row.
+template <typename... Field>
+ReadingFields FieldsInOrder(Field&&... fields) {
+    ReadingFields list;
+    list.reserve(sizeof...(fields));
+    (list.push_back(std::forward<Field>(fields)), ...);
+    return list;
+}
 
 // What a tradition adds to the command-line companion; everything else (parsing, validation,
 // record files, output) is the companion's frame, driven by the tradition's descriptor.

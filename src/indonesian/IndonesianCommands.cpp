@@ -13,13 +13,12 @@ WetonReading Calculate(const ReadingRequest& request) {
 }
 
 ReadingFields Fields(const ReadingRequest& request) {
-    const WetonReading weton = Calculate(request);
-    return {
-        {"marketDay", "Market day", weton.marketDay},
-        {"javaneseWeekday", "Javanese weekday", weton.javaneseWeekday},
-        {"englishWeekday", "English weekday", weton.englishWeekday},
-        {"reading", "Reading", weton.reading},
-    };
+    WetonReading weton = Calculate(request);
+    return FieldsInOrder(
+        ReadingField{"marketDay", "Market day", std::move(weton.marketDay)},
+        ReadingField{"javaneseWeekday", "Javanese weekday", std::move(weton.javaneseWeekday)},
+        ReadingField{"englishWeekday", "English weekday", std::move(weton.englishWeekday)},
+        ReadingField{"reading", "Reading", std::move(weton.reading)});
 }
 
 }  // namespace

@@ -13,18 +13,18 @@ TibetanReading Calculate(const ReadingRequest& request) {
 }
 
 ReadingFields Fields(const ReadingRequest& request) {
-    const TibetanReading reading = Calculate(request);
-    return {
-        {"sex", "Sex", request.details.sex},
-        {"tibetanSunSign", "Tibetan sun sign", reading.tibetanSunSign},
-        {"translation", "Translation", reading.translation},
-        {"westernSunSign", "Western sun sign", reading.westernSunSign},
-        {"westernSunSignText", "Western sun sign reading", reading.westernSunSignText},
-        {"element", "Element", reading.element},
-        {"elementText", "Element reading", reading.elementText},
-        {"animalSign", "Animal sign", reading.animalSign},
-        {"animalSignText", "Animal sign reading", reading.animalSignText},
-    };
+    TibetanReading reading = Calculate(request);
+    return FieldsInOrder(
+        ReadingField{"sex", "Sex", request.details.sex},
+        ReadingField{"tibetanSunSign", "Tibetan sun sign", std::move(reading.tibetanSunSign)},
+        ReadingField{"translation", "Translation", std::move(reading.translation)},
+        ReadingField{"westernSunSign", "Western sun sign", std::move(reading.westernSunSign)},
+        ReadingField{"westernSunSignText", "Western sun sign reading",
+                     std::move(reading.westernSunSignText)},
+        ReadingField{"element", "Element", std::move(reading.element)},
+        ReadingField{"elementText", "Element reading", std::move(reading.elementText)},
+        ReadingField{"animalSign", "Animal sign", std::move(reading.animalSign)},
+        ReadingField{"animalSignText", "Animal sign reading", std::move(reading.animalSignText)});
 }
 
 }  // namespace

@@ -75,16 +75,22 @@ int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands
         throw UsageError("standard input must start with the CSV header "
                          "name,day,month,year,sex,afternoon");
     }
+    // Rows are gathered into blocks: the stream writes a long line straight through with a system
+    // call of its own, and most reading lines are long.
+    constexpr std::size_t kBlock = 1 << 16;
     std::size_t row = 1;
-    std::string line;
+    std::string block;
     while (const auto record = reader.Next()) {
         ++row;
         if (record->blank) continue;
-        line.clear();
-        AppendRowResult(line, options.tradition, commands, *record, row);
-        line += '\n';
-        streams.out << line;
+        AppendRowResult(block, options.tradition, commands, *record, row);
+        block += '\n';
+        if (block.size() >= kBlock) {
+            streams.out << block;
+            block.clear();
+        }
     }
+    streams.out << block;
     return 0;
 }
 

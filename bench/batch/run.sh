@@ -27,6 +27,8 @@ best_of_five() {
 
 printf '%-11s %8s %9s %9s %9s %7s %9s\n' tradition rows output batch_s cat_s ratio peak_MiB
 total_rows=0
+total_batch=0
+total_copy=0
 for tradition in tibetan burmese indonesian african arabic; do
   "$days" "$tradition" > "$scratch/in.csv"
   rows=$(($(wc -l < "$scratch/in.csv") - 1))
@@ -40,8 +42,11 @@ for tradition in tibetan burmese indonesian african arabic; do
   copy=$(best_of_five run_cat)
   peak=$( { /usr/bin/time -f '%M' "$cli" batch "$tradition" < "$scratch/in.csv" > /dev/null; } 2>&1 | tail -1)
   size=$(du -m "$scratch/out.jsonl" | cut -f1)
+  total_batch=$(awk -v a="$total_batch" -v b="$batch" 'BEGIN { print a + b }')
+  total_copy=$(awk -v a="$total_copy" -v b="$copy" 'BEGIN { print a + b }')
   printf '%-11s %8d %8sM %9.3f %9.4f %7.1f %9.1f\n' "$tradition" "$rows" "$size" "$batch" "$copy" \
     "$(awk -v a="$batch" -v b="$copy" 'BEGIN { print a / b }')" \
     "$(awk -v a="$peak" 'BEGIN { print a / 1024 }')"
 done
-echo "rows in all: $total_rows"
+printf '%-11s %8d %9s %9.3f %9.4f %7.1f\n' "all" "$total_rows" "" "$total_batch" "$total_copy" \
+  "$(awk -v a="$total_batch" -v b="$total_copy" 'BEGIN { print a / b }')"

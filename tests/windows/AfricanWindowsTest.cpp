@@ -38,26 +38,11 @@ protected:
     frmAfricanAstrologySave* Report() { return Windows().As<frmAfricanAstrologySave>(ReportOf(kAfrican)); }
 
     void Enter(const QString& name, const QString& month, const QString& day, const QString& year) {
-        BirthDetailsPanel& panel = *Input()->panel;
-        panel.txtName->clear();
-        QTest::keyClicks(panel.txtName, name);
-        panel.cboMonth->setCurrentText(month);
-        panel.cboDate->setCurrentText(day);
-        panel.cboYear->setCurrentText(year);
+        EnterBirthDetails(*Input()->panel, name, month, day, year);
     }
-    void Calculate() {
-        QTest::mouseClick(Input()->cmdCalculate, Qt::LeftButton);
-        Settle();
-    }
-    void Open(const QString& path) {
-        platform.chosenPaths.push_back(path);
-        QTest::mouseClick(Input()->cmdOpen, Qt::LeftButton);
-        Settle();
-    }
-    void OpenReport() {
-        QTest::mouseClick(Display()->cmdSave, Qt::LeftButton);
-        Settle();
-    }
+    void Calculate() { Click(Input()->cmdCalculate); }
+    void Open(const QString& path) { ClickChoosing(Input()->cmdOpen, path); }
+    void OpenReport() { Click(Display()->cmdSave); }
     QStringList ShownTexts() {
         QStringList texts;
         for (QLabel* label : Display()->lblResult) texts << label->text();

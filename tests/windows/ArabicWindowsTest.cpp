@@ -33,17 +33,9 @@ protected:
         return Windows().As<frmArabicAstrologyDisplay>(ReadingOf(Tradition::Arabic));
     }
     void Enter(const QString& name, const QString& month, const QString& day, const QString& year) {
-        BirthDetailsPanel& panel = *Input()->panel;
-        panel.txtName->clear();
-        QTest::keyClicks(panel.txtName, name);
-        panel.cboMonth->setCurrentText(month);
-        panel.cboDate->setCurrentText(day);
-        panel.cboYear->setCurrentText(year);
+        EnterBirthDetails(*Input()->panel, name, month, day, year);
     }
-    void Calculate() {
-        QTest::mouseClick(Input()->cmdNext, Qt::LeftButton);
-        Settle();
-    }
+    void Calculate() { Click(Input()->cmdNext); }
     // What the reading window shows, as one line per piece.
     QStringList Shown() {
         frmArabicAstrologyDisplay& display = *Display();
@@ -51,16 +43,7 @@ protected:
                 display.lblResult[0]->text(), display.picArabic->property("picture").toString(),
                 display.picZodiac->property("picture").toString()};
     }
-    QString Numerology(const QString& file, const std::vector<std::string>& lines) {
-        const QString path = folder.filePath(file);
-        EXPECT_TRUE(WriteRecordFile(FromQt(path), lines));
-        return path;
-    }
-    void Open(const QString& path) {
-        platform.chosenPaths.push_back(path);
-        QTest::mouseClick(Input()->cmdOpen, Qt::LeftButton);
-        Settle();
-    }
+    void Open(const QString& path) { ClickChoosing(Input()->cmdOpen, path); }
 };
 
 // The description as the view shows it: each CR LF joint is one line break.
@@ -185,7 +168,7 @@ TEST_F(ArabicWindows, ExitAndMenuExitLeaveOnlyTheWelcomePanel) {
 }
 
 TEST_F(ArabicWindows, OpenTakesTheDateFromANumerologyFileAndKeepsTheName) {
-    const QString path = Numerology("nadia.num", {"Nadia Karim", "7", "x", "March", "21", "1975"});
+    const QString path = WriteRecord("nadia.num", {"Nadia Karim", "7", "x", "March", "21", "1975"});
     Open(path);
     ASSERT_EQ(platform.dialogs.size(), 1U);
     EXPECT_EQ(platform.dialogs[0].kind, FileDialogRequest::Kind::Open);
@@ -207,14 +190,14 @@ TEST_F(ArabicWindows, OpenTakesTheDateFromANumerologyFileAndKeepsTheName) {
 
 TEST_F(ArabicWindows, RefusedAndShortFiles) {
     Enter("Sam", "June", "15", "1980");
-    Open(Numerology("x.NUM", {"a", "b", "c", "March", "21", "1975"}));
+    Open(WriteRecord("x.NUM", {"a", "b", "c", "March", "21", "1975"}));
     EXPECT_EQ(platform.MessageTexts(), QStringList{"Please Check The File."});
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(Input()->panel->cboMonth->currentText(), "June");
     EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Arabic)));
 
     // Four lines: only the month is given; day and year stay as they were. 15 July is Cancer.
-    Open(Numerology("short.num", {"a", "b", "c", "July"}));
+    Open(WriteRecord("short.num", {"a", "b", "c", "July"}));
     ASSERT_NE(Display(), nullptr);
     EXPECT_EQ(Input()->panel->cboDate->currentText(), "15");
     EXPECT_EQ(Input()->panel->cboYear->currentText(), "1980");

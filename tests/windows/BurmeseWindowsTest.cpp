@@ -46,31 +46,11 @@ protected:
 
     // Typed as a user types: the name box turns the letters into capitals.
     void Enter(const QString& name, const QString& month, const QString& day, const QString& year) {
-        BirthDetailsPanel& panel = *Input()->panel;
-        panel.txtName->clear();
-        QTest::keyClicks(panel.txtName, name);
-        panel.cboMonth->setCurrentText(month);
-        panel.cboDate->setCurrentText(day);
-        panel.cboYear->setCurrentText(year);
+        EnterBirthDetails(*Input()->panel, name, month, day, year);
     }
-    void Generate() {
-        QTest::mouseClick(Input()->cmdGenerateChart, Qt::LeftButton);
-        Settle();
-    }
-    void OpenRecord(const QString& path) {
-        platform.chosenPaths.push_back(path);
-        QTest::mouseClick(Input()->cmdOpen, Qt::LeftButton);
-        Settle();
-    }
-    void Print() {
-        QTest::mouseClick(Display()->cmdPrint, Qt::LeftButton);
-        Settle();
-    }
-    QString Record(const QString& file, const std::vector<std::string>& lines) {
-        const QString path = folder.filePath(file);
-        EXPECT_TRUE(WriteRecordFile(FromQt(path), lines));
-        return path;
-    }
+    void Generate() { Click(Input()->cmdGenerateChart); }
+    void OpenRecord(const QString& path) { ClickChoosing(Input()->cmdOpen, path); }
+    void Print() { Click(Display()->cmdPrint); }
     // The day sign labels of the interpretation tab, in reading order.
     QStringList DaySignShown() {
         frmBurmeseAstrologyDisplay& d = *Display();
@@ -192,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BurmeseWindows, WednesdayRecordAnswersTheQuestionOrLeavesTheInitialCaptions) {
-    OpenRecord(Record("yes.bur", {"ANN", "9", "December", "2026", "True"}));
+    OpenRecord(WriteRecord("yes.bur", {"ANN", "9", "December", "2026", "True"}));
     EXPECT_TRUE(platform.messages.empty()) << "a record is never asked";
     EXPECT_EQ(DaySignShown(), DaySignOfRow(5));
     EXPECT_FALSE(Burmese().OpenedFromRecord);
@@ -200,7 +180,7 @@ TEST_F(BurmeseWindows, WednesdayRecordAnswersTheQuestionOrLeavesTheInitialCaptio
     // A fresh input window, so the chart window starts from its initial captions.
     Main().cmdSelectOption_Click(2);
     Settle();
-    OpenRecord(Record("maybe.bur", {"ANN", "9", "December", "2026", "maybe"}));
+    OpenRecord(WriteRecord("maybe.bur", {"ANN", "9", "December", "2026", "maybe"}));
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(Burmese().AfternoonAnswer, "maybe");
     const BurmeseReading initial = InitialBurmeseReading();
@@ -218,7 +198,7 @@ TEST_F(BurmeseWindows, WednesdayRecordAnswersTheQuestionOrLeavesTheInitialCaptio
 }
 
 TEST_F(BurmeseWindows, RecordStoppedByTheValidationStillClearsItsMark) {
-    OpenRecord(Record("noname.bur", {"", "9", "December", "2026", "True"}));
+    OpenRecord(WriteRecord("noname.bur", {"", "9", "December", "2026", "True"}));
     EXPECT_EQ(platform.MessageTexts(), QStringList{"Please Enter Your Name !"});
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
     EXPECT_FALSE(Burmese().OpenedFromRecord);
@@ -230,7 +210,7 @@ TEST_F(BurmeseWindows, RecordStoppedByTheValidationStillClearsItsMark) {
 
 TEST_F(BurmeseWindows, OpenRefusesOtherExtensionsAndReadsShortFiles) {
     Enter("bo", "March", "3", "1950");
-    OpenRecord(Record("reading.txt", {"ANN", "5", "January", "1990", ""}));
+    OpenRecord(WriteRecord("reading.txt", {"ANN", "5", "January", "1990", ""}));
     EXPECT_EQ(platform.MessageTexts(), QStringList{"Please Check The File."});
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(Input()->panel->txtName->text(), "BO");
@@ -243,7 +223,7 @@ TEST_F(BurmeseWindows, OpenRefusesOtherExtensionsAndReadsShortFiles) {
     // Two lines, opened from the File menu: the name and the day; the month and year lists
     // keep their selection.
     Burmese().AfternoonAnswer = "True";
-    platform.chosenPaths.push_back(Record("short.bur", {"ZED", "7"}));
+    platform.chosenPaths.push_back(WriteRecord("short.bur", {"ZED", "7"}));
     Input()->findChild<QAction*>("mnuOpenPreviouslySavedRecord")->trigger();
     Settle();
     BirthDetailsPanel& panel = *Input()->panel;
@@ -453,7 +433,7 @@ class BurmeseCraftedName : public BurmeseWindows,
 
 // A record can carry any name; the report shows it as text and a click never opens it.
 TEST_P(BurmeseCraftedName, IsNeverOpened) {
-    OpenRecord(Record("crafted.bur", {GetParam().record, "5", "January", "1990", ""}));
+    OpenRecord(WriteRecord("crafted.bur", {GetParam().record, "5", "January", "1990", ""}));
     ASSERT_NE(Display(), nullptr);
     Print();
     const QString text = Report()->RTB->toPlainText();

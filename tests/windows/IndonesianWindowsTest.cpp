@@ -45,22 +45,10 @@ protected:
 
     void Calculate(const QString& name, const QString& month, const QString& day,
                    const QString& year) {
-        BirthDetailsPanel& panel = *Input()->panel;
-        panel.txtName->clear();
-        QTest::keyClicks(panel.txtName, name);
-        panel.cboMonth->setCurrentText(month);
-        panel.cboDate->setCurrentText(day);
-        panel.cboYear->setCurrentText(year);
+        EnterBirthDetails(*Input()->panel, name, month, day, year);
         Click(Input()->cmdCalculate);
     }
-    void Click(QPushButton* button) {
-        QTest::mouseClick(button, Qt::LeftButton);
-        Settle();
-    }
-    void Open(const QString& path) {
-        platform.chosenPaths.push_back(path);
-        Click(Input()->cmdOpen);
-    }
+    void Open(const QString& path) { ClickChoosing(Input()->cmdOpen, path); }
     std::vector<std::string> Results() {
         std::vector<std::string> texts;
         for (QLabel* label : Display()->lblJavaneseResult) texts.push_back(FromQt(label->text()));

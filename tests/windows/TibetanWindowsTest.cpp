@@ -42,16 +42,10 @@ protected:
     void Enter(const QString& name, const QString& month, const QString& day, const QString& year,
                bool female) {
         BirthDetailsPanel& panel = *Input()->panel;
-        QTest::keyClicks(panel.txtName, name);
-        panel.cboMonth->setCurrentText(month);
-        panel.cboDate->setCurrentText(day);
-        panel.cboYear->setCurrentText(year);
+        EnterBirthDetails(panel, name, month, day, year);
         QTest::mouseClick(female ? panel.optFemale : panel.optMale, Qt::LeftButton, {}, QPoint(4, 4));
     }
-    void Calculate() {
-        QTest::mouseClick(Input()->cmdCalculate, Qt::LeftButton);
-        Settle();
-    }
+    void Calculate() { Click(Input()->cmdCalculate); }
     QString SavePath(const QString& name) const { return folder.filePath(name); }
 };
 

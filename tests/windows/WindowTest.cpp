@@ -1,9 +1,14 @@
 #include "WindowTest.h"
 
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QScreen>
+
+#include "common/QtText.h"
+#include "common/RecordFile.h"
 
 namespace oriastra {
 
@@ -45,6 +50,31 @@ void WindowTest::Start() {
 void WindowTest::Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
+}
+
+void WindowTest::EnterBirthDetails(BirthDetailsPanel& panel, const QString& name,
+                                   const QString& month, const QString& day, const QString& year) {
+    panel.txtName->clear();
+    QTest::keyClicks(panel.txtName, name);
+    panel.cboMonth->setCurrentText(month);
+    panel.cboDate->setCurrentText(day);
+    panel.cboYear->setCurrentText(year);
+}
+
+void WindowTest::Click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    Settle();
+}
+
+void WindowTest::ClickChoosing(QAbstractButton* button, const QString& path) {
+    platform.chosenPaths.push_back(path);
+    Click(button);
+}
+
+QString WindowTest::WriteRecord(const QString& file, const std::vector<std::string>& lines) {
+    const QString path = folder.filePath(file);
+    EXPECT_TRUE(WriteRecordFile(FromQt(path), lines));
+    return path;
 }
 
 std::optional<QString> WindowTest::PrintedText(const QString& pdf) {

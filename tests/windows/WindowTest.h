@@ -1,4 +1,5 @@
 #pragma once
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,6 +10,7 @@
 #include <optional>
 
 #include "ScriptedPlatform.h"
+#include "common/BirthDetailsPanel.h"
 #include "common/ChildWindow.h"
 #include "common/Twips.h"
 #include "common/WindowRegistry.h"
@@ -49,6 +51,15 @@ protected:
     static void MoveMouseOver(QWidget* widget);
     // Lets posted deletions and layouts run.
     static void Settle();
+    // The name typed into a cleared name box, the date picked from the lists.
+    static void EnterBirthDetails(BirthDetailsPanel& panel, const QString& name,
+                                  const QString& month, const QString& day, const QString& year);
+    // A left click, then what it posted.
+    static void Click(QAbstractButton* button);
+    // The file dialog the click opens answers `path`.
+    void ClickChoosing(QAbstractButton* button, const QString& path);
+    // A record file of these lines in the test's folder; its path.
+    QString WriteRecord(const QString& file, const std::vector<std::string>& lines);
     // The text of a printed PDF, with ligatures turned back into letters and runs of white space
     // made single; nothing when the file cannot be read (pdftotext is missing).
     static std::optional<QString> PrintedText(const QString& pdf);

@@ -193,13 +193,8 @@ TEST_F(AfricanWindows, ReportHoldsTheReadingWithDarkMagentaHeadings) {
                                              "African Astrology Symbol: The Wealth Of Amber And Silver"))
         << "typed text is not markup";
     EXPECT_TRUE(rtb.toPlainText().endsWith("Body Parts: The Nervous System"));
-    QTextCursor cursor(rtb.document());
-    cursor.setPosition(3);
-    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(128, 0, 128));
-    cursor.setPosition(static_cast<int>(QString("Name: <b").size()));
-    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Normal);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::black));
+    EXPECT_EQ(LookAt(rtb, 3), "bold #800080");
+    EXPECT_EQ(LookAt(rtb, static_cast<int>(QString("Name: <b").size())), "normal #000000");
 }
 
 TEST_F(AfricanWindows, PrintingSendsTheWholeReportToTheDefaultPrinter) {

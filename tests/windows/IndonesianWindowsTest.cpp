@@ -160,13 +160,8 @@ TEST_F(IndonesianWindows, ReportHeadingsAreDarkMagentaAndTypedTextIsNoMarkup) {
     EXPECT_TRUE(IsInFront(Report()));
     QTextEdit& rtb = *Report()->RTB;
     EXPECT_TRUE(rtb.toPlainText().startsWith("Name: <b>Ann\n\nDate of Birth: March 1, 2001\n"));
-    QTextCursor cursor(rtb.document());
-    cursor.setPosition(3);
-    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(128, 0, 128));
-    cursor.setPosition(static_cast<int>(QString("Name: <b").size()));
-    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Normal);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::black));
+    EXPECT_EQ(LookAt(rtb, 3), "bold #800080");
+    EXPECT_EQ(LookAt(rtb, static_cast<int>(QString("Name: <b").size())), "normal #000000");
 }
 
 TEST_F(IndonesianWindows, OpenTestsTheExtensionLetterByLetterAndNeedsAName) {

@@ -166,13 +166,8 @@ TEST_F(TibetanWindows, ReportShowsTheWholeReportWithCaptionsInDarkGreen) {
         PlainText(BuildTibetanReport(State().birthDetails, State().tibetan.reading));
     EXPECT_EQ(rtb.toPlainText(), ToQt(expected));
     EXPECT_TRUE(rtb.toPlainText().startsWith("Your Name: <b>Ann\n")) << "typed text is not markup";
-    QTextCursor cursor(rtb.document());
-    cursor.setPosition(3);
-    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0, 128, 0));
-    cursor.setPosition(static_cast<int>(QString("Your Name: <b").size()));
-    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Normal);
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::black));
+    EXPECT_EQ(LookAt(rtb, 3), "bold #008000");
+    EXPECT_EQ(LookAt(rtb, static_cast<int>(QString("Your Name: <b").size())), "normal #000000");
 }
 
 TEST_F(TibetanWindows, PrintingSendsTheWholeReportToTheDefaultPrinter) {

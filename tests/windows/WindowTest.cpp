@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QScreen>
+#include <QTextCursor>
 
 #include "common/QtText.h"
 #include "common/RecordFile.h"
@@ -69,6 +70,14 @@ void WindowTest::Click(QAbstractButton* button) {
 void WindowTest::ClickChoosing(QAbstractButton* button, const QString& path) {
     platform.chosenPaths.push_back(path);
     Click(button);
+}
+
+QString WindowTest::LookAt(const QTextEdit& view, int position) {
+    QTextCursor cursor(view.document());
+    cursor.setPosition(position);
+    const QTextCharFormat format = cursor.charFormat();
+    return QStringLiteral("%1 %2").arg(format.fontWeight() >= QFont::Bold ? "bold" : "normal",
+                                       format.foreground().color().name());
 }
 
 QString WindowTest::WriteRecord(const QString& file, const std::vector<std::string>& lines) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QAbstractButton>
 #include <QApplication>
+#include <QTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +59,8 @@ protected:
     static void Click(QAbstractButton* button);
     // The file dialog the click opens answers `path`.
     void ClickChoosing(QAbstractButton* button, const QString& path);
+    // How the character at `position` of a rich-text view looks: "bold #800080", "normal #000000".
+    static QString LookAt(const QTextEdit& view, int position);
     // A record file of these lines in the test's folder; its path.
     QString WriteRecord(const QString& file, const std::vector<std::string>& lines);
     // The text of a printed PDF, with ligatures turned back into letters and runs of white space

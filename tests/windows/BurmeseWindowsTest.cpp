@@ -455,28 +455,23 @@ protected:
         platform.printerPdf = folder.filePath("report.pdf");
     }
     QString Printed() {
-        QProcess pdftotext;
-        pdftotext.start("pdftotext", {platform.printerPdf, "-"});
-        EXPECT_TRUE(pdftotext.waitForFinished(30000));
-        return QString::fromUtf8(pdftotext.readAllStandardOutput())
-            .normalized(QString::NormalizationForm_KC)
-            .simplified()
-            .remove(' ');
+        const auto printed = PrintedText(platform.printerPdf);
+        EXPECT_TRUE(printed);
+        return printed.value_or(QString()).remove(' ');
     }
 };
 
 TEST_F(BurmesePrint, SelectionIsPresetAndPrintedAlone) {
     if (QProcess::execute("pdftotext", {"-v"}) < 0) GTEST_SKIP() << "pdftotext is missing";
     OpenReport();
-    QTextCursor part(Report()->RTB->document());
-    const QString text = Report()->RTB->toPlainText();
-    part.setPosition(static_cast<int>(text.indexOf("Lucky Direction")));
-    part.setPosition(static_cast<int>(text.indexOf("Basic Characteristic")), QTextCursor::KeepAnchor);
-    Report()->RTB->setTextCursor(part);
+    QTextEdit& rtb = *Report()->RTB;
+    const QString text = rtb.toPlainText();
+    Select(rtb, static_cast<int>(text.indexOf("Lucky Direction")),
+           static_cast<int>(text.indexOf("Basic Characteristic")));
     QTest::mouseClick(Report()->cmdPrint, Qt::LeftButton);
     EXPECT_EQ(platform.printDialogs, std::vector<bool>{true});
     EXPECT_EQ(platform.defaultPrinterRequests, 0);
-    EXPECT_EQ(Printed(), QString(part.selectedText()).simplified().remove(' '));
+    EXPECT_EQ(Printed(), QString(rtb.textCursor().selectedText()).simplified().remove(' '));
 }
 
 TEST_F(BurmesePrint, WithoutSelectionTheWholeReport) {

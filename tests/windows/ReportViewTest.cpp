@@ -137,10 +137,8 @@ TEST_F(ReportViewTest, KeysMoveTheCaretAndEnterOpensTheLinkUnderIt) {
 
 TEST_F(ReportViewTest, PrintsTheSelectionOrTheWholeReport) {
     Show("Ann");
-    QTextCursor part(view->document());
-    part.setPosition(static_cast<int>(view->toPlainText().indexOf("Name")));
-    part.setPosition(static_cast<int>(view->toPlainText().indexOf("Lucky")), QTextCursor::KeepAnchor);
-    view->setTextCursor(part);
+    Select(*view, static_cast<int>(view->toPlainText().indexOf("Name")),
+           static_cast<int>(view->toPlainText().indexOf("Lucky")));
     ASSERT_TRUE(view->HasSelection());
 
     struct Case {

@@ -176,10 +176,7 @@ TEST_F(TibetanWindows, PrintingSendsTheWholeReportToTheDefaultPrinter) {
     Calculate();
     QTest::mouseClick(Display()->cmdSave, Qt::LeftButton);
     Settle();
-    QTextCursor part(Report()->RTB->document());
-    part.setPosition(5);
-    part.setPosition(40, QTextCursor::KeepAnchor);
-    Report()->RTB->setTextCursor(part);
+    Select(*Report()->RTB, 5, 40);
     platform.printerPdf = folder.filePath("report.pdf");
     QTest::mouseClick(Report()->cmdPrint, Qt::LeftButton);
     EXPECT_EQ(platform.defaultPrinterRequests, 1);

@@ -72,6 +72,13 @@ void WindowTest::ClickChoosing(QAbstractButton* button, const QString& path) {
     Click(button);
 }
 
+void WindowTest::Select(QTextEdit& view, int from, int to) {
+    QTextCursor part(view.document());
+    part.setPosition(from);
+    part.setPosition(to, QTextCursor::KeepAnchor);
+    view.setTextCursor(part);
+}
+
 QString WindowTest::LookAt(const QTextEdit& view, int position) {
     QTextCursor cursor(view.document());
     cursor.setPosition(position);

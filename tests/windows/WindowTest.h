@@ -59,6 +59,8 @@ protected:
     static void Click(QAbstractButton* button);
     // The file dialog the click opens answers `path`.
     void ClickChoosing(QAbstractButton* button, const QString& path);
+    // The characters from `from` to `to` of a rich-text view selected, as a drag would.
+    static void Select(QTextEdit& view, int from, int to);
     // How the character at `position` of a rich-text view looks: "bold #800080", "normal #000000".
     static QString LookAt(const QTextEdit& view, int position);
     // A record file of these lines in the test's folder; its path.

@@ -334,7 +334,8 @@ public:
 
     // Each reading window's Calculate-to-shown time against the bare window's start-up: the
     // process one when it was measured, as that is what a user waits for, else the in-process one.
-    void PrintReadingRatios(const std::string& bareProcess, const std::string& bareInProcess) const {
+    void PrintReadingRatios(const std::string& bareProcess,
+                            const std::string& bareInProcess) const {
         auto b = seconds_.find(bareProcess);
         if (b == seconds_.end()) b = seconds_.find(bareInProcess);
         if (b == seconds_.end() || b->second <= 0) return;

@@ -75,10 +75,10 @@ QSizeF BannerLabel::TextBox(qreal width) const {
 
 QSize BannerLabel::WithMargins(QSizeF text) const {
     const QMargins margins = contentsMargins();
-    return QSize(static_cast<int>(std::ceil(text.width())),
-                 static_cast<int>(std::ceil(text.height()))) +
-           QSize(margins.left() + margins.right() + 2 * margin(),
-                        margins.top() + margins.bottom() + 2 * margin());
+    const QSize rounded(static_cast<int>(std::ceil(text.width())),
+                        static_cast<int>(std::ceil(text.height())));
+    return rounded + QSize(margins.left() + margins.right() + 2 * margin(),
+                           margins.top() + margins.bottom() + 2 * margin());
 }
 
 // A block about five wide to three high, never wider than 80 letters, as links have always been

@@ -474,7 +474,9 @@ void Monkey::AddKeyMoves(frmMDI& main) {
     if (qobject_cast<QComboBox*>(focus) == nullptr) {
         keys.insert(keys.end(), {{Qt::Key_Return, {}}, {Qt::Key_Space, {}}, {Qt::Key_Escape, {}}});
     }
-    for (const auto& [key, modifiers] : keys) {
+    for (const auto& press : keys) {
+        const Qt::Key key = press.first;
+        const Qt::KeyboardModifiers modifiers = press.second;
         Add(kKey,
             "press " + QKeySequence(key | modifiers).toString().toStdString() + " on " +
                 NameOf(*focus),

@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,6 +12,7 @@
 #include "common/BannerCaptions.h"
 #include "common/BannerLabel.h"
 #include "common/BrandFrame.h"
+#include "common/SvgPicture.h"
 #include "common/WebPages.h"
 
 namespace oriastra {
@@ -39,7 +39,8 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     Picture1 = new QLabel(this);
     Picture1->setObjectName("Picture1");
     Picture1->setFixedSize(32, 32);
-    Picture1->setPixmap(QIcon(QStringLiteral(":/frmAbout/about.svg")).pixmap(32, 32));
+    Picture1->setPixmap(
+        SvgPixmap(QStringLiteral(":/frmAbout/about.svg"), 32, Picture1->devicePixelRatioF()));
     SetAccessibleText(*Picture1, QStringLiteral("Kestrin Oriastra icon"),
                       QStringLiteral("The program's icon"));
 

@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -16,6 +15,7 @@
 #include "common/QtText.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
+#include "common/SvgPicture.h"
 #include "tibetan/TibetanPictures.h"
 #include "tibetan/TibetanState.h"
 
@@ -84,7 +84,7 @@ QGroupBox* MakeReadingFrame(const QString& title, QLabel* name, QPlainTextEdit* 
 // The picture is named after the sign it shows.
 void ShowPicture(QLabel& box, const QString& path, const std::string& sign) {
     if (path.isEmpty()) return;
-    box.setPixmap(QIcon(path).pixmap(kPictureSize, kPictureSize));
+    box.setPixmap(SvgPixmap(path, kPictureSize, box.devicePixelRatioF()));
     box.setProperty("picture", path);
     box.setAccessibleName(ToQt(sign));
 }

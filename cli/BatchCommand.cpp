@@ -45,10 +45,11 @@ void AppendError(std::string& out, std::string_view message) {
 // spreadsheet shows them.
 void AppendRowResult(std::string& out, Tradition tradition, const TraditionCommands& commands,
                      const CsvRecord& record, std::size_t row) {
-    const std::string where = "Row " + std::to_string(row) + ": ";
-    if (!record.problem.empty()) return AppendError(out, where + record.problem);
+    // Built only for a row that fails.
+    const auto where = [row] { return "Row " + std::to_string(row) + ": "; };
+    if (!record.problem.empty()) return AppendError(out, where() + record.problem);
     if (record.fields.size() != kHeader.size()) {
-        return AppendError(out, where + "expected 6 fields, found " +
+        return AppendError(out, where() + "expected 6 fields, found " +
                                     std::to_string(record.fields.size()));
     }
     try {
@@ -61,7 +62,7 @@ void AppendRowResult(std::string& out, Tradition tradition, const TraditionComma
         const ReadingFields fields = commands.reading(input);
         AppendReadingJson(out, tradition, input, fields);
     } catch (const std::exception& problem) {
-        AppendError(out, where + problem.what());
+        AppendError(out, where() + problem.what());
     }
 }
 

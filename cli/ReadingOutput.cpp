@@ -8,35 +8,16 @@ namespace oriastra::cli {
 
 namespace {
 
-struct TextOfValue {
-    std::string operator()(std::nullptr_t) const { return {}; }
-    std::string operator()(bool flag) const { return flag ? "yes" : "no"; }
-    std::string operator()(std::int64_t number) const { return std::to_string(number); }
-    std::string operator()(const std::string& text) const { return text; }
-    std::string operator()(const JsonArray& array) const {
-        std::string text;
-        for (const JsonValue& item : array) {
-            if (!text.empty()) text += ", ";
-            text += item.Visit(*this);
-        }
-        return text;
-    }
-    std::string operator()(const JsonObject& object) const {
-        std::string text;
-        for (const JsonMember& member : object) {
-            if (!text.empty()) text += ", ";
-            text += member.key + " " + member.value.Visit(*this);
-        }
-        return text;
-    }
-};
-
-JsonValue ToJson(const ReadingField::Value& value) {
+// A value as one line of text: lists joined by ", ".
+std::string TextOf(const ReadingField::Value& value) {
     if (const auto* text = std::get_if<std::string>(&value)) return *text;
-    if (const auto* number = std::get_if<std::int64_t>(&value)) return *number;
-    JsonArray items;
-    for (const std::string& item : std::get<std::vector<std::string>>(value)) items.push_back(item);
-    return items;
+    if (const auto* number = std::get_if<std::int64_t>(&value)) return std::to_string(*number);
+    std::string text;
+    for (const std::string& item : std::get<std::vector<std::string>>(value)) {
+        if (!text.empty()) text += ", ";
+        text += item;
+    }
+    return text;
 }
 
 }  // namespace
@@ -74,7 +55,7 @@ std::string ReadingText(Tradition tradition, const ReadingRequest& request,
     std::string text = "Tradition: " + std::string(TraditionKey(tradition)) + "\n";
     text += "Name: " + request.details.name + "\n";
     for (const ReadingField& field : fields) {
-        text += std::string(field.label) + ": " + ToJson(field.value).Visit(TextOfValue{}) + "\n";
+        text += std::string(field.label) + ": " + TextOf(field.value) + "\n";
     }
     // Names and answers may come from a record file.
     return VisibleText(text, LineBreaks::Keep);

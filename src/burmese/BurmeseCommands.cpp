@@ -16,11 +16,17 @@ struct Chart {
     BurmeseReading reading = InitialBurmeseReading();
 };
 
+// The weekday a fresh window finds: none was found before.
+std::string WeekdayOf(const BirthDetails& details) {
+    std::string weekday;
+    FindBirthWeekday(details.year, details.month, details.day, weekday);
+    return weekday;
+}
+
 Chart Generate(const ReadingRequest& request) {
-    const BirthDetails& details = request.details;
     Chart chart;
-    FindBirthWeekday(details.year, details.month, details.day, chart.weekday);
-    WriteBurmeseChart(chart.reading, details, chart.weekday, request.answer);
+    chart.weekday = WeekdayOf(request.details);
+    WriteBurmeseChart(chart.reading, request.details, chart.weekday, request.answer);
     return chart;
 }
 
@@ -54,11 +60,9 @@ StyledText Report(const ReadingRequest& request) {
 
 // The window would ask; a command line must have been told.
 std::optional<std::string> MissingAnswer(const ReadingRequest& request) {
-    // The weekday alone decides, as in Generate: a fresh window has found none before.
-    const BirthDetails& details = request.details;
-    std::string weekday;
-    FindBirthWeekday(details.year, details.month, details.day, weekday);
-    if (weekday != kWednesday || AfternoonFromAnswer(request.answer)) return std::nullopt;
+    if (WeekdayOf(request.details) != kWednesday || AfternoonFromAnswer(request.answer)) {
+        return std::nullopt;
+    }
     // Worded for both places an answer comes from: the option and a batch's CSV column.
     return "a Wednesday birth needs an afternoon answer (born after 12 PM?): --afternoon yes or "
            "no, or yes or no in a batch's afternoon column";

@@ -5,7 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTextDocumentFragment>
 #include <memory>
 
@@ -16,22 +18,38 @@ namespace oriastra {
 
 namespace {
 
+// Draws the lines whose top lies on the page. The layout has already moved any line that would
+// straddle a page break onto the next page, so each line lands on exactly one page; drawing the
+// whole layout under a clip instead would leave the clipped lines in a PDF's text layer.
+void DrawPage(const QTextDocument& document, QPainter& painter, const QRectF& page) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* lines = block.layout();
+        // Reports hold their blocks in the root frame, whose layouts are placed in document
+        // coordinates.
+        const QPointF origin = lines->position();
+        for (int index = 0; index < lines->lineCount(); ++index) {
+            const QTextLine line = lines->lineAt(index);
+            const qreal top = origin.y() + line.y();
+            if (top >= page.top() && top < page.bottom()) line.draw(&painter, origin);
+        }
+    }
+}
+
 // Laid out page by page on the printer itself, so no page numbers are added.
 void PrintDocument(QTextDocument& document, QPrinter& printer) {
     document.documentLayout()->setPaintDevice(&printer);
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    document.setPageSize(page.size());
+    const QRectF area = printer.pageRect(QPrinter::DevicePixel);
+    document.setPageSize(area.size());
     QPainter painter;
     if (!painter.begin(&printer)) return;
     const int pages = document.pageCount();
     for (int index = 0; index < pages; ++index) {
         if (index > 0 && !printer.newPage()) break;
+        const QRectF page(0, area.height() * index, area.width(), area.height());
         painter.save();
-        painter.translate(0, -page.height() * index);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page.height() * index, page.width(), page.height());
-        painter.setClipRect(context.clip);
-        document.documentLayout()->draw(&painter, context);
+        painter.translate(0, -page.top());
+        painter.setClipRect(page);
+        DrawPage(document, painter, page);
         painter.restore();
     }
     painter.end();

@@ -5,8 +5,12 @@
 #include <QStandardPaths>
 
 #include "WindowTest.h"
+#include "african/AfricanCommands.h"
+#include "burmese/BurmeseCommands.h"
 #include "common/QtPlatform.h"
 #include "common/ReportView.h"
+#include "indonesian/IndonesianCommands.h"
+#include "tibetan/TibetanCommands.h"
 
 namespace oriastra {
 namespace {
@@ -38,6 +42,66 @@ TEST_F(Printing, PagesKeepTwentyMillimetreMargins) {
     const double twentyMillimetres = 20.0 / 25.4 * 72.0;
     EXPECT_NEAR(corner->x(), twentyMillimetres, 5.0);
     EXPECT_NEAR(corner->y(), twentyMillimetres, 6.0) << "the first line's top, below the margin";
+}
+
+// The pages of a printed PDF as pdftotext reads them; nothing when it cannot.
+std::optional<QStringList> PrintedPages(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) return std::nullopt;
+    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QChar('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+    return pages;
+}
+
+// Only the letters count: where a font breaks the lines and how the PDF spaces words may vary,
+// and pdftotext drops a hyphen that ends a line.
+QString Letters(const QString& text) {
+    QString letters = text.normalized(QString::NormalizationForm_KC);
+    letters.remove(QRegularExpression(QStringLiteral("[\\s-]")));
+    return letters;
+}
+
+TEST_F(Printing, EveryLinePrintedOnceAcrossPageBreaks) {
+    struct Report {
+        const char* tradition;
+        TraditionCommands commands;
+        ReadingRequest request;
+    };
+    const Report reports[] = {
+        {"tibetan", TibetanCommands(), {{"Pema Dolkar", 1984, "March", 3, "Female"}, "", "Pema Dolkar"}},
+        {"burmese", BurmeseCommands(), {{"karma", 1950, "December", 15, ""}, "", "karma"}},
+        {"indonesian", IndonesianCommands(), {{"Sari", 1985, "August", 17, ""}, "", "Sari"}},
+        {"african", AfricanCommands(), {{"Amara", 1984, "April", 20, ""}, "", "Amara"}},
+    };
+    struct Paper {
+        const char* name;
+        QPageSize::PageSizeId size;
+    };
+    const Paper papers[] = {{"A6", QPageSize::A6}, {"A7", QPageSize::A7}};
+    const QFont fonts[] = {QFont(QStringLiteral("Sans Serif"), 10), QFont(QStringLiteral("Serif"), 15)};
+    for (const Report& report : reports) {
+        ReportView view(platform);
+        view.ShowRuns(report.commands.report(report.request));
+        const QString expected = Letters(view.toPlainText());
+        for (const Paper& paper : papers) {
+            for (const QFont& font : fonts) {
+                const std::string where = std::string(report.tradition) + " on " + paper.name +
+                                          " in " + font.family().toStdString();
+                view.document()->setDefaultFont(font);
+                const QString pdf = folder.filePath(QStringLiteral("printed.pdf"));
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(pdf);
+                printer.setPageSize(QPageSize(paper.size));
+                view.PrintTo(&printer, false);
+                const auto pages = PrintedPages(pdf);
+                ASSERT_TRUE(pages) << "pdftotext could not read " << where;
+                EXPECT_GE(pages->size(), 2) << where << ": too short to break a page";
+                EXPECT_EQ(Letters(pages->join(QString())), expected) << where;
+            }
+        }
+    }
 }
 
 TEST(PdfStandIn, NamedAfterTheReportAndThePersonNeverOverwriting) {

@@ -1,38 +1,44 @@
-// Renders the main window and every window built so far to PNG files, offscreen, so their look
-// can be judged without a display: oriastra-render-windows [folder]
+// Renders the main window and every window to PNG files, offscreen, so their look can be judged
+// without a display. The fonts are pinned, so a render is the same on every machine that has them.
 #include <QApplication>
 #include <QDir>
-#include <QMdiSubWindow>
-#include <QTimer>
+#include <QImage>
 #include <cstdio>
+#include <cstring>
+#include <map>
 
+#include "PinnedFonts.h"
+#include "ReadmePictures.h"
 #include "ScriptedPlatform.h"
+#include "WindowShots.h"
 #include "common/ChildWindow.h"
 #include "common/WindowRegistry.h"
-#include "shell/Application.h"
 #include "common/frmAbout.h"
+#include "shell/Application.h"
 #include "shell/frmMDI.h"
-#include "WindowShots.h"
 
 using namespace oriastra;
 
 namespace {
 
-void Save(QWidget& widget, const QDir& folder, const QString& name) {
-    QApplication::processEvents();
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
-    if (!widget.grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    std::printf("%s\n", qPrintable(path));
-}
+constexpr char kUsage[] =
+    "Usage: oriastra-render-windows [FOLDER]\n"
+    "       oriastra-render-windows --readme FOLDER\n"
+    "       oriastra-render-windows --check FOLDER\n"
+    "\n"
+    "Renders the main window and every window offscreen to PNG files in FOLDER (default\n"
+    "screenshots). --readme writes only the README's pictures, under their own names; --check\n"
+    "compares the README's pictures in FOLDER with a fresh render and exits 1 if any differs.\n";
 
-}  // namespace
+enum class Mode { Everything, Readme, Check };
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
-    QDir().mkpath(folder.path());
-
+// Every window, by name, as the user sees it.
+std::map<QString, QImage> RenderEveryWindow() {
+    std::map<QString, QImage> renders;
+    const auto take = [&renders](QWidget& widget, const QString& name) {
+        QApplication::processEvents();
+        renders[name] = widget.grab().toImage();
+    };
     ScriptedPlatform platform;
     platform.screenWidth = 1280;
     platform.settings.insert(QStringLiteral("Settings/Duration"), QString());
@@ -41,18 +47,73 @@ int main(int argc, char** argv) {
     main.setWindowState(Qt::WindowNoState);
     main.resize(1280, 800);
     main.Form_Load();
-    Save(main, folder, QStringLiteral("frmMDI"));
+    take(main, QStringLiteral("frmMDI"));
 
     frmAbout about(platform, &main);
     about.adjustSize();
-    Save(about, folder, QStringLiteral("frmAbout"));
+    take(about, QStringLiteral("frmAbout"));
 
     for (const WindowShot& shot : WindowShots()) {
         shot.prepare(*program);
-        Save(main, folder, shot.name + QStringLiteral("-in-frmMDI"));
+        take(main, shot.name + QStringLiteral("-in-frmMDI"));
         if (ChildWindow* window = main.Windows().Window(shot.window)) {
-            Save(*window->parentWidget(), folder, shot.name);
+            take(*window->parentWidget(), shot.name);
         }
     }
-    return 0;
+    return renders;
+}
+
+bool Write(const QImage& image, const QDir& folder, const QString& file) {
+    const QString path = folder.filePath(file);
+    if (!image.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Mode mode = Mode::Everything;
+    const char* folderName = "screenshots";
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--readme") == 0) {
+        mode = Mode::Readme;
+        folderName = argv[2];
+    } else if (argc == 3 && std::strcmp(argv[1], "--check") == 0) {
+        mode = Mode::Check;
+        folderName = argv[2];
+    } else if (argc == 2 && argv[1][0] != '-') {
+        folderName = argv[1];
+    } else if (argc != 1) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const PinnedFonts fonts;
+    QApplication application(argc, argv);
+    const QDir folder(QString::fromLocal8Bit(folderName));
+    const std::map<QString, QImage> renders = RenderEveryWindow();
+    if (mode == Mode::Check) return ReadmePicturesMatch(folder.path(), renders) ? 0 : 1;
+
+    QDir().mkpath(folder.path());
+    bool written = true;
+    if (mode == Mode::Readme) {
+        for (const ReadmePicture& picture : kReadmePictures) {
+            const auto render = renders.find(QString::fromLatin1(picture.shot));
+            written = render != renders.end() &&
+                      Write(render->second, folder, QString::fromLatin1(picture.file)) && written;
+        }
+    } else {
+        for (const auto& [name, image] : renders) {
+            written = Write(image, folder, name + QStringLiteral(".png")) && written;
+        }
+    }
+    return written ? 0 : 1;
 }

@@ -457,7 +457,7 @@ protected:
     QString Printed() {
         const auto printed = PrintedText(platform.printerPdf);
         EXPECT_TRUE(printed);
-        return printed.value_or(QString()).remove(' ');
+        return Letters(printed.value_or(QString()));
     }
 };
 
@@ -471,7 +471,7 @@ TEST_F(BurmesePrint, SelectionIsPresetAndPrintedAlone) {
     QTest::mouseClick(Report()->cmdPrint, Qt::LeftButton);
     EXPECT_EQ(platform.printDialogs, std::vector<bool>{true});
     EXPECT_EQ(platform.defaultPrinterRequests, 0);
-    EXPECT_EQ(Printed(), QString(rtb.textCursor().selectedText()).simplified().remove(' '));
+    EXPECT_EQ(Printed(), Letters(rtb.textCursor().selectedText()));
 }
 
 TEST_F(BurmesePrint, WithoutSelectionTheWholeReport) {
@@ -479,7 +479,7 @@ TEST_F(BurmesePrint, WithoutSelectionTheWholeReport) {
     OpenReport();
     QTest::mouseClick(Report()->cmdPrint, Qt::LeftButton);
     EXPECT_EQ(platform.printDialogs, std::vector<bool>{false});
-    EXPECT_EQ(Printed(), Report()->RTB->toPlainText().simplified().remove(' '));
+    EXPECT_EQ(Printed(), Letters(Report()->RTB->toPlainText()));
 }
 
 TEST_F(BurmesePrint, CancelledDialogPrintsNothing) {

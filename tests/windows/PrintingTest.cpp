@@ -54,14 +54,6 @@ std::optional<QStringList> PrintedPages(const QString& pdf) {
     return pages;
 }
 
-// Only the letters count: where a font breaks the lines and how the PDF spaces words may vary,
-// and pdftotext drops a hyphen that ends a line.
-QString Letters(const QString& text) {
-    QString letters = text.normalized(QString::NormalizationForm_KC);
-    letters.remove(QRegularExpression(QStringLiteral("[\\s-]")));
-    return letters;
-}
-
 TEST_F(Printing, EveryLinePrintedOnceAcrossPageBreaks) {
     struct Report {
         const char* tradition;

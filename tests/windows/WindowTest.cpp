@@ -103,6 +103,12 @@ std::optional<QString> WindowTest::PrintedText(const QString& pdf) {
         .simplified();
 }
 
+QString WindowTest::Letters(const QString& text) {
+    return text.normalized(QString::NormalizationForm_KC).removeIf([](QChar letter) {
+        return letter.isSpace() || letter == QLatin1Char('-');
+    });
+}
+
 void WindowTest::MoveMouseOver(QWidget* widget) {
     const QPointF inside(3, 3);
     QMouseEvent move(QEvent::MouseMove, inside, widget->mapToGlobal(inside), Qt::NoButton,

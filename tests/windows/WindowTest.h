@@ -68,6 +68,9 @@ protected:
     // The text of a printed PDF, with ligatures turned back into letters and runs of white space
     // made single; nothing when the file cannot be read (pdftotext is missing).
     static std::optional<QString> PrintedText(const QString& pdf);
+    // The letters of a text without white space and hyphens: how a PDF spaces words and where a
+    // font breaks lines may vary, and pdftotext drops a hyphen that ends a line.
+    static QString Letters(const QString& text);
 
     // The next modal dialog is handed to `handler`, which must close it.
     void ExpectModal(std::function<void(QWidget*)> handler);

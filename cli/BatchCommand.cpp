@@ -61,6 +61,8 @@ void AppendRowResult(std::string& out, Tradition tradition, const TraditionComma
         const auto& input = std::get<ReadingRequest>(outcome);
         const ReadingFields fields = commands.reading(input);
         AppendReadingJson(out, tradition, input, fields);
+    } catch (const UsageError& problem) {
+        AppendError(out, where() + problem.Message());
     } catch (const std::exception& problem) {
         AppendError(out, where() + problem.what());
     }

@@ -39,7 +39,7 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         return Dispatch(ParseCommandLine(arguments), CliStreams{in, out, err});
     } catch (const UsageError& problem) {
         // Messages quote what was typed, which may hold anything.
-        err << "oriastra-cli: " << VisibleText(problem.what(), LineBreaks::Escape)
+        err << "oriastra-cli: " << VisibleText(problem.Message(), LineBreaks::Escape)
             << "\nTry 'oriastra-cli --help'.\n";
         return 2;
     } catch (const std::exception& problem) {

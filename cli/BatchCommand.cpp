@@ -47,6 +47,8 @@ void AppendRowResult(std::string& out, Tradition tradition, const TraditionComma
                      const CsvRecord& record, std::size_t row) {
     // Built only for a row that fails.
     const auto where = [row] { return "Row " + std::to_string(row) + ": "; };
+    // A blank line still gets its line, so output line N always answers input row N + 1.
+    if (record.blank) return AppendError(out, where() + "empty row");
     if (!record.problem.empty()) return AppendError(out, where() + record.problem);
     if (record.fields.size() != kHeader.size()) {
         return AppendError(out, where() + "expected 6 fields, found " +
@@ -56,7 +58,7 @@ void AppendRowResult(std::string& out, Tradition tradition, const TraditionComma
         const auto outcome = CalculateRequest(
             tradition, commands, ReadBirthArguments(tradition, ArgumentsOfRow(record.fields)));
         if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
-            return AppendError(out, failure->message);
+            return AppendError(out, where() + std::string(failure->message));
         }
         const auto& input = std::get<ReadingRequest>(outcome);
         const ReadingFields fields = commands.reading(input);
@@ -85,7 +87,6 @@ int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands
     std::string block;
     while (const auto record = reader.Next()) {
         ++row;
-        if (record->blank) continue;
         AppendRowResult(block, options.tradition, commands, *record, row);
         block += '\n';
         if (block.size() >= kBlock) {

@@ -226,17 +226,47 @@ TEST(CliBatch, BadRowsNeverStopIt) {
     std::istringstream lines(batch.out);
     std::vector<std::string> rows;
     for (std::string line; std::getline(lines, line);) rows.push_back(line);
-    ASSERT_EQ(rows.size(), 9U) << batch.out;
+    // Output line N answers input row N + 1, the header being row 1.
+    ASSERT_EQ(rows.size(), 10U) << batch.out;
     EXPECT_TRUE(rows[0].starts_with(R"({"tradition":"tibetan","name":"Lee, \"Ann\"","sex":"Female")")) << rows[0];
-    EXPECT_EQ(rows[1], R"({"error":"Please Enter Correct Date Or Month !"})");
+    EXPECT_EQ(rows[1], R"({"error":"Row 3: Please Enter Correct Date Or Month !"})");
     EXPECT_EQ(rows[2], R"({"error":"Row 4: year 1800 is outside 1930-2030"})");
     EXPECT_EQ(rows[3], R"({"error":"Row 5: expected 6 fields, found 2"})");
-    EXPECT_EQ(rows[4], R"({"error":"Please Select Your Sex"})");
-    EXPECT_EQ(rows[5], Invoke(Join({"reading", "tibetan", "--json", "--sex", "Female"}, Birth("Eve", "1", "May", "1990"))).out.substr(0, rows[5].size()));
-    EXPECT_TRUE(rows[6].starts_with(R"({"tradition":"tibetan","name":"Fay\nMoe")")) << rows[6];
-    EXPECT_EQ(rows[7], R"({"error":"Row 10: afternoon 'maybe' is not yes or no"})");
-    EXPECT_EQ(rows[8], R"({"error":"Row 11: a quoted field is not closed"})");
+    EXPECT_EQ(rows[4], R"({"error":"Row 6: empty row"})");
+    EXPECT_EQ(rows[5], R"({"error":"Row 7: Please Select Your Sex"})");
+    EXPECT_EQ(rows[6], Invoke(Join({"reading", "tibetan", "--json", "--sex", "Female"}, Birth("Eve", "1", "May", "1990"))).out.substr(0, rows[6].size()));
+    EXPECT_TRUE(rows[7].starts_with(R"({"tradition":"tibetan","name":"Fay\nMoe")")) << rows[7];
+    EXPECT_EQ(rows[8], R"({"error":"Row 10: afternoon 'maybe' is not yes or no"})");
+    EXPECT_EQ(rows[9], R"({"error":"Row 11: a quoted field is not closed"})");
 }
+
+struct BatchRowCase {
+    std::string name;
+    std::string tradition;
+    std::string rows;  // after the header
+    std::string out;
+    friend void PrintTo(const BatchRowCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class BatchRows : public testing::TestWithParam<BatchRowCase> {};
+
+TEST_P(BatchRows, EachErrorNamesItsRow) {
+    const Outcome batch =
+        Invoke({"batch", GetParam().tradition}, "name,day,month,year,sex,afternoon\n" + GetParam().rows);
+    EXPECT_EQ(batch.status, 0) << batch.err;
+    EXPECT_EQ(batch.out, GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, BatchRows,
+    testing::Values(
+        BatchRowCase{"ValidationFailure", "burmese", ",1,May,1990,,\n", "{\"error\":\"Row 2: Please Enter Your Name !\"}\n"},
+        BatchRowCase{"NulKeepsTheRest", "african", std::string("Bob,1\0,May,1990,,\n", 18), "{\"error\":\"Row 2: day '1\\u0000' is not a number from 1 to 31\"}\n"},
+        BatchRowCase{"BlankLines", "african", "\n\r\n,1,May,1990,,\n", "{\"error\":\"Row 2: empty row\"}\n{\"error\":\"Row 3: empty row\"}\n{\"error\":\"Row 4: Please Enter Your Name\"}\n"},
+        BatchRowCase{"BlankLastLine", "african", "\n", "{\"error\":\"Row 2: empty row\"}\n"},
+        BatchRowCase{"QuotedEmptyIsNotBlank", "african", "\"\"\n", "{\"error\":\"Row 2: expected 6 fields, found 1\"}\n"},
+        BatchRowCase{"NoRows", "african", "", ""}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(CliBatch, AnOverlongFieldGivesItsRowAnErrorAndTheBatchGoesOn) {
     const std::string csv = "name,day,month,year,sex,afternoon\n\"" +

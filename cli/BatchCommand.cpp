@@ -1,12 +1,15 @@
 #include <array>
+#include <istream>
 #include <exception>
 #include <ostream>
 
 #include "CalculateStep.h"
 #include "Commands.h"
 #include "CsvReader.h"
+#include "DescriptorInput.h"
 #include "ReadingOutput.h"
 #include "UsageError.h"
+#include "common/RegularFile.h"
 
 namespace oriastra::cli {
 
@@ -70,15 +73,14 @@ void AppendRowResult(std::string& out, Tradition tradition, const TraditionComma
     }
 }
 
-}  // namespace
-
-int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands,
-                    CliStreams streams) {
-    CsvReader reader(streams.in);
+// Writes one line per row after the header of `in`, which `source` names in messages.
+int WriteRows(std::istream& in, std::string_view source, const CliOptions& options,
+              const TraditionCommands& commands, std::ostream& out) {
+    CsvReader reader(in);
     const auto header = reader.Next();
     if (!header || !IsHeader(*header)) {
-        throw UsageError("standard input must start with the CSV header "
-                         "name,day,month,year,sex,afternoon");
+        throw UsageError(std::string(source) +
+                         " must start with the CSV header name,day,month,year,sex,afternoon");
     }
     // Rows are gathered into blocks: the stream writes a long line straight through with a system
     // call of its own, and most reading lines are long.
@@ -90,12 +92,26 @@ int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands
         AppendRowResult(block, options.tradition, commands, *record, row);
         block += '\n';
         if (block.size() >= kBlock) {
-            streams.out << block;
+            out << block;
             block.clear();
         }
     }
-    streams.out << block;
+    out << block;
     return 0;
+}
+
+}  // namespace
+
+int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands,
+                    CliStreams streams) {
+    if (options.file.empty() || options.file == "-") {
+        return WriteRows(streams.in, "standard input", options, commands, streams.out);
+    }
+    OpenedFile opened = OpenRegularFile(options.file);
+    if (!opened.file.IsOpen()) return FileNotRead(streams.err, options.file, opened.problem);
+    DescriptorInput buffer(std::move(opened.file));
+    std::istream in(&buffer);
+    return WriteRows(in, options.file, options, commands, streams.out);
 }
 
 }  // namespace oriastra::cli

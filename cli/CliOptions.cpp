@@ -16,6 +16,7 @@ struct CommandShape {
     Command command;
     std::vector<std::string_view> positionals;  // names, in order, for messages
     std::vector<std::string_view> options;      // without "--"
+    std::size_t optional = 0;  // how many of the last positionals may be left out
 };
 
 const std::vector<CommandShape>& CommandShapes() {
@@ -27,7 +28,7 @@ const std::vector<CommandShape>& CommandShapes() {
         {"save", Command::Save, {"FILE", "TRADITION"},
          {"name", "day", "month", "year", "sex", "afternoon"}},
         {"open", Command::Open, {"FILE"}, {"name", "json"}},
-        {"batch", Command::Batch, {"TRADITION"}, {}},
+        {"batch", Command::Batch, {"TRADITION", "FILE"}, {}, 1},
     };
     return shapes;
 }
@@ -146,7 +147,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& arguments) {
         }
     }
 
-    if (positionals.size() < shape->positionals.size()) {
+    if (positionals.size() < shape->positionals.size() - shape->optional) {
         throw UsageError(std::string(shape->word) + ": missing " +
                          std::string(shape->positionals[positionals.size()]));
     }
@@ -169,6 +170,10 @@ CliOptions ParseCommandLine(const std::vector<std::string>& arguments) {
             }
             break;
         case Command::Open: options.file = positionals[0]; break;
+        case Command::Batch:
+            options.tradition = ParseTradition(positionals[0]);
+            if (positionals.size() > 1) options.file = positionals[1];
+            break;
         default: options.tradition = ParseTradition(positionals[0]); break;
     }
     if (options.command == Command::Report && !Describe(options.tradition).HasReport()) {

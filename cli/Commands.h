@@ -27,6 +27,9 @@ int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands
 // The program's own message, alone on a line of standard error: exit status 1.
 int ProgramMessage(std::ostream& err, std::string_view message);
 
+// Exit status 1: `open` or `batch` cannot read the file, for the reason given.
+int FileNotRead(std::ostream& err, std::string_view file, std::string_view reason);
+
 // Exit status 3: the file could not be written, for the reason given.
 int FileNotWritten(std::ostream& err, std::string_view file, std::string_view reason);
 

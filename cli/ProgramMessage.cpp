@@ -10,6 +10,11 @@ int ProgramMessage(std::ostream& err, std::string_view message) {
     return 1;
 }
 
+int FileNotRead(std::ostream& err, std::string_view file, std::string_view reason) {
+    err << "oriastra-cli: " << VisibleText(file, LineBreaks::Escape) << ": " << reason << '\n';
+    return 1;
+}
+
 int FileNotWritten(std::ostream& err, std::string_view file, std::string_view reason) {
     err << "oriastra-cli: cannot write " << VisibleText(file, LineBreaks::Escape) << ": "
         << reason << '\n';

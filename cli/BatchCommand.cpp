@@ -94,6 +94,8 @@ int WriteRows(std::istream& in, std::string_view source, const CliOptions& optio
         if (block.size() >= kBlock) {
             out << block;
             block.clear();
+            // Nothing more can reach the output (a full disk): no use reading the rest.
+            if (!out) return 0;
         }
     }
     out << block;

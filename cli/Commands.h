@@ -33,6 +33,9 @@ int FileNotRead(std::ostream& err, std::string_view file, std::string_view reaso
 // Exit status 3: the file could not be written, for the reason given.
 int FileNotWritten(std::ostream& err, std::string_view file, std::string_view reason);
 
+// Exit status 3: standard output could not be written; `error` is the errno value, or 0.
+int OutputNotWritten(std::ostream& err, int error);
+
 // Exit status 2 for a tradition whose commands this build does not have.
 int NotAvailable(std::ostream& err, Tradition tradition);
 

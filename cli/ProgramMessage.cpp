@@ -1,3 +1,4 @@
+#include <cstring>
 #include <ostream>
 
 #include "Commands.h"
@@ -18,6 +19,13 @@ int FileNotRead(std::ostream& err, std::string_view file, std::string_view reaso
 int FileNotWritten(std::ostream& err, std::string_view file, std::string_view reason) {
     err << "oriastra-cli: cannot write " << VisibleText(file, LineBreaks::Escape) << ": "
         << reason << '\n';
+    return 3;
+}
+
+int OutputNotWritten(std::ostream& err, int error) {
+    err << "oriastra-cli: cannot write standard output";
+    if (error != 0) err << ": " << std::strerror(error);
+    err << '\n';
     return 3;
 }
 

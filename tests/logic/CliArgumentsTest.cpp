@@ -158,7 +158,8 @@ TEST(CliArguments, HelpAndVersion) {
     const Outcome help = Invoke({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* word : {"reading", "report", "save", "open", "batch", "--name", "--day",
-                             "--month", "--year", "--sex", "--afternoon", "--json", "--version"}) {
+                             "--month", "--year", "--sex", "--afternoon", "--json", "--version",
+                             "batch TRADITION [FILE|-]"}) {
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     }
     EXPECT_EQ(Invoke(Tibetan({"--help"})).out, help.out);

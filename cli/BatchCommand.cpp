@@ -1,12 +1,15 @@
 #include <array>
+#include <istream>
 #include <exception>
 #include <ostream>
 
 #include "CalculateStep.h"
 #include "Commands.h"
 #include "CsvReader.h"
+#include "DescriptorInput.h"
 #include "ReadingOutput.h"
 #include "UsageError.h"
+#include "common/RegularFile.h"
 
 namespace oriastra::cli {
 
@@ -47,6 +50,8 @@ void AppendRowResult(std::string& out, Tradition tradition, const TraditionComma
                      const CsvRecord& record, std::size_t row) {
     // Built only for a row that fails.
     const auto where = [row] { return "Row " + std::to_string(row) + ": "; };
+    // A blank line still gets its line, so output line N always answers input row N + 1.
+    if (record.blank) return AppendError(out, where() + "empty row");
     if (!record.problem.empty()) return AppendError(out, where() + record.problem);
     if (record.fields.size() != kHeader.size()) {
         return AppendError(out, where() + "expected 6 fields, found " +
@@ -56,25 +61,26 @@ void AppendRowResult(std::string& out, Tradition tradition, const TraditionComma
         const auto outcome = CalculateRequest(
             tradition, commands, ReadBirthArguments(tradition, ArgumentsOfRow(record.fields)));
         if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
-            return AppendError(out, failure->message);
+            return AppendError(out, where() + std::string(failure->message));
         }
         const auto& input = std::get<ReadingRequest>(outcome);
         const ReadingFields fields = commands.reading(input);
         AppendReadingJson(out, tradition, input, fields);
+    } catch (const UsageError& problem) {
+        AppendError(out, where() + problem.Message());
     } catch (const std::exception& problem) {
         AppendError(out, where() + problem.what());
     }
 }
 
-}  // namespace
-
-int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands,
-                    CliStreams streams) {
-    CsvReader reader(streams.in);
+// Writes one line per row after the header of `in`, which `source` names in messages.
+int WriteRows(std::istream& in, std::string_view source, const CliOptions& options,
+              const TraditionCommands& commands, std::ostream& out) {
+    CsvReader reader(in);
     const auto header = reader.Next();
     if (!header || !IsHeader(*header)) {
-        throw UsageError("standard input must start with the CSV header "
-                         "name,day,month,year,sex,afternoon");
+        throw UsageError(std::string(source) +
+                         " must start with the CSV header name,day,month,year,sex,afternoon");
     }
     // Rows are gathered into blocks: the stream writes a long line straight through with a system
     // call of its own, and most reading lines are long.
@@ -83,16 +89,31 @@ int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands
     std::string block;
     while (const auto record = reader.Next()) {
         ++row;
-        if (record->blank) continue;
         AppendRowResult(block, options.tradition, commands, *record, row);
         block += '\n';
         if (block.size() >= kBlock) {
-            streams.out << block;
+            out << block;
             block.clear();
+            // Nothing more can reach the output (a full disk): no use reading the rest.
+            if (!out) return 0;
         }
     }
-    streams.out << block;
+    out << block;
     return 0;
+}
+
+}  // namespace
+
+int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands,
+                    CliStreams streams) {
+    if (options.file.empty() || options.file == "-") {
+        return WriteRows(streams.in, "standard input", options, commands, streams.out);
+    }
+    OpenedFile opened = OpenRegularFile(options.file);
+    if (!opened.file.IsOpen()) return FileNotRead(streams.err, options.file, opened.problem);
+    DescriptorInput buffer(std::move(opened.file));
+    std::istream in(&buffer);
+    return WriteRows(in, options.file, options, commands, streams.out);
 }
 
 }  // namespace oriastra::cli

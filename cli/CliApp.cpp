@@ -1,5 +1,6 @@
 #include "CliApp.h"
 
+#include <cerrno>
 #include <exception>
 #include <ostream>
 
@@ -35,11 +36,18 @@ int Dispatch(const CliOptions& options, CliStreams streams) {
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
            std::ostream& err) {
+    // A write that fails leaves its reason here; start clean, so none is taken from elsewhere.
+    errno = 0;
     try {
-        return Dispatch(ParseCommandLine(arguments), CliStreams{in, out, err});
+        const int status = Dispatch(ParseCommandLine(arguments), CliStreams{in, out, err});
+        // Buffered output fails only when it is written out: a full disk or a closed descriptor
+        // must not pass for success.
+        out.flush();
+        if (!out) return OutputNotWritten(err, errno);
+        return status;
     } catch (const UsageError& problem) {
         // Messages quote what was typed, which may hold anything.
-        err << "oriastra-cli: " << VisibleText(problem.what(), LineBreaks::Escape)
+        err << "oriastra-cli: " << VisibleText(problem.Message(), LineBreaks::Escape)
             << "\nTry 'oriastra-cli --help'.\n";
         return 2;
     } catch (const std::exception& problem) {

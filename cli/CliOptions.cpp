@@ -16,6 +16,7 @@ struct CommandShape {
     Command command;
     std::vector<std::string_view> positionals;  // names, in order, for messages
     std::vector<std::string_view> options;      // without "--"
+    std::size_t optional = 0;  // how many of the last positionals may be left out
 };
 
 const std::vector<CommandShape>& CommandShapes() {
@@ -27,7 +28,7 @@ const std::vector<CommandShape>& CommandShapes() {
         {"save", Command::Save, {"FILE", "TRADITION"},
          {"name", "day", "month", "year", "sex", "afternoon"}},
         {"open", Command::Open, {"FILE"}, {"name", "json"}},
-        {"batch", Command::Batch, {"TRADITION"}, {}},
+        {"batch", Command::Batch, {"TRADITION", "FILE"}, {}, 1},
     };
     return shapes;
 }
@@ -56,6 +57,18 @@ Tradition ParseTradition(const std::string& key) {
     if (const auto tradition = TraditionFromKey(key)) return *tradition;
     throw UsageError("unknown tradition '" + key +
                      "' (choose tibetan, burmese, indonesian, african or arabic)");
+}
+
+// For messages: "an African record file".
+std::string_view RecordFileKind(Tradition tradition) {
+    switch (tradition) {
+        case Tradition::African: return "an African record file";
+        case Tradition::Arabic: return "an Arabic record file";
+        case Tradition::Burmese: return "a Burmese record file";
+        case Tradition::Indonesian: return "an Indonesian record file";
+        case Tradition::Tibetan: return "a Tibetan record file";
+    }
+    return "a record file";
 }
 
 CliOptions Only(Command command) {
@@ -134,7 +147,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& arguments) {
         }
     }
 
-    if (positionals.size() < shape->positionals.size()) {
+    if (positionals.size() < shape->positionals.size() - shape->optional) {
         throw UsageError(std::string(shape->word) + ": missing " +
                          std::string(shape->positionals[positionals.size()]));
     }
@@ -151,12 +164,16 @@ CliOptions ParseCommandLine(const std::vector<std::string>& arguments) {
                                  " tradition saves no record files");
             }
             if (!HasRecordExtension(options.file, Describe(options.tradition).extension)) {
-                throw UsageError("a " + std::string(TraditionKey(options.tradition)) +
-                                 " record file must end in ." +
+                throw UsageError(std::string(RecordFileKind(options.tradition)) +
+                                 " must end in ." +
                                  std::string(Describe(options.tradition).extension));
             }
             break;
         case Command::Open: options.file = positionals[0]; break;
+        case Command::Batch:
+            options.tradition = ParseTradition(positionals[0]);
+            if (positionals.size() > 1) options.file = positionals[1];
+            break;
         default: options.tradition = ParseTradition(positionals[0]); break;
     }
     if (options.command == Command::Report && !Describe(options.tradition).HasReport()) {

@@ -12,7 +12,7 @@ enum class Command { Reading, Report, Save, Open, Batch, Help, Version };
 struct CliOptions {
     Command command = Command::Help;
     Tradition tradition = Tradition::Tibetan;  // not used by open, help, version
-    std::string file;                          // save and open
+    std::string file;  // save, open, and batch ("" or "-" for standard input)
     BirthArguments birth;   // as given; open uses only the name
     BirthRequest request;   // reading, report, save: the birth arguments, checked
     bool json = false;

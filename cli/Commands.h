@@ -27,8 +27,14 @@ int RunBatchCommand(const CliOptions& options, const TraditionCommands& commands
 // The program's own message, alone on a line of standard error: exit status 1.
 int ProgramMessage(std::ostream& err, std::string_view message);
 
+// Exit status 1: `open` or `batch` cannot read the file, for the reason given.
+int FileNotRead(std::ostream& err, std::string_view file, std::string_view reason);
+
 // Exit status 3: the file could not be written, for the reason given.
 int FileNotWritten(std::ostream& err, std::string_view file, std::string_view reason);
+
+// Exit status 3: standard output could not be written; `error` is the errno value, or 0.
+int OutputNotWritten(std::ostream& err, int error);
 
 // Exit status 2 for a tradition whose commands this build does not have.
 int NotAvailable(std::ostream& err, Tradition tradition);

@@ -8,7 +8,7 @@ std::string_view HelpText() {
   oriastra-cli report  TRADITION BIRTH [--json]
   oriastra-cli save FILE TRADITION BIRTH
   oriastra-cli open FILE [--name TEXT] [--json]
-  oriastra-cli batch TRADITION < people.csv
+  oriastra-cli batch TRADITION [FILE|-]
   oriastra-cli --help | --version
 
 BIRTH is --name TEXT --day D --month MONTH --year Y [--sex Male|Female]
@@ -20,8 +20,9 @@ Commands:
   save      write the tradition's record file (.tib .bur .jav .afa)
   open      read a record file (.tib .bur .jav .afa .num) and print its
             reading; --name gives the name for a .num file
-  batch     read CSV with the header name,day,month,year,sex,afternoon and
-            print one JSON line per row: the reading, or {"error":...}
+  batch     read CSV from FILE (standard input when FILE is - or not given)
+            with the header name,day,month,year,sex,afternoon and print one
+            JSON line per row after it: the reading, or {"error":"Row N: ..."}
 
 TRADITION is tibetan, burmese, indonesian, african or arabic.
 
@@ -35,8 +36,9 @@ Options:
   --json               JSON output
   --name=TEXT and the like work too.
 
-Exit status: 0 success, 1 the program's message (on standard error),
-2 usage error, 3 the file could not be written (left as it was).
+Exit status: 0 success, 1 the program's message (on standard error) or a
+file that open or batch cannot read, 2 usage error, 3 the file (left as it
+was) or standard output could not be written.
 )";
 }
 

@@ -10,9 +10,10 @@ namespace oriastra::cli {
 
 namespace {
 
-// Bytes that stand in a JSON string as they are: printable ASCII but '"' and '\\'.
+// Bytes that stand in a JSON string as they are: printable ASCII but '"' and '\\'. DEL is a
+// control character and is escaped like the others.
 constexpr bool PlainAscii(unsigned char byte) {
-    return byte >= 0x20U && byte < 0x80U && byte != '"' && byte != '\\';
+    return byte >= 0x20U && byte < 0x7FU && byte != '"' && byte != '\\';
 }
 
 // The end of the run of plain ASCII bytes from `start`, eight bytes at a time where it can:
@@ -31,7 +32,7 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t start) {
         std::uint64_t word = 0;
         std::memcpy(&word, text.data() + end, 8);
         if ((word & kHighs) != 0 || hasBelow(word, 0x20) || hasZero(word ^ (kOnes * '"')) ||
-            hasZero(word ^ (kOnes * '\\'))) {
+            hasZero(word ^ (kOnes * '\\')) || hasZero(word ^ (kOnes * 0x7FU))) {
             break;
         }
         end += 8;
@@ -79,7 +80,12 @@ void AppendEscapedText(std::string& out, std::string_view text) {
             AppendEscapedText(out, RepairUtf8(text.substr(at)));
             return;
         }
-        out.append(text.data() + at, length);
+        if (length == 2 && byte == 0xC2U && static_cast<unsigned char>(text[at + 1]) <= 0x9FU) {
+            // U+0080 to U+009F, the C1 controls: the escape holds the second byte's value.
+            AppendEscapedByte(out, static_cast<unsigned char>(text[at + 1]));
+        } else {
+            out.append(text.data() + at, length);
+        }
         at += length;
     }
 }

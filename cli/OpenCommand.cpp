@@ -5,6 +5,7 @@
 #include "ReadingOutput.h"
 #include "common/RecordFile.h"
 #include "common/RecordLayout.h"
+#include "common/RegularFile.h"
 
 namespace oriastra::cli {
 
@@ -15,11 +16,13 @@ int RunOpenCommand(const CliOptions& options, CliStreams streams) {
     const TraditionCommands* commands = CommandsFor(*tradition);
     if (!commands) return NotAvailable(streams.err, *tradition);
 
-    // As in the window, a file that cannot be read (missing, no permission, not a regular file)
-    // reads as empty lines, and the Calculate step says what is missing.
+    // The window reads a file it cannot open as empty lines; a script is told why instead, or
+    // a missing file would give a reading of the lists' first entries.
+    const OpenedFile opened = OpenRegularFile(options.file);
+    if (!opened.file.IsOpen()) return FileNotRead(streams.err, options.file, opened.problem);
     const TraditionDescriptor& descriptor = Describe(*tradition);
     const RecordEntries record = ReadRecordEntries(
-        descriptor.record, ReadRecordFile(options.file, descriptor.record.lines));
+        descriptor.record, ReadRecordFile(opened.file, descriptor.record.lines));
 
     // A freshly opened window: --name stands for what the name box holds when the record
     // gives no name of its own.

@@ -52,13 +52,15 @@ void AppendReadingJson(std::string& out, Tradition tradition, const ReadingReque
 
 std::string ReadingText(Tradition tradition, const ReadingRequest& request,
                         const ReadingFields& fields) {
-    std::string text = "Tradition: " + std::string(TraditionKey(tradition)) + "\n";
-    text += "Name: " + request.details.name + "\n";
-    for (const ReadingField& field : fields) {
-        text += std::string(field.label) + ": " + TextOf(field.value) + "\n";
-    }
-    // Names and answers may come from a record file.
-    return VisibleText(text, LineBreaks::Keep);
+    // Names and answers may come from a record file, and a value with a line break in it would
+    // look like a field of its own: each value is one line, escapes and all.
+    const auto line = [](std::string_view label, std::string_view value) {
+        return std::string(label) + ": " + VisibleText(value, LineBreaks::Escape) + "\n";
+    };
+    std::string text = line("Tradition", TraditionKey(tradition));
+    text += line("Name", request.details.name);
+    for (const ReadingField& field : fields) text += line(field.label, TextOf(field.value));
+    return text;
 }
 
 void PrintReading(std::ostream& out, bool json, Tradition tradition, const ReadingRequest& request,

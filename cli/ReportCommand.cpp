@@ -18,13 +18,16 @@ int RunReportCommand(const CliOptions& options, const TraditionCommands& command
     if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
         return ProgramMessage(streams.err, failure->message);
     }
-    const StyledText runs = commands.report(std::get<ReadingRequest>(outcome));
+    ReadingRequest request = std::get<ReadingRequest>(outcome);
     if (options.json) {
-        streams.out << WriteJson(ReportJson(runs)) << '\n';
+        streams.out << WriteJson(ReportJson(commands.report(request))) << '\n';
     } else {
         // Exactly the window's text: a script comparing it must not see an extra line break.
-        // Only control characters other than line breaks are made visible.
-        streams.out << VisibleText(PlainText(runs), LineBreaks::Keep);
+        // The report's own line breaks stay; the name is the one value typed in, and is shown
+        // with its control characters escaped, so it cannot start a report line of its own.
+        request.details.name = VisibleText(request.details.name, LineBreaks::Escape);
+        request.typedName = VisibleText(request.typedName, LineBreaks::Escape);
+        streams.out << VisibleText(PlainText(commands.report(request)), LineBreaks::Keep);
     }
     return 0;
 }

@@ -9,6 +9,12 @@ namespace oriastra::cli {
 namespace {
 
 void AppendEscape(std::string& out, unsigned code) {
+    switch (code) {
+        case '\r': out += "\\r"; return;
+        case '\n': out += "\\n"; return;
+        case '\t': out += "\\t"; return;
+        default: break;
+    }
     char escape[8];
     std::snprintf(escape, sizeof escape, "\\x%02X", code);
     out += escape;

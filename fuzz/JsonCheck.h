@@ -66,7 +66,13 @@ private:
         while (at_ < text_.size()) {
             const char ch = text_[at_++];
             if (ch == '"') return out;
-            if (static_cast<unsigned char>(ch) < 0x20) return std::nullopt;
+            // Controls (C0, DEL, C1) reach the output only as escapes.
+            const auto byte = static_cast<unsigned char>(ch);
+            if (byte < 0x20 || byte == 0x7F) return std::nullopt;
+            if (byte == 0xC2 && at_ < text_.size() &&
+                static_cast<unsigned char>(text_[at_]) <= 0x9F) {
+                return std::nullopt;
+            }
             if (ch != '\\') {
                 out += ch;
                 continue;
@@ -82,11 +88,13 @@ private:
                 case 'r': out += '\r'; break;
                 case 't': out += '\t'; break;
                 case 'u': {
-                    // Our writer escapes only U+0000 to U+001F this way.
+                    // Our writer escapes only the controls this way: U+0000 to U+001F and
+                    // U+007F to U+009F.
                     const std::string_view hex = text_.substr(at_, 4);
                     if (hex.size() != 4 || hex.substr(0, 2) != "00") return std::nullopt;
                     const int code = std::stoi(std::string(hex.substr(2)), nullptr, 16);
-                    if (code >= 0x20) return std::nullopt;
+                    if (code >= 0x20 && (code < 0x7F || code > 0x9F)) return std::nullopt;
+                    if (code >= 0x80) out += '\xC2';
                     out += static_cast<char>(code);
                     at_ += 4;
                     break;

@@ -1,7 +1,5 @@
 #include "common/RecordFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +7,7 @@
 #include "common/FileDescriptor.h"
 #include "common/FileReplace.h"
 #include "common/RecordText.h"
+#include "common/RegularFile.h"
 #include "common/TextUtil.h"
 
 namespace oriastra {
@@ -21,17 +20,6 @@ constexpr std::size_t kLongestUsefulLine = 32767;
 constexpr std::uintmax_t kMostBytesExamined = 8U * 1024U * 1024U;
 constexpr std::size_t kChunk = 64U * 1024U;
 
-// Regular files only, and never a wait: a FIFO would block the window until a writer came, and
-// a device could be endless. The type is checked before opening, so a device is never opened,
-// and again on the open file, in case the path changed in between.
-FileDescriptor OpenRegularFile(const std::filesystem::path& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
-    return file;
-}
-
 // Up to `size` bytes; 0 at the end of the file or on an error.
 std::size_t ReadSome(int descriptor, char* buffer, std::size_t size) {
     while (true) {
@@ -42,10 +30,9 @@ std::size_t ReadSome(int descriptor, char* buffer, std::size_t size) {
 }
 
 // The first `count` lines, still encoded, as text.
-std::vector<std::string> ReadRecordLines(const std::filesystem::path& path, std::size_t count) {
+std::vector<std::string> ReadRecordLines(const FileDescriptor& file, std::size_t count) {
     std::vector<std::string> lines;
     lines.reserve(count);
-    const FileDescriptor file = OpenRegularFile(path);
     if (file.IsOpen() && count > 0) {
         std::string current;
         bool overlong = false;
@@ -93,7 +80,11 @@ bool HasRecordExtension(std::string_view path, std::string_view extension) {
 }
 
 std::vector<std::string> ReadRecordFile(const std::filesystem::path& path, std::size_t count) {
-    std::vector<std::string> values = ReadRecordLines(path, count);
+    return ReadRecordFile(OpenRegularFile(path).file, count);
+}
+
+std::vector<std::string> ReadRecordFile(const FileDescriptor& file, std::size_t count) {
+    std::vector<std::string> values = ReadRecordLines(file, count);
     for (std::string& value : values) value = DecodeRecordText(value);
     return values;
 }

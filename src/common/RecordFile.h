@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/FileDescriptor.h"
 #include "common/FileReplace.h"
 
 namespace oriastra {
@@ -17,6 +18,8 @@ bool HasRecordExtension(std::string_view path, std::string_view extension);
 // folder), which is never waited on. CR LF or a lone LF ends a line. Whatever the file holds, at
 // most a bounded prefix of it is examined.
 std::vector<std::string> ReadRecordFile(const std::filesystem::path& path, std::size_t count);
+// The same from a file already opened by OpenRegularFile; no file (-1) gives empty texts.
+std::vector<std::string> ReadRecordFile(const FileDescriptor& file, std::size_t count);
 
 // Writes one encoded line per value, each ended by CR LF, in code page 1252, as
 // ReplaceFileContents does: a failed save leaves any existing record as it was.

@@ -69,6 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"ReportArabic", With({"report", "arabic"}, {}), "arabic tradition has no report"},
         UsageCase{"SaveWrongTradition", With({"save", "a.bur", "tibetan"}), "must end in .tib"},
         UsageCase{"SaveExtensionInCapitals", With({"save", "a.TIB", "tibetan"}), "must end in .tib"},
+        UsageCase{"SaveAfricanWrongExtension", {"save", "a.tib", "african", "--name", "A", "--day", "1", "--month", "May", "--year", "1990"}, "an African record file must end in .afa"},
+        UsageCase{"SaveIndonesianWrongExtension", {"save", "a.tib", "indonesian", "--name", "A", "--day", "1", "--month", "May", "--year", "1990"}, "an Indonesian record file must end in .jav"},
+        UsageCase{"SaveBurmeseWrongExtension", {"save", "a.tib", "burmese", "--name", "A", "--day", "1", "--month", "May", "--year", "1990"}, "a Burmese record file must end in .bur"},
+        UsageCase{"NulInAValueKeepsTheRest", {"reading", "african", "--name", "A", "--day", std::string("1\0x", 3), "--month", "May", "--year", "1990"}, "day '1\\x00x' is not"},
         UsageCase{"SaveMissingTradition", {"save", "a.tib"}, "missing TRADITION"},
         UsageCase{"SaveTakesNoJson", With({"save", "a.tib", "tibetan", "--json"}), "--json is not used by save"},
         UsageCase{"OpenTakesNoDay", {"open", "a.tib", "--day", "3"}, "--day is not used by open"},
@@ -154,7 +158,8 @@ TEST(CliArguments, HelpAndVersion) {
     const Outcome help = Invoke({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* word : {"reading", "report", "save", "open", "batch", "--name", "--day",
-                             "--month", "--year", "--sex", "--afternoon", "--json", "--version"}) {
+                             "--month", "--year", "--sex", "--afternoon", "--json", "--version",
+                             "batch TRADITION [FILE|-]"}) {
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     }
     EXPECT_EQ(Invoke(Tibetan({"--help"})).out, help.out);

@@ -115,6 +115,7 @@ TEST_F(TibetanFiles, FileProblems) {
     ASSERT_TRUE(WriteRecordFile(Path("x.TIB"), {"Bo", "Male", "5", "May", "1990"}));
     ASSERT_EQ(::mkfifo(Path("pipe.tib").c_str(), 0600), 0);
     std::filesystem::create_directories(Path("folder.tib"));
+    std::filesystem::create_symlink("/dev/null", Path("null.tib"));
     const std::string old = "\xB6\r\n";
     std::ofstream(Path("kept.tib"), std::ios::binary) << old;
     std::filesystem::permissions(Path("kept.tib"), std::filesystem::perms::owner_read);
@@ -133,10 +134,17 @@ TEST_F(TibetanFiles, FileProblems) {
     } cases[] = {
         {"ExtensionInCapitals", {"open", Path("x.TIB")}, 1, "Please Check The File.\n"},
         {"UnknownExtension", {"open", Path("x.txt")}, 1, "Please Check The File.\n"},
-        // A file that cannot be read holds empty lines, as in the window.
-        {"MissingFile", {"open", Path("none.tib")}, 1, "Please Enter Your Name\n"},
-        {"Folder", {"open", Path("folder.tib")}, 1, "Please Enter Your Name\n"},
-        {"Fifo", {"open", Path("pipe.tib")}, 1, "Please Enter Your Name\n"},
+        // Unlike the window, which reads such a file as empty lines, the command says why.
+        {"MissingFile", {"open", Path("none.tib")}, 1, "oriastra-cli: " + Path("none.tib") + ": No such file or directory\n"},
+        {"MissingNumerologyFile", {"open", Path("none.num"), "--name", "Bob"}, 1, "oriastra-cli: " + Path("none.num") + ": No such file or directory\n"},
+        {"MissingFolderOnTheWay", {"open", Path("kept.tib/x.tib")}, 1, "oriastra-cli: " + Path("kept.tib/x.tib") + ": Not a directory\n"},
+        {"Folder", {"open", Path("folder.tib")}, 1, "oriastra-cli: " + Path("folder.tib") + ": not a regular file\n"},
+        {"Fifo", {"open", Path("pipe.tib")}, 1, "oriastra-cli: " + Path("pipe.tib") + ": not a regular file\n"},
+        {"LinkToADevice", {"open", Path("null.tib")}, 1, "oriastra-cli: " + Path("null.tib") + ": not a regular file\n"},
+        {"BatchMissingFile", {"batch", "tibetan", Path("none.csv")}, 1, "oriastra-cli: " + Path("none.csv") + ": No such file or directory\n"},
+        {"BatchFifo", {"batch", "tibetan", Path("pipe.tib")}, 1, "oriastra-cli: " + Path("pipe.tib") + ": not a regular file\n"},
+        {"BatchFolder", {"batch", "tibetan", Path("folder.tib")}, 1, "oriastra-cli: " + Path("folder.tib") + ": not a regular file\n"},
+        {"BatchDevice", {"batch", "tibetan", "/dev/null"}, 1, "oriastra-cli: /dev/null: not a regular file\n"},
         {"MissingFolder", Join({"save", Path("no/a.tib"), "tibetan"}, kAnn), 3, cannotWrite("no/a.tib", "No such file or directory")},
         {"ReadOnlyRecord", Join({"save", Path("kept.tib"), "tibetan"}, kAnn), 3, cannotWrite("kept.tib", "the file is read-only")},
         {"ReadOnlyFolder", Join({"save", Path("locked/kept.tib"), "tibetan"}, kAnn), 3, cannotWrite("locked/kept.tib", "the folder is read-only")},
@@ -226,17 +234,47 @@ TEST(CliBatch, BadRowsNeverStopIt) {
     std::istringstream lines(batch.out);
     std::vector<std::string> rows;
     for (std::string line; std::getline(lines, line);) rows.push_back(line);
-    ASSERT_EQ(rows.size(), 9U) << batch.out;
+    // Output line N answers input row N + 1, the header being row 1.
+    ASSERT_EQ(rows.size(), 10U) << batch.out;
     EXPECT_TRUE(rows[0].starts_with(R"({"tradition":"tibetan","name":"Lee, \"Ann\"","sex":"Female")")) << rows[0];
-    EXPECT_EQ(rows[1], R"({"error":"Please Enter Correct Date Or Month !"})");
+    EXPECT_EQ(rows[1], R"({"error":"Row 3: Please Enter Correct Date Or Month !"})");
     EXPECT_EQ(rows[2], R"({"error":"Row 4: year 1800 is outside 1930-2030"})");
     EXPECT_EQ(rows[3], R"({"error":"Row 5: expected 6 fields, found 2"})");
-    EXPECT_EQ(rows[4], R"({"error":"Please Select Your Sex"})");
-    EXPECT_EQ(rows[5], Invoke(Join({"reading", "tibetan", "--json", "--sex", "Female"}, Birth("Eve", "1", "May", "1990"))).out.substr(0, rows[5].size()));
-    EXPECT_TRUE(rows[6].starts_with(R"({"tradition":"tibetan","name":"Fay\nMoe")")) << rows[6];
-    EXPECT_EQ(rows[7], R"({"error":"Row 10: afternoon 'maybe' is not yes or no"})");
-    EXPECT_EQ(rows[8], R"({"error":"Row 11: a quoted field is not closed"})");
+    EXPECT_EQ(rows[4], R"({"error":"Row 6: empty row"})");
+    EXPECT_EQ(rows[5], R"({"error":"Row 7: Please Select Your Sex"})");
+    EXPECT_EQ(rows[6], Invoke(Join({"reading", "tibetan", "--json", "--sex", "Female"}, Birth("Eve", "1", "May", "1990"))).out.substr(0, rows[6].size()));
+    EXPECT_TRUE(rows[7].starts_with(R"({"tradition":"tibetan","name":"Fay\nMoe")")) << rows[7];
+    EXPECT_EQ(rows[8], R"({"error":"Row 10: afternoon 'maybe' is not yes or no"})");
+    EXPECT_EQ(rows[9], R"({"error":"Row 11: a quoted field is not closed"})");
 }
+
+struct BatchRowCase {
+    std::string name;
+    std::string tradition;
+    std::string rows;  // after the header
+    std::string out;
+    friend void PrintTo(const BatchRowCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class BatchRows : public testing::TestWithParam<BatchRowCase> {};
+
+TEST_P(BatchRows, EachErrorNamesItsRow) {
+    const Outcome batch =
+        Invoke({"batch", GetParam().tradition}, "name,day,month,year,sex,afternoon\n" + GetParam().rows);
+    EXPECT_EQ(batch.status, 0) << batch.err;
+    EXPECT_EQ(batch.out, GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, BatchRows,
+    testing::Values(
+        BatchRowCase{"ValidationFailure", "burmese", ",1,May,1990,,\n", "{\"error\":\"Row 2: Please Enter Your Name !\"}\n"},
+        BatchRowCase{"NulKeepsTheRest", "african", std::string("Bob,1\0,May,1990,,\n", 18), "{\"error\":\"Row 2: day '1\\u0000' is not a number from 1 to 31\"}\n"},
+        BatchRowCase{"BlankLines", "african", "\n\r\n,1,May,1990,,\n", "{\"error\":\"Row 2: empty row\"}\n{\"error\":\"Row 3: empty row\"}\n{\"error\":\"Row 4: Please Enter Your Name\"}\n"},
+        BatchRowCase{"BlankLastLine", "african", "\n", "{\"error\":\"Row 2: empty row\"}\n"},
+        BatchRowCase{"QuotedEmptyIsNotBlank", "african", "\"\"\n", "{\"error\":\"Row 2: expected 6 fields, found 1\"}\n"},
+        BatchRowCase{"NoRows", "african", "", ""}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(CliBatch, AnOverlongFieldGivesItsRowAnErrorAndTheBatchGoesOn) {
     const std::string csv = "name,day,month,year,sex,afternoon\n\"" +
@@ -247,6 +285,38 @@ TEST(CliBatch, AnOverlongFieldGivesItsRowAnErrorAndTheBatchGoesOn) {
     EXPECT_TRUE(batch.out.starts_with("{\"error\":\"Row 2: a field is longer than 1 MiB\"}\n"
                                       "{\"tradition\":\"tibetan\",\"name\":\"Ann\","))
         << batch.out.substr(0, 200);
+}
+
+class BatchFiles : public CliFilesTest {};
+
+TEST_F(BatchFiles, AFileAndStandardInputGiveTheSameLines) {
+    const std::string csv = "name,day,month,year,sex,afternoon\nAnn,5,April,1980,Female,\n\n,1,May,1990,Male,\n";
+    std::ofstream(Path("people.csv"), std::ios::binary) << csv;
+    std::ofstream(Path("bad.csv"), std::ios::binary) << "Name,day\n";
+    const Outcome piped = Invoke({"batch", "tibetan"}, csv);
+    ASSERT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(std::count(piped.out.begin(), piped.out.end(), '\n'), 3) << piped.out;
+    const struct {
+        std::string name;
+        std::vector<std::string> arguments;
+        std::string input;
+        int status;
+        std::string out;
+        std::string err;  // the start of it
+    } cases[] = {
+        {"File", {"batch", "tibetan", Path("people.csv")}, "", 0, piped.out, ""},
+        {"FileAfterOptionsEnd", {"batch", "tibetan", "--", Path("people.csv")}, "", 0, piped.out, ""},
+        {"Dash", {"batch", "tibetan", "-"}, csv, 0, piped.out, ""},
+        {"FileHeaderNamesTheFile", {"batch", "tibetan", Path("bad.csv")}, csv, 2, "", "oriastra-cli: " + Path("bad.csv") + " must start with the CSV header"},
+        {"InputHeaderNamesStandardInput", {"batch", "tibetan", "-"}, "Name,day\n", 2, "", "oriastra-cli: standard input must start with the CSV header"},
+        {"TwoFiles", {"batch", "tibetan", Path("people.csv"), Path("people.csv")}, "", 2, "", "oriastra-cli: unexpected argument"},
+    };
+    for (const auto& row : cases) {
+        const Outcome outcome = Invoke(row.arguments, row.input);
+        EXPECT_EQ(outcome.status, row.status) << row.name;
+        EXPECT_EQ(outcome.out, row.out) << row.name;
+        EXPECT_TRUE(outcome.err.starts_with(row.err)) << row.name << ": " << outcome.err;
+    }
 }
 
 TEST(CliBatch, WrongHeaderIsAUsageError) {

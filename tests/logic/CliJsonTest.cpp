@@ -37,7 +37,12 @@ INSTANTIATE_TEST_SUITE_P(
     Cli, JsonStrings,
     testing::Values(
         StringCase{"QuoteAndBackslash", "a\"b\\c", R"("a\"b\\c")"},
-        StringCase{"DeleteAndSlashPass", "\x7f/", "\"\x7f/\""},
+        StringCase{"SlashPasses", "a/b", R"("a/b")"},
+        StringCase{"Delete", "\x7f", R"("\u007f")"},
+        StringCase{"C1Controls", "\xC2\x80x\xC2\x9B\xC2\x9F", R"("\u0080x\u009b\u009f")"},
+        StringCase{"NoBreakSpaceAndLatinPass", "\xC2\xA0\xC3\xA4", "\"\xC2\xA0\xC3\xA4\""},
+        StringCase{"DeleteInsideALongPlainRun", "abcdefghijklm\x7fnopqrstuvwxyz", R"("abcdefghijklm\u007fnopqrstuvwxyz")"},
+        StringCase{"C1InsideALongPlainRun", "abcdefgh\xC2\x85ijklmnop", R"("abcdefgh\u0085ijklmnop")"},
         StringCase{"CrLfJoint", "one\r\ntwo", R"("one\r\ntwo")"},
         StringCase{"ValidMultiByte", "\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80", "\"\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80\""},
         StringCase{"LoneContinuation", "a\x80z", "\"a\xEF\xBF\xBDz\""},
@@ -51,6 +56,21 @@ INSTANTIATE_TEST_SUITE_P(
         StringCase{"ByteFF", "\xFF", "\"\xEF\xBF\xBD\""},
         StringCase{"NulInside", std::string("a\0b", 3), R"("a\u0000b")"}),
     [](const auto& info) { return info.param.name; });
+
+// The plain-run scan reads eight bytes at a time: a character to escape is found at every
+// position of such a word.
+TEST(CliJson, EscapesAreFoundAtEveryPositionOfALongRun) {
+    for (const std::string special : {"\x7f", "\xC2\x80", "\xC2\x9F", "\x1F", "\""}) {
+        const std::string escaped = JsonString(special).substr(1, JsonString(special).size() - 2);
+        for (std::size_t at = 0; at < 17; ++at) {
+            std::string text(24, 'a');
+            text.insert(at, special);
+            std::string expected = "\"" + std::string(24, 'a') + "\"";
+            expected.insert(at + 1, escaped);
+            EXPECT_EQ(JsonString(text), expected) << "at " << at;
+        }
+    }
+}
 
 TEST(CliJson, WritesValuesInOrder) {
     const JsonObject object = {

@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 #include <cstdio>
+#include <string_view>
 
 #include "ScriptedPlatform.h"
 #include "common/ChildWindow.h"
@@ -25,9 +26,26 @@ void Save(QWidget& widget, const QDir& folder, const QString& name) {
     std::printf("%s\n", qPrintable(path));
 }
 
+constexpr const char* kUsage =
+    "Usage: oriastra-render-windows [FOLDER]\n"
+    "Renders the main window and every window to FOLDER/*.png (default: screenshots),\n"
+    "offscreen, and prints each picture's path.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Asked for before anything is written: "--help" is no folder to fill with pictures.
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    if (first == "--help" || first == "-h") {
+        std::fputs(kUsage, stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 3;
+    }
+    if (argc > 2 || first.starts_with('-')) {
+        std::fprintf(stderr, "oriastra-render-windows: %s '%s'\n%s",
+                     argc > 2 ? "unexpected argument" : "unknown option", argv[argc > 2 ? 2 : 1],
+                     kUsage);
+        return 2;
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));

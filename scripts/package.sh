@@ -98,6 +98,10 @@ reading=$(/usr/bin/oriastra-cli reading tibetan --name Ann --day 3 --month May -
 echo "$reading" | cut -c1-100
 grep -qx "Animal sign: Monkey" <<<"$reading" || fail "unexpected reading"
 MANWIDTH=80 man oriastra-cli | head -n 12
+# The completion as bash-completion loads it: the commands starting with "re".
+completion=$(bash --norc -c 'source /usr/share/bash-completion/completions/oriastra-cli &&
+  COMP_WORDS=(oriastra-cli re) COMP_CWORD=1 && _oriastra_cli && echo "${COMPREPLY[*]}"')
+[ "$completion" = "reading report" ] || fail "the bash completion offers '$completion'"
 
 step "kestrin-oriastra from /usr/bin on a virtual X server"
 # The server picks a free display itself and writes its number once it takes clients; a display

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace oriastra::packaging {
@@ -37,13 +39,41 @@ bool IsWordCharacter(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-' || c == '.' || c == '_';
 }
 
-// Backslashes and hyphens escaped, so "--json" prints as typed and no text reads as an escape.
+// The code point of the UTF-8 sequence at the start of `text` and its length; a broken sequence
+// is one byte long and has no code point.
+std::pair<char32_t, std::size_t> CodePointAt(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text.front());
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (length == 1 || text.size() < length) return {0, 1};
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t index = 1; index < length; ++index) {
+        const auto next = static_cast<unsigned char>(text[index]);
+        if ((next & 0xC0) != 0x80) return {0, 1};
+        code = (code << 6) | (next & 0x3F);
+    }
+    return {code, length};
+}
+
+// Backslashes and hyphens escaped, so "--json" prints as typed and no text reads as an escape;
+// other than ASCII as named glyphs, so the page reads the same in any locale.
 std::string Escaped(std::string_view text) {
     std::string roff;
-    for (const char c : text) {
+    while (!text.empty()) {
+        const char c = text.front();
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            const auto [code, length] = CodePointAt(text);
+            if (code != 0) {
+                char glyph[16];
+                std::snprintf(glyph, sizeof glyph, "\\[u%04X]", static_cast<unsigned>(code));
+                roff += glyph;
+            }
+            text.remove_prefix(length);
+            continue;
+        }
         if (c == '\\') roff += "\\e";
         else if (c == '-') roff += "\\-";
         else roff += c;
+        text.remove_prefix(1);
     }
     return roff;
 }
@@ -137,9 +167,86 @@ std::string TaggedParagraphs(const Block& block) {
     return roff;
 }
 
+// Markdown prose: `code` in bold, the rest as it reads.
+std::string Prose(std::string_view text) {
+    std::string roff;
+    bool code = false;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t tick = std::min(text.find('`', start), text.size());
+        const std::string piece = Escaped(text.substr(start, tick - start));
+        roff += code && !piece.empty() ? "\\fB" + piece + "\\fR" : piece;
+        code = !code;
+        start = tick + 1;
+    }
+    return TextLine(roff);
+}
+
+bool RunsProgram(const std::vector<std::string_view>& block, std::string_view program) {
+    const std::string prompt = "$ " + std::string(program);
+    return std::any_of(block.begin(), block.end(), [&](std::string_view line) {
+        return line == prompt || line.starts_with(prompt + " ");
+    });
+}
+
+std::string Examples(std::string_view readme, std::string_view program) {
+    std::string roff;
+    std::string paragraph;  // the prose being read
+    std::string lead;       // the paragraph just ended, blank lines after it
+    std::vector<std::string_view> block;
+    bool inBlock = false;
+    while (!readme.empty()) {
+        const std::size_t end = std::min(readme.find('\n'), readme.size());
+        std::string_view line = readme.substr(0, end);
+        readme.remove_prefix(std::min(end + 1, readme.size()));
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (line.starts_with("```")) {
+            if (inBlock && RunsProgram(block, program)) {
+                if (lead.ends_with(':')) roff += ".PP\n" + Prose(lead);
+                roff += ".PP\n.RS 4\n.EX\n";
+                // An empty line kept as an empty text line, not a paragraph break.
+                for (const std::string_view shown : block)
+                    roff += shown.empty() ? "\\&\n" : TextLine(Escaped(shown));
+                roff += ".EE\n.RE\n";
+            }
+            if (!inBlock && !paragraph.empty()) lead = paragraph;
+            if (inBlock) lead.clear();
+            inBlock = !inBlock;
+            paragraph.clear();
+            block.clear();
+        } else if (inBlock) {
+            block.push_back(line);
+        } else if (line.find_first_not_of(' ') == std::string_view::npos) {
+            if (!paragraph.empty()) lead = paragraph;
+            paragraph.clear();
+        } else if (line.starts_with('#')) {
+            lead.clear();
+            paragraph.clear();
+        } else {
+            if (paragraph.empty()) lead.clear();
+            paragraph += paragraph.empty() ? "" : " ";
+            paragraph += line;
+        }
+    }
+    return roff;
+}
+
+// "kestrin-oriastra(1)": the name bold, the section after it.
+std::string SeeAlso(const std::vector<std::string>& pages) {
+    std::string roff;
+    for (std::size_t index = 0; index < pages.size(); ++index) {
+        const std::string& page = pages[index];
+        const std::size_t open = page.find('(');
+        roff += ".BR " + Escaped(page.substr(0, open));
+        if (open != std::string::npos) roff += " " + page.substr(open);
+        roff += index + 1 < pages.size() ? ",\n" : "\n";
+    }
+    return roff;
+}
+
 }  // namespace
 
-std::string ManualPageFromHelp(std::string_view help, const ManualPageTitle& title) {
+std::string ManualPageFromHelp(std::string_view help, const ManualPageTitle& title,
+                               const ManualPageExtras& extras) {
     std::string synopsis;
     std::string description;
     std::string sections;
@@ -167,7 +274,11 @@ std::string ManualPageFromHelp(std::string_view help, const ManualPageTitle& tit
     page += ".SH NAME\n" + Escaped(title.program) + " \\- " + Escaped(title.summary) + "\n";
     if (!synopsis.empty()) page += ".SH SYNOPSIS\n" + synopsis;
     if (!description.empty()) page += ".SH DESCRIPTION\n" + description;
-    return page + sections;
+    page += sections;
+    const std::string examples = Examples(extras.readme, title.program);
+    if (!examples.empty()) page += ".SH EXAMPLES\n" + examples;
+    if (!extras.seeAlso.empty()) page += ".SH SEE ALSO\n" + SeeAlso(extras.seeAlso);
+    return page;
 }
 
 }  // namespace oriastra::packaging

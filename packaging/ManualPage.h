@@ -3,6 +3,7 @@
 // from what the program itself prints.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace oriastra::packaging {
 
@@ -16,6 +17,15 @@ struct ManualPageTitle {
 // section whose two-column lines ("  --json   JSON output") become tagged paragraphs, deeper
 // indented lines continuing the text above; "Heading: text" is a section holding that text;
 // every other paragraph goes to the DESCRIPTION.
-std::string ManualPageFromHelp(std::string_view help, const ManualPageTitle& title);
+// What a page holds beyond the help text.
+struct ManualPageExtras {
+    // Markdown: its shell blocks holding a "$ program" line become EXAMPLES, as typed with their
+    // output, each after the paragraph that leads to it when that paragraph ends in a colon.
+    std::string readme;
+    std::vector<std::string> seeAlso;  // "kestrin-oriastra(1)"
+};
+
+std::string ManualPageFromHelp(std::string_view help, const ManualPageTitle& title,
+                               const ManualPageExtras& extras = {});
 
 }  // namespace oriastra::packaging

@@ -44,6 +44,7 @@ expected=(
   ./usr/share/metainfo/net.kestrin.Oriastra.metainfo.xml
   ./usr/share/icons/hicolor/scalable/apps/net.kestrin.Oriastra.svg
   ./usr/share/man/man1/oriastra-cli.1.gz ./usr/share/man/man1/kestrin-oriastra.1.gz
+  ./usr/share/bash-completion/completions/oriastra-cli
   ./usr/share/doc/kestrin-oriastra/copyright ./usr/share/doc/kestrin-oriastra/changelog.gz
 )
 sizes=(16 22 24 32 48 64 128 256)
@@ -56,6 +57,7 @@ done
 for library in libqt6widgets6 libqt6svg6 libqt6printsupport6 libstdc++6; do
   dpkg-deb -f "$deb" Depends | grep -q "\b$library\b" || fail "Depends lacks $library"
 done
+dpkg-deb -f "$deb" Recommends | grep -q "\bxdg-utils\b" || fail "Recommends lacks xdg-utils"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
@@ -96,6 +98,10 @@ reading=$(/usr/bin/oriastra-cli reading tibetan --name Ann --day 3 --month May -
 echo "$reading" | cut -c1-100
 grep -qx "Animal sign: Monkey" <<<"$reading" || fail "unexpected reading"
 MANWIDTH=80 man oriastra-cli | head -n 12
+# The completion as bash-completion loads it: the commands starting with "re".
+completion=$(bash --norc -c 'source /usr/share/bash-completion/completions/oriastra-cli &&
+  COMP_WORDS=(oriastra-cli re) COMP_CWORD=1 && _oriastra_cli && echo "${COMPREPLY[*]}"')
+[ "$completion" = "reading report" ] || fail "the bash completion offers '$completion'"
 
 step "kestrin-oriastra from /usr/bin on a virtual X server"
 # The server picks a free display itself and writes its number once it takes clients; a display

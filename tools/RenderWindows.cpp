@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     const char* folderName = "screenshots";
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(kUsage, stdout);
-        return 0;
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 3;
     }
     if (argc == 3 && std::strcmp(argv[1], "--readme") == 0) {
         mode = Mode::Readme;
@@ -91,7 +91,9 @@ int main(int argc, char** argv) {
     } else if (argc == 2 && argv[1][0] != '-') {
         folderName = argv[1];
     } else if (argc != 1) {
-        std::fputs(kUsage, stderr);
+        const bool option = argc == 2 || argv[1][0] == '-';
+        std::fprintf(stderr, "oriastra-render-windows: %s '%s'\n%s",
+                     option ? "unknown option" : "unexpected argument", argv[option ? 1 : 2], kUsage);
         return 2;
     }
 

@@ -1,11 +1,19 @@
 #include <QApplication>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "common/QtPlatform.h"
 #include "shell/Application.h"
+#include "shell/ProgramOptions.h"
 #include "shell/SingleCopyLock.h"
 
 int main(int argc, char** argv) {
+    // Before the toolkit: it needs a display, and --help must work without one.
+    const oriastra::ProgramRequest request =
+        oriastra::ReadProgramArguments({argv + std::min(argc, 1), argv + argc});
+    if (request.action != oriastra::ProgramAction::Run)
+        return oriastra::AnswerProgramRequest(request, stdout, stderr);
+
     QApplication application(argc, argv);
     const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     oriastra::SetProgramIdentity(programName);

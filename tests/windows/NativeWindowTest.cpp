@@ -54,6 +54,22 @@ TEST_F(NativeWindow, TitlesAreExactlyTheCaptions) {
     EXPECT_EQ(dialogTitle, "Select the source file");
 }
 
+// The desktop entry's StartupWMClass names the program; the class X holds must be that name, the
+// one start-up gives the application (here the test program's own).
+TEST_F(NativeWindow, ClassIsTheProgramName) {
+    if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server";
+    Start();
+    Main().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Main()));
+    QProcess xprop;
+    xprop.start("xprop", {"-id", QString::number(Main().winId()), "WM_CLASS"});
+    ASSERT_TRUE(xprop.waitForFinished(10000));
+    // WM_CLASS(STRING) = "instance", "class"
+    const QString line = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+    EXPECT_TRUE(line.endsWith(", \"" + QCoreApplication::applicationName() + "\""))
+        << line.toStdString();
+}
+
 TEST_F(NativeWindow, MessageBoxesAreWideEnoughForTheirTitleAndCarryTheIcon) {
     Start();
     QtPlatform desktop(QStringLiteral("oriastra-message-test"));

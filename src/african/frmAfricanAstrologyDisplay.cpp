@@ -14,6 +14,7 @@
 #include "common/AccessibleText.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
+#include "common/PlainLabel.h"
 #include "common/QtText.h"
 #include "common/SvgPicture.h"
 #include "common/WrappedText.h"
@@ -27,9 +28,7 @@ constexpr int kDescriptionWidth = 380;
 const QColor kCaptionColour(110, 20, 90);
 
 QLabel* MakeLabel(const QString& name, const QString& text, qreal points, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = PlainLabel(name, text, parent);
     QFont font = label->font();
     font.setBold(true);
     font.setPointSizeF(points);

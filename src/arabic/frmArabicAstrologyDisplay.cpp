@@ -10,6 +10,7 @@
 #include "common/AccessibleText.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
+#include "common/PlainLabel.h"
 #include "common/QtText.h"
 #include "common/ReportView.h"
 #include "common/SvgPicture.h"
@@ -18,20 +19,13 @@ namespace oriastra {
 
 namespace {
 
-QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 // The window's labels were drawn in 8.25 point type, which is this program's label size; the
 // Arabic name stands out at 14.25 point on that scale.
 constexpr qreal kDrawnLabelSize = 8.25;
 
 // A result label in bold, `drawnSize` points on the drawn scale.
 QLabel* MakeResult(int index, qreal drawnSize, QWidget* parent) {
-    QLabel* label = MakeLabel(QStringLiteral("lblResult(%1)").arg(index), QString(), parent);
+    QLabel* label = PlainLabel(QStringLiteral("lblResult(%1)").arg(index), QString(), parent);
     QFont font = label->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * drawnSize / kDrawnLabelSize);
@@ -103,10 +97,10 @@ QGroupBox#fraResult QLabel[readingValue="true"] { font-weight: bold; color: #4a1
 void frmArabicAstrologyDisplay::BuildResultFrame() {
     fraResult = new QGroupBox(QStringLiteral("Kestrin Arabic Astrology Result"), this);
     fraResult->setObjectName("fraResult");
-    lblLabel[0] = MakeLabel("lblLabel(0)", QStringLiteral("English Sun Sign"), fraResult);
-    lblLabel[1] = MakeLabel("lblLabel(1)", QStringLiteral("Arabic Sun Sign"), fraResult);
-    lblLabel[2] = MakeLabel("lblLabel(2)", QStringLiteral("Phonetic"), fraResult);
-    lblLabel[3] = MakeLabel("lblLabel(3)", QStringLiteral("Urdu Name"), fraResult);
+    lblLabel[0] = PlainLabel("lblLabel(0)", QStringLiteral("English Sun Sign"), fraResult);
+    lblLabel[1] = PlainLabel("lblLabel(1)", QStringLiteral("Arabic Sun Sign"), fraResult);
+    lblLabel[2] = PlainLabel("lblLabel(2)", QStringLiteral("Phonetic"), fraResult);
+    lblLabel[3] = PlainLabel("lblLabel(3)", QStringLiteral("Urdu Name"), fraResult);
     lblResult[0] = MakeResult(0, 8.25, fraResult);
     lblResult[1] = MakeResult(1, 14.25, fraResult);
     lblResult[2] = MakeResult(2, 8.25, fraResult);

@@ -10,6 +10,7 @@
 
 #include "burmese/BurmeseTexts.h"
 #include "burmese/modBurmese.h"
+#include "common/PlainLabel.h"
 #include "common/QtText.h"
 #include "common/SvgPicture.h"
 #include "common/Twips.h"
@@ -62,13 +63,6 @@ void Paint(QWidget& widget, const QColor& colour) {
     widget.setAutoFillBackground(true);
 }
 
-QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 // The box's size is fixed; the font steps down until the longest text fits it.
 void FitFont(QLabel& label, const QStringList& texts) {
     QFont font = label.font();
@@ -101,14 +95,14 @@ BurmeseChartFrame::BurmeseChartFrame(const HouseTexts& houses, QWidget* parent)
     hand_ = PointingHand();
     for (int house = 1; house <= 7; ++house) BuildHouse(house);
 
-    lblHouseName = MakeLabel(QStringLiteral("lblHouseName"), QString(), this);
+    lblHouseName = PlainLabel(QStringLiteral("lblHouseName"), QString(), this);
     lblHouseName->setGeometry(Twips(6000, 240, 2715, 450));
     lblHouseName->setProperty("houseHover", true);
     QFont nameFont = lblHouseName->font();
     nameFont.setBold(true);
     lblHouseName->setFont(nameFont);
     lblHouseName->setWordWrap(true);
-    lblHouseDesc = MakeLabel(QStringLiteral("lblHouseDesc"), QString(), this);
+    lblHouseDesc = PlainLabel(QStringLiteral("lblHouseDesc"), QString(), this);
     lblHouseDesc->setGeometry(Twips(6000, 720, 2775, 4485));
     lblHouseDesc->setProperty("houseHover", true);
     lblHouseDesc->setWordWrap(true);
@@ -135,19 +129,19 @@ void BurmeseChartFrame::BuildHouse(int house) {
     box->setFocusPolicy(Qt::TabFocus);
     box->setAccessibleDescription(ToQt(HouseDescriptionText(house)));
 
-    QLabel* caption = MakeLabel(QString::fromLatin1(place.caption), ToQt(HouseBoxCaption(house)), box);
+    QLabel* caption = PlainLabel(QString::fromLatin1(place.caption), ToQt(HouseBoxCaption(house)), box);
     caption->setProperty("houseText", true);
     caption->setWordWrap(true);
     caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // Two lines for every caption, so the numbers of a row stand level.
     caption->setFixedHeight(2 * caption->fontMetrics().lineSpacing());
-    QLabel* number = MakeLabel(QString::fromLatin1(place.number), QString::number(house), box);
+    QLabel* number = PlainLabel(QString::fromLatin1(place.number), QString::number(house), box);
     number->setProperty("houseText", true);
     QFont numberFont = number->font();
     numberFont.setPointSizeF(numberFont.pointSizeF() * 1.6);
     numberFont.setBold(true);
     number->setFont(numberFont);
-    QLabel* planet = MakeLabel(QStringLiteral("lblPlanetName(%1)").arg(house - 1),
+    QLabel* planet = PlainLabel(QStringLiteral("lblPlanetName(%1)").arg(house - 1),
                                QStringLiteral("moon"), box);
     planet->setProperty("planet", true);
     QFont planetFont = planet->font();

@@ -17,6 +17,7 @@
 #include "common/AccessibleText.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
+#include "common/PlainLabel.h"
 #include "common/QtText.h"
 #include "common/WrappedText.h"
 
@@ -25,10 +26,7 @@ namespace oriastra {
 namespace {
 
 QLabel* MakeText(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    return label;
+    return PlainLabel(QString::fromLatin1(name), text, parent);
 }
 
 // A short reading value: bold, a little larger, in the window's value colour.

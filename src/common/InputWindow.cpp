@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "common/BirthDetails.h"
+#include "common/PlainLabel.h"
 #include "common/Platform.h"
 #include "common/QtText.h"
 #include "common/RecordFile.h"
@@ -64,9 +65,7 @@ void InputWindow::OpenSavedReading() {
 }
 
 QWidget* InputWindow::AddText(const char* name, const QString& text, bool emphasised) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = PlainLabel(QString::fromLatin1(name), text, this);
     label->setWordWrap(true);
     if (emphasised) {
         QFont font = label->font();

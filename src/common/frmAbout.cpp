@@ -1,3 +1,4 @@
+#include "common/PlainLabel.h"
 #include "common/frmAbout.h"
 
 #include <QFrame>
@@ -21,9 +22,7 @@ namespace {
 constexpr int kTextWidth = 444;
 
 QLabel* MakeText(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = PlainLabel(QString::fromLatin1(name), text, parent);
     label->setWordWrap(true);
     return label;
 }

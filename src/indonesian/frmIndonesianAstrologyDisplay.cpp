@@ -12,6 +12,7 @@
 #include "common/AccessibleText.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
+#include "common/PlainLabel.h"
 #include "common/QtText.h"
 #include "common/WrappedText.h"
 #include "indonesian/WetonTexts.h"
@@ -21,13 +22,6 @@ namespace oriastra {
 namespace {
 
 constexpr int kParagraphWidth = 600;
-
-QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
 
 // The window keeps one size for every weton: tall enough for the longest paragraph.
 int TallestParagraph(const QLabel& label, int width) {
@@ -91,13 +85,13 @@ void frmIndonesianAstrologyDisplay::BuildResultRows() {
                               QStringLiteral("English Weekday"),
                               QStringLiteral("Your weton's reading")};
     for (std::size_t row = 0; row < lblJavaneseResult.size(); ++row) {
-        lblJavaneseResult[row] = MakeLabel(QStringLiteral("lblJavaneseResult(%1)").arg(row),
+        lblJavaneseResult[row] = PlainLabel(QStringLiteral("lblJavaneseResult(%1)").arg(row),
                                            ToQt(kJavaneseResultCaption), Shape1);
         MarkValue(*lblJavaneseResult[row], spoken[row]);
     }
     for (std::size_t row = 0; row < Label1.size(); ++row) {
         const int gridRow = static_cast<int>(row);
-        Label1[row] = MakeLabel(QStringLiteral("Label1(%1)").arg(row), captions[row], Shape1);
+        Label1[row] = PlainLabel(QStringLiteral("Label1(%1)").arg(row), captions[row], Shape1);
         Label1[row]->setProperty("resultCaption", true);
         QFont bold = lblJavaneseResult[row]->font();
         bold.setBold(true);

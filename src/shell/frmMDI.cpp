@@ -15,6 +15,7 @@
 #include "common/AccessibleText.h"
 #include "common/ChildWindow.h"
 #include "common/FocusInView.h"
+#include "common/PlainLabel.h"
 #include "common/Platform.h"
 #include "common/QtText.h"
 #include "common/SvgPicture.h"
@@ -53,9 +54,7 @@ QString PictureShows(Tradition tradition) {
 }
 
 QLabel* PanelLabel(int index, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QStringLiteral("lblCaption(%1)").arg(index));
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = PlainLabel(QStringLiteral("lblCaption(%1)").arg(index), text, parent);
     label->setAlignment(Qt::AlignHCenter);
     label->setMouseTracking(true);
     return label;

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "common/AccessibleText.h"
+#include "common/PlainLabel.h"
 #include "common/QtText.h"
 #include "common/BannerCaptions.h"
 #include "common/BrandFrame.h"
@@ -26,9 +27,7 @@ namespace {
 constexpr int kPictureSize = 200;
 
 QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent, bool value = false) {
-    auto* label = new QLabel(text, parent);
-    if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = PlainLabel(QString::fromLatin1(name), text, parent);
     if (value) {
         QFont font = label->font();
         font.setBold(true);

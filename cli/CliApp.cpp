@@ -21,13 +21,12 @@ int Dispatch(const CliOptions& options, CliStreams streams) {
         case Command::Open: return RunOpenCommand(options, streams);
         default: break;
     }
-    const TraditionCommands* commands = CommandsFor(options.tradition);
-    if (!commands) return NotAvailable(streams.err, options.tradition);
+    const TraditionCommands& commands = CommandsFor(options.tradition);
     switch (options.command) {
-        case Command::Reading: return RunReadingCommand(options, *commands, streams);
-        case Command::Report: return RunReportCommand(options, *commands, streams);
-        case Command::Save: return RunSaveCommand(options, *commands, streams);
-        case Command::Batch: return RunBatchCommand(options, *commands, streams);
+        case Command::Reading: return RunReadingCommand(options, commands, streams);
+        case Command::Report: return RunReportCommand(options, commands, streams);
+        case Command::Save: return RunSaveCommand(options, commands, streams);
+        case Command::Batch: return RunBatchCommand(options, commands, streams);
         default: return 0;
     }
 }

@@ -36,7 +36,5 @@ int FileNotWritten(std::ostream& err, std::string_view file, std::string_view re
 // Exit status 3: standard output could not be written; `error` is the errno value, or 0.
 int OutputNotWritten(std::ostream& err, int error);
 
-// Exit status 2 for a tradition whose commands this build does not have.
-int NotAvailable(std::ostream& err, Tradition tradition);
 
 }  // namespace oriastra::cli

@@ -13,8 +13,7 @@ int RunOpenCommand(const CliOptions& options, CliStreams streams) {
     // The windows test the extension before anything else.
     const auto tradition = TraditionOfRecord(options.file);
     if (!tradition) return ProgramMessage(streams.err, kMessageCheckFile);
-    const TraditionCommands* commands = CommandsFor(*tradition);
-    if (!commands) return NotAvailable(streams.err, *tradition);
+    const TraditionCommands& commands = CommandsFor(*tradition);
 
     // The window reads a file it cannot open as empty lines; a script is told why instead, or
     // a missing file would give a reading of the lists' first entries.
@@ -34,7 +33,7 @@ int RunOpenCommand(const CliOptions& options, CliStreams streams) {
         return ProgramMessage(streams.err, failure->message);
     }
     const auto& request = std::get<ReadingRequest>(outcome);
-    PrintReading(streams.out, options.json, *tradition, request, commands->reading(request));
+    PrintReading(streams.out, options.json, *tradition, request, commands.reading(request));
     return 0;
 }
 

@@ -29,10 +29,4 @@ int OutputNotWritten(std::ostream& err, int error) {
     return 3;
 }
 
-int NotAvailable(std::ostream& err, Tradition tradition) {
-    err << "oriastra-cli: the " << TraditionKey(tradition)
-        << " reading is not available in this build\n";
-    return 2;
-}
-
 }  // namespace oriastra::cli

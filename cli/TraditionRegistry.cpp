@@ -1,6 +1,7 @@
 #include "TraditionRegistry.h"
 
-#include <map>
+#include <array>
+#include <cstddef>
 
 #include "african/AfricanCommands.h"
 #include "arabic/ArabicCommands.h"
@@ -10,17 +11,13 @@
 
 namespace oriastra::cli {
 
-const TraditionCommands* CommandsFor(Tradition tradition) {
-    // One line per tradition this build can read.
-    static const std::map<Tradition, TraditionCommands> registry = {
-        {Tradition::African, AfricanCommands()},
-        {Tradition::Arabic, ArabicCommands()},
-        {Tradition::Indonesian, IndonesianCommands()},
-        {Tradition::Burmese, BurmeseCommands()},
-        {Tradition::Tibetan, TibetanCommands()},
+const TraditionCommands& CommandsFor(Tradition tradition) {
+    // Indexed by Tradition, as its descriptors are.
+    static const std::array<TraditionCommands, kTraditions.size()> registry = {
+        AfricanCommands(), ArabicCommands(), BurmeseCommands(), IndonesianCommands(),
+        TibetanCommands(),
     };
-    const auto found = registry.find(tradition);
-    return found == registry.end() ? nullptr : &found->second;
+    return registry[static_cast<std::size_t>(tradition)];
 }
 
 }  // namespace oriastra::cli

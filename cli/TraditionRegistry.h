@@ -4,7 +4,7 @@
 
 namespace oriastra::cli {
 
-// The tradition's commands, or nullptr while the tradition is not part of this build.
-const TraditionCommands* CommandsFor(Tradition tradition);
+// The tradition's commands; every tradition has them.
+const TraditionCommands& CommandsFor(Tradition tradition);
 
 }  // namespace oriastra::cli

@@ -8,6 +8,8 @@
 namespace oriastra {
 
 int TallestWrappedText(const QFont& font, int width, const QStringList& texts) {
+    // A window asks the same few questions each time it opens; the cache stays that small.
+    constexpr qsizetype kQuestionsKept = 64;
     static QHash<QString, int> measured;
     // The whole question is the key, texts included, so no two questions share an answer.
     const QString key = font.key() + QChar(0x1f) + QString::number(width) + QChar(0x1f) +
@@ -21,6 +23,7 @@ int TallestWrappedText(const QFont& font, int width, const QStringList& texts) {
             metrics.boundingRect(QRect(0, 0, width, 1000000), Qt::TextWordWrap, text);
         tallest = std::max(tallest, lines.height());
     }
+    if (measured.size() >= kQuestionsKept) measured.clear();
     measured.insert(key, tallest);
     return tallest;
 }

@@ -18,7 +18,6 @@ public:
 
     frmMDI& MainWindow() { return *mainWindow_; }
     ProgramState& State() { return state_; }
-    AppContext& Context() { return *context_; }
 
 private:
     ProgramState state_;

@@ -44,7 +44,9 @@ public:
     QWidget* Picture1 = nullptr;
     QFrame* picButtonContainer = nullptr;
     std::array<QPushButton*, 5> cmdSelectOption{};
-    std::array<QLabel*, 5> buttonPictures{};  // Picture2 (African), Picture3, Picture7, ...
+    // Indexed by Tradition: Picture2 (African), Picture3 (Arabic), Picture4 (Burmese), Picture7
+    // (Indonesian), Picture5 (Tibetan).
+    std::array<QLabel*, 5> buttonPictures{};
     QWidget* picMain = nullptr;
     std::array<QLabel*, 8> lblCaption{};
     QWidget* PicCoBrand = nullptr;

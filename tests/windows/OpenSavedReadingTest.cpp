@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "../logic/FifoGuard.h"
+#include "FifoGuard.h"
 #include "WindowTest.h"
 #include "common/QtText.h"
 #include "common/InputWindow.h"

@@ -121,7 +121,7 @@ private:
         text << "actions since the program started:\n";
         for (const std::string& step : session) text << "  " << step << "\n";
         text << "replay: ORIASTRA_MONKEY_SEED=" << seed << " ORIASTRA_MONKEY_ACTIONS=" << action + 1
-             << " build/tests/oriastra_window_tests --gtest_filter=MonkeyTest.ReplaysTheChosenSeed";
+             << " build/tests/oriastra_monkey --gtest_filter=MonkeyTest.ReplaysTheChosenSeed";
         ADD_FAILURE() << text.str();
     }
 };

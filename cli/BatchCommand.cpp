@@ -9,7 +9,7 @@
 #include "DescriptorInput.h"
 #include "ReadingOutput.h"
 #include "UsageError.h"
-#include "common/RegularFile.h"
+#include "common/logic/RegularFile.h"
 
 namespace oriastra::cli {
 

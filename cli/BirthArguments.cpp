@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "UsageError.h"
-#include "common/Months.h"
+#include "common/logic/Months.h"
 
 namespace oriastra::cli {
 

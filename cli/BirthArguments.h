@@ -2,8 +2,8 @@
 #include <optional>
 #include <string>
 
-#include "common/BirthDetailsRules.h"
-#include "common/Tradition.h"
+#include "common/logic/BirthDetailsRules.h"
+#include "common/logic/Tradition.h"
 
 namespace oriastra::cli {
 

@@ -3,9 +3,9 @@
 #include <variant>
 
 #include "BirthArguments.h"
-#include "common/BirthDetailsRules.h"
-#include "common/Tradition.h"
-#include "common/TraditionCommands.h"
+#include "common/logic/BirthDetailsRules.h"
+#include "common/logic/Tradition.h"
+#include "common/logic/TraditionCommands.h"
 
 namespace oriastra::cli {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "UsageError.h"
-#include "common/RecordFile.h"
+#include "common/logic/RecordFile.h"
 
 namespace oriastra::cli {
 

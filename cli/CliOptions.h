@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "BirthArguments.h"
-#include "common/Tradition.h"
+#include "common/logic/Tradition.h"
 
 namespace oriastra::cli {
 

@@ -2,7 +2,7 @@
 #include <array>
 #include <streambuf>
 
-#include "common/FileDescriptor.h"
+#include "common/logic/FileDescriptor.h"
 
 namespace oriastra::cli {
 

@@ -3,9 +3,9 @@
 #include "CalculateStep.h"
 #include "Commands.h"
 #include "ReadingOutput.h"
-#include "common/RecordFile.h"
-#include "common/RecordLayout.h"
-#include "common/RegularFile.h"
+#include "common/logic/RecordFile.h"
+#include "common/logic/RecordLayout.h"
+#include "common/logic/RegularFile.h"
 
 namespace oriastra::cli {
 

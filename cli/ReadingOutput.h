@@ -3,9 +3,9 @@
 #include <string>
 
 #include "Json.h"
-#include "common/StyledText.h"
-#include "common/Tradition.h"
-#include "common/TraditionCommands.h"
+#include "common/logic/StyledText.h"
+#include "common/logic/Tradition.h"
+#include "common/logic/TraditionCommands.h"
 
 namespace oriastra::cli {
 

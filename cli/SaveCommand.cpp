@@ -2,8 +2,8 @@
 
 #include "CalculateStep.h"
 #include "Commands.h"
-#include "common/RecordFile.h"
-#include "common/RecordLayout.h"
+#include "common/logic/RecordFile.h"
+#include "common/logic/RecordLayout.h"
 
 namespace oriastra::cli {
 

@@ -3,11 +3,11 @@
 #include <array>
 #include <cstddef>
 
-#include "african/AfricanCommands.h"
-#include "arabic/ArabicCommands.h"
-#include "indonesian/IndonesianCommands.h"
-#include "burmese/BurmeseCommands.h"
-#include "tibetan/TibetanCommands.h"
+#include "african/logic/AfricanCommands.h"
+#include "arabic/logic/ArabicCommands.h"
+#include "burmese/logic/BurmeseCommands.h"
+#include "indonesian/logic/IndonesianCommands.h"
+#include "tibetan/logic/TibetanCommands.h"
 
 namespace oriastra::cli {
 

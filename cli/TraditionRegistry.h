@@ -1,6 +1,6 @@
 #pragma once
-#include "common/Tradition.h"
-#include "common/TraditionCommands.h"
+#include "common/logic/Tradition.h"
+#include "common/logic/TraditionCommands.h"
 
 namespace oriastra::cli {
 

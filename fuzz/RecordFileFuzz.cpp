@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "FuzzCheck.h"
-#include "common/RecordFile.h"
+#include "common/logic/RecordFile.h"
 
 using namespace oriastra;
 

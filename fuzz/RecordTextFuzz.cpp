@@ -1,7 +1,7 @@
 // Record line encoding: any bytes of a record file, and any text a user may type.
 #include "FuzzCheck.h"
-#include "common/RecordText.h"
-#include "common/TextUtil.h"
+#include "common/logic/RecordText.h"
+#include "common/logic/TextUtil.h"
 
 using namespace oriastra;
 

@@ -11,11 +11,11 @@
 #include "ReadmePictures.h"
 #include "ScriptedPlatform.h"
 #include "WindowShots.h"
-#include "common/ChildWindow.h"
-#include "common/WindowRegistry.h"
-#include "common/frmAbout.h"
-#include "shell/Application.h"
-#include "shell/frmMDI.h"
+#include "common/windows/ChildWindow.h"
+#include "common/windows/WindowRegistry.h"
+#include "common/windows/frmAbout.h"
+#include "shell/windows/Application.h"
+#include "shell/windows/frmMDI.h"
 
 using namespace oriastra;
 

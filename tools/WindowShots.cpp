@@ -6,14 +6,14 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "burmese/BurmeseChartFrame.h"
-#include "burmese/frmBurmeseAstrologyDisplay.h"
-#include "common/ChildWindow.h"
-#include "common/InputWindow.h"
-#include "common/WindowRegistry.h"
-#include "shell/Application.h"
-#include "shell/frmMDI.h"
-#include "tibetan/frmTibetanAstrologyDisplay.h"
+#include "burmese/windows/BurmeseChartFrame.h"
+#include "burmese/windows/frmBurmeseAstrologyDisplay.h"
+#include "common/windows/ChildWindow.h"
+#include "common/windows/InputWindow.h"
+#include "common/windows/WindowRegistry.h"
+#include "shell/windows/Application.h"
+#include "shell/windows/frmMDI.h"
+#include "tibetan/windows/frmTibetanAstrologyDisplay.h"
 
 namespace oriastra {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "common/WindowId.h"
+#include "common/logic/WindowId.h"
 
 namespace oriastra {
 

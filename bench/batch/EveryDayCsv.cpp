@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "common/Months.h"
-#include "common/Tradition.h"
+#include "common/logic/Months.h"
+#include "common/logic/Tradition.h"
 
 int main(int argc, char** argv) {
     using namespace std::chrono;

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "common/BirthDetails.h"
-#include "common/Months.h"
-#include "common/RecordFile.h"
-#include "common/RecordText.h"
-#include "common/Tradition.h"
-#include "common/TraditionCommands.h"
 #include "TraditionRegistry.h"
-#include "tibetan/TibetanReport.h"
-#include "tibetan/modTibetanAstrology.h"
+#include "common/logic/BirthDetails.h"
+#include "common/logic/Months.h"
+#include "common/logic/RecordFile.h"
+#include "common/logic/RecordText.h"
+#include "common/logic/Tradition.h"
+#include "common/logic/TraditionCommands.h"
+#include "tibetan/logic/TibetanReport.h"
+#include "tibetan/logic/modTibetanAstrology.h"
 
 namespace oriastra {
 namespace {

@@ -9,11 +9,11 @@
 #include <map>
 
 #include "ScriptedPlatform.h"
-#include "common/ChildWindow.h"
-#include "common/InputWindow.h"
-#include "common/WindowRegistry.h"
-#include "shell/Application.h"
-#include "shell/frmMDI.h"
+#include "common/windows/ChildWindow.h"
+#include "common/windows/InputWindow.h"
+#include "common/windows/WindowRegistry.h"
+#include "shell/windows/Application.h"
+#include "shell/windows/frmMDI.h"
 
 namespace {
 

@@ -25,8 +25,8 @@
 
 #include "BareWindow.h"
 #include "ScriptedPlatform.h"
-#include "shell/Application.h"
-#include "shell/frmMDI.h"
+#include "shell/windows/Application.h"
+#include "shell/windows/frmMDI.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "african/AfricanTexts.h"
-#include "african/modAfricanAstrology.h"
+#include "african/logic/AfricanTexts.h"
+#include "african/logic/modAfricanAstrology.h"
 
 namespace oriastra {
 namespace {

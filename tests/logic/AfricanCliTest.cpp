@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include "CliApp.h"
-#include "african/AfricanReport.h"
-#include "african/modAfricanAstrology.h"
-#include "common/RecordFile.h"
+#include "african/logic/AfricanReport.h"
+#include "african/logic/modAfricanAstrology.h"
+#include "common/logic/RecordFile.h"
 
 namespace oriastra::cli {
 namespace {

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "african/AfricanReport.h"
-#include "african/AfricanTexts.h"
-#include "african/modAfricanAstrology.h"
-#include "common/LongDate.h"
-#include "common/StyledText.h"
+#include "african/logic/AfricanReport.h"
+#include "african/logic/AfricanTexts.h"
+#include "african/logic/modAfricanAstrology.h"
+#include "common/logic/LongDate.h"
+#include "common/logic/StyledText.h"
 
 namespace oriastra {
 namespace {

@@ -1,4 +1,4 @@
-#include "african/AfricanTexts.h"
+#include "african/logic/AfricanTexts.h"
 
 #include "ProseChecks.h"
 

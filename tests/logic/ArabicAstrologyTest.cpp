@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "arabic/ArabicTexts.h"
-#include "arabic/modArabicAstrology.h"
+#include "arabic/logic/ArabicTexts.h"
+#include "arabic/logic/modArabicAstrology.h"
 
 namespace oriastra {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "CliRun.h"
 #include "Json.h"
-#include "arabic/ArabicTexts.h"
-#include "common/RecordFile.h"
+#include "arabic/logic/ArabicTexts.h"
+#include "common/logic/RecordFile.h"
 
 namespace oriastra::cli {
 namespace {

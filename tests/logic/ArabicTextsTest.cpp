@@ -1,4 +1,4 @@
-#include "arabic/ArabicTexts.h"
+#include "arabic/logic/ArabicTexts.h"
 
 #include "ProseChecks.h"
 

@@ -15,8 +15,8 @@
 #include "CliOptions.h"
 #include "HelpText.h"
 #include "UsageError.h"
-#include "common/Months.h"
-#include "common/Tradition.h"
+#include "common/logic/Months.h"
+#include "common/logic/Tradition.h"
 
 namespace oriastra::cli {
 namespace {

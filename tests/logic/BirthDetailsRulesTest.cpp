@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "common/BirthDetailsRules.h"
-#include "common/Tradition.h"
+#include "common/logic/BirthDetailsRules.h"
+#include "common/logic/Tradition.h"
 
 namespace oriastra {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "burmese/modEnglishCalender.h"
-#include "common/Months.h"
+#include "burmese/logic/modEnglishCalender.h"
+#include "common/logic/Months.h"
 
 namespace oriastra {
 namespace {

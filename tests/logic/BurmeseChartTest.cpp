@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "burmese/BurmeseReading.h"
-#include "burmese/BurmeseTexts.h"
-#include "burmese/modBurmese.h"
-#include "burmese/modEnglishCalender.h"
+#include "burmese/logic/BurmeseReading.h"
+#include "burmese/logic/BurmeseTexts.h"
+#include "burmese/logic/modBurmese.h"
+#include "burmese/logic/modEnglishCalender.h"
 
 namespace oriastra {
 namespace {

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "CliRun.h"
-#include "common/RecordFile.h"
+#include "common/logic/RecordFile.h"
 
 namespace oriastra::cli {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "burmese/BurmeseReport.h"
-#include "burmese/BurmeseTexts.h"
-#include "burmese/modEnglishCalender.h"
+#include "burmese/logic/BurmeseReport.h"
+#include "burmese/logic/BurmeseTexts.h"
+#include "burmese/logic/modEnglishCalender.h"
 
 namespace oriastra {
 namespace {

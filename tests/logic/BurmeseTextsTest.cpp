@@ -1,4 +1,4 @@
-#include "burmese/BurmeseTexts.h"
+#include "burmese/logic/BurmeseTexts.h"
 
 #include "ProseChecks.h"
 

@@ -12,8 +12,8 @@
 #include "CsvReader.h"
 #include "FifoGuard.h"
 #include "ReadingOutput.h"
-#include "common/RecordFile.h"
-#include "tibetan/TibetanReport.h"
+#include "common/logic/RecordFile.h"
+#include "tibetan/logic/TibetanReport.h"
 
 namespace oriastra::cli {
 namespace {

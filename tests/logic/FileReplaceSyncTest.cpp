@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "common/FileReplace.h"
+#include "common/logic/FileReplace.h"
 
 // What reached the disk, and when: this program's fsync stands in front of the system's, so the
 // test sees every call the save makes.

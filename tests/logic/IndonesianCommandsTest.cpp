@@ -5,8 +5,8 @@
 #include "CliApp.h"
 #include "Json.h"
 #include "ReadingOutput.h"
-#include "indonesian/IndonesianReport.h"
-#include "indonesian/WetonTexts.h"
+#include "indonesian/logic/IndonesianReport.h"
+#include "indonesian/logic/WetonTexts.h"
 
 namespace oriastra::cli {
 namespace {

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "common/StyledText.h"
-#include "indonesian/IndonesianReport.h"
-#include "indonesian/WetonTexts.h"
-#include "indonesian/modJavaneseAstrology.h"
+#include "common/logic/StyledText.h"
+#include "indonesian/logic/IndonesianReport.h"
+#include "indonesian/logic/WetonTexts.h"
+#include "indonesian/logic/modJavaneseAstrology.h"
 
 namespace oriastra {
 namespace {

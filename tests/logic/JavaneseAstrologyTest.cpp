@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "indonesian/WetonTexts.h"
-#include "indonesian/modJavaneseAstrology.h"
+#include "indonesian/logic/WetonTexts.h"
+#include "indonesian/logic/modJavaneseAstrology.h"
 
 namespace oriastra {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/Months.h"
+#include "common/logic/Months.h"
 
 namespace oriastra {
 namespace {

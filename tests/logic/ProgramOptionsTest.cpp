@@ -11,7 +11,7 @@
 
 #include <unistd.h>
 
-#include "shell/ProgramOptions.h"
+#include "shell/logic/ProgramOptions.h"
 
 namespace oriastra {
 namespace {

@@ -12,8 +12,8 @@
 #include <set>
 
 #include "FifoGuard.h"
-#include "common/RecordFile.h"
-#include "common/RecordText.h"
+#include "common/logic/RecordFile.h"
+#include "common/logic/RecordText.h"
 
 namespace oriastra {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "common/RecordFile.h"
-#include "common/RecordLayout.h"
-#include "common/Tradition.h"
+#include "common/logic/RecordFile.h"
+#include "common/logic/RecordLayout.h"
+#include "common/logic/Tradition.h"
 
 namespace oriastra {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "common/RecordText.h"
-#include "common/TextUtil.h"
+#include "common/logic/RecordText.h"
+#include "common/logic/TextUtil.h"
 
 namespace oriastra {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "CliRun.h"
 #include "FifoGuard.h"
-#include "common/RecordFile.h"
-#include "common/RegularFile.h"
+#include "common/logic/RecordFile.h"
+#include "common/logic/RegularFile.h"
 
 namespace oriastra {
 namespace {

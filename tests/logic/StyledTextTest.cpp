@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "common/StyledText.h"
+#include "common/logic/StyledText.h"
 
 namespace oriastra {
 namespace {

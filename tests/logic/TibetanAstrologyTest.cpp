@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "tibetan/TibetanTexts.h"
-#include "tibetan/modTibetanAstrology.h"
+#include "tibetan/logic/TibetanTexts.h"
+#include "tibetan/logic/modTibetanAstrology.h"
 
 namespace oriastra {
 namespace {

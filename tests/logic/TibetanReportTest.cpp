@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "common/StyledText.h"
-#include "tibetan/TibetanReport.h"
-#include "tibetan/TibetanTexts.h"
-#include "tibetan/modTibetanAstrology.h"
+#include "common/logic/StyledText.h"
+#include "tibetan/logic/TibetanReport.h"
+#include "tibetan/logic/TibetanTexts.h"
+#include "tibetan/logic/modTibetanAstrology.h"
 
 namespace oriastra {
 namespace {

@@ -1,4 +1,4 @@
-#include "tibetan/TibetanTexts.h"
+#include "tibetan/logic/TibetanTexts.h"
 
 #include "ProseChecks.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/UpdateReminderRule.h"
+#include "shell/logic/UpdateReminderRule.h"
 
 namespace oriastra {
 namespace {

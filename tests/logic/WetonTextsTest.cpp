@@ -1,4 +1,4 @@
-#include "indonesian/WetonTexts.h"
+#include "indonesian/logic/WetonTexts.h"
 
 #include "ProseChecks.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "common/WindowId.h"
+#include "common/logic/WindowId.h"
 
 namespace oriastra {
 namespace {

@@ -20,13 +20,13 @@
 #include "MonkeyFiles.h"
 #include "MonkeyRules.h"
 #include "ScriptedPlatform.h"
-#include "burmese/BurmeseChartFrame.h"
-#include "common/BannerLabel.h"
-#include "common/ChildWindow.h"
-#include "common/ReportView.h"
-#include "common/frmAbout.h"
-#include "shell/Application.h"
-#include "shell/frmMDI.h"
+#include "burmese/windows/BurmeseChartFrame.h"
+#include "common/windows/BannerLabel.h"
+#include "common/windows/ChildWindow.h"
+#include "common/windows/ReportView.h"
+#include "common/windows/frmAbout.h"
+#include "shell/windows/Application.h"
+#include "shell/windows/frmMDI.h"
 
 namespace oriastra {
 

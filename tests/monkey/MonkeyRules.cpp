@@ -7,9 +7,9 @@
 #include <QMenuBar>
 #include <map>
 
-#include "common/ChildWindow.h"
-#include "common/WindowRegistry.h"
-#include "shell/frmMDI.h"
+#include "common/windows/ChildWindow.h"
+#include "common/windows/WindowRegistry.h"
+#include "shell/windows/frmMDI.h"
 
 namespace oriastra {
 

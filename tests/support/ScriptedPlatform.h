@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "common/Platform.h"
+#include "common/windows/Platform.h"
 
 namespace oriastra {
 

@@ -6,8 +6,8 @@
 #include <QTabBar>
 
 #include "WindowTest.h"
-#include "common/InputWindow.h"
-#include "common/frmAbout.h"
+#include "common/windows/InputWindow.h"
+#include "common/windows/frmAbout.h"
 
 namespace oriastra {
 namespace {

@@ -9,14 +9,14 @@
 #include <fstream>
 
 #include "WindowTest.h"
-#include "african/AfricanReport.h"
-#include "african/AfricanTexts.h"
-#include "african/frmAfricanAstrologyDisplay.h"
-#include "african/frmAfricanAstrologyMain.h"
-#include "african/frmAfricanAstrologySave.h"
-#include "common/QtText.h"
-#include "common/RecordFile.h"
-#include "common/ReportView.h"
+#include "african/logic/AfricanReport.h"
+#include "african/logic/AfricanTexts.h"
+#include "african/windows/frmAfricanAstrologyDisplay.h"
+#include "african/windows/frmAfricanAstrologyMain.h"
+#include "african/windows/frmAfricanAstrologySave.h"
+#include "common/logic/RecordFile.h"
+#include "common/windows/QtText.h"
+#include "common/windows/ReportView.h"
 
 namespace oriastra {
 namespace {

@@ -7,13 +7,13 @@
 #include <QPushButton>
 
 #include "WindowTest.h"
-#include "arabic/ArabicTexts.h"
-#include "arabic/ShowArabicSign.h"
-#include "arabic/frmArabicAstrologyDisplay.h"
-#include "arabic/frmArabicAstrologyMain.h"
-#include "common/QtText.h"
-#include "common/RecordFile.h"
-#include "common/ReportView.h"
+#include "arabic/logic/ArabicTexts.h"
+#include "arabic/windows/ShowArabicSign.h"
+#include "arabic/windows/frmArabicAstrologyDisplay.h"
+#include "arabic/windows/frmArabicAstrologyMain.h"
+#include "common/logic/RecordFile.h"
+#include "common/windows/QtText.h"
+#include "common/windows/ReportView.h"
 
 namespace oriastra {
 namespace {

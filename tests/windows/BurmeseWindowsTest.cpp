@@ -9,16 +9,16 @@
 #include <QTextEdit>
 
 #include "WindowTest.h"
-#include "burmese/BurmeseChartFrame.h"
-#include "burmese/BurmeseReport.h"
-#include "burmese/BurmeseTexts.h"
-#include "burmese/frmBurmeseAstrologyDisplay.h"
-#include "burmese/frmBurmeseAstrologyMain.h"
-#include "burmese/frmBurmeseAstrologySave.h"
-#include "burmese/modBurmese.h"
-#include "common/QtText.h"
-#include "common/RecordFile.h"
-#include "common/ReportView.h"
+#include "burmese/logic/BurmeseReport.h"
+#include "burmese/logic/BurmeseTexts.h"
+#include "burmese/logic/modBurmese.h"
+#include "burmese/windows/BurmeseChartFrame.h"
+#include "burmese/windows/frmBurmeseAstrologyDisplay.h"
+#include "burmese/windows/frmBurmeseAstrologyMain.h"
+#include "burmese/windows/frmBurmeseAstrologySave.h"
+#include "common/logic/RecordFile.h"
+#include "common/windows/QtText.h"
+#include "common/windows/ReportView.h"
 
 namespace oriastra {
 namespace {

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-#include "shell/Application.h"
+#include "shell/windows/Application.h"
 
 namespace {
 

@@ -10,15 +10,15 @@
 #include <QPushButton>
 
 #include "WindowTest.h"
-#include "common/QtPlatform.h"
-#include "common/QtText.h"
-#include "common/RecordFile.h"
-#include "common/ReportView.h"
-#include "indonesian/IndonesianReport.h"
-#include "indonesian/WetonTexts.h"
-#include "indonesian/frmIndonesianAstrologyDisplay.h"
-#include "indonesian/frmIndonesianAstrologyMain.h"
-#include "indonesian/frmIndonesianAstrologySave.h"
+#include "common/logic/RecordFile.h"
+#include "common/windows/QtPlatform.h"
+#include "common/windows/QtText.h"
+#include "common/windows/ReportView.h"
+#include "indonesian/logic/IndonesianReport.h"
+#include "indonesian/logic/WetonTexts.h"
+#include "indonesian/windows/frmIndonesianAstrologyDisplay.h"
+#include "indonesian/windows/frmIndonesianAstrologyMain.h"
+#include "indonesian/windows/frmIndonesianAstrologySave.h"
 
 namespace oriastra {
 namespace {

@@ -11,16 +11,16 @@
 #include <QTabWidget>
 
 #include "WindowTest.h"
-#include "burmese/BurmeseChartFrame.h"
-#include "burmese/frmBurmeseAstrologyDisplay.h"
-#include "burmese/modBurmese.h"
-#include "common/InputWindow.h"
-#include "common/QtText.h"
-#include "common/RecordFile.h"
-#include "common/WebPages.h"
-#include "common/ReportView.h"
-#include "common/ReportWindow.h"
-#include "tibetan/frmTibetanAstrologyDisplay.h"
+#include "burmese/logic/modBurmese.h"
+#include "burmese/windows/BurmeseChartFrame.h"
+#include "burmese/windows/frmBurmeseAstrologyDisplay.h"
+#include "common/logic/RecordFile.h"
+#include "common/logic/WebPages.h"
+#include "common/windows/InputWindow.h"
+#include "common/windows/QtText.h"
+#include "common/windows/ReportView.h"
+#include "common/windows/ReportWindow.h"
+#include "tibetan/windows/frmTibetanAstrologyDisplay.h"
 
 namespace oriastra {
 namespace {

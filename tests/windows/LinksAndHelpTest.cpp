@@ -4,9 +4,9 @@
 #include <QPushButton>
 
 #include "WindowTest.h"
-#include "common/QtText.h"
-#include "common/WebPages.h"
-#include "common/frmAbout.h"
+#include "common/logic/WebPages.h"
+#include "common/windows/QtText.h"
+#include "common/windows/frmAbout.h"
 
 namespace oriastra {
 namespace {

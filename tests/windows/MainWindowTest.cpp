@@ -7,10 +7,10 @@
 #include <QPushButton>
 
 #include "WindowTest.h"
-#include "common/QtText.h"
-#include "common/RecordText.h"
-#include "shell/UpdateReminder.h"
-#include "common/WebPages.h"
+#include "common/logic/RecordText.h"
+#include "common/logic/WebPages.h"
+#include "common/windows/QtText.h"
+#include "shell/windows/UpdateReminder.h"
 
 namespace oriastra {
 namespace {

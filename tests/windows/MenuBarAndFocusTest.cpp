@@ -7,8 +7,8 @@
 #include <QRadioButton>
 
 #include "WindowTest.h"
-#include "tibetan/frmTibetanAstrologyDisplay.h"
-#include "tibetan/frmTibetanAstrologyMain.h"
+#include "tibetan/windows/frmTibetanAstrologyDisplay.h"
+#include "tibetan/windows/frmTibetanAstrologyMain.h"
 
 namespace oriastra {
 namespace {

@@ -7,8 +7,8 @@
 #include <QProcess>
 
 #include "WindowTest.h"
-#include "common/QtPlatform.h"
-#include "common/frmAbout.h"
+#include "common/windows/QtPlatform.h"
+#include "common/windows/frmAbout.h"
 
 namespace oriastra {
 namespace {

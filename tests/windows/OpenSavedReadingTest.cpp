@@ -8,9 +8,9 @@
 
 #include "FifoGuard.h"
 #include "WindowTest.h"
-#include "common/QtText.h"
-#include "common/InputWindow.h"
-#include "common/RecordFile.h"
+#include "common/logic/RecordFile.h"
+#include "common/windows/InputWindow.h"
+#include "common/windows/QtText.h"
 
 namespace oriastra {
 namespace {

@@ -5,12 +5,12 @@
 #include <QStandardPaths>
 
 #include "WindowTest.h"
-#include "african/AfricanCommands.h"
-#include "burmese/BurmeseCommands.h"
-#include "common/QtPlatform.h"
-#include "common/ReportView.h"
-#include "indonesian/IndonesianCommands.h"
-#include "tibetan/TibetanCommands.h"
+#include "african/logic/AfricanCommands.h"
+#include "burmese/logic/BurmeseCommands.h"
+#include "common/windows/QtPlatform.h"
+#include "common/windows/ReportView.h"
+#include "indonesian/logic/IndonesianCommands.h"
+#include "tibetan/logic/TibetanCommands.h"
 
 namespace oriastra {
 namespace {

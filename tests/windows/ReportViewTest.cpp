@@ -4,8 +4,8 @@
 #include <QTextCursor>
 
 #include "WindowTest.h"
-#include "common/ReportView.h"
-#include "common/StyledText.h"
+#include "common/logic/StyledText.h"
+#include "common/windows/ReportView.h"
 
 namespace oriastra {
 namespace {

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "shell/SingleCopyLock.h"
+#include "shell/windows/SingleCopyLock.h"
 
 namespace oriastra {
 namespace {

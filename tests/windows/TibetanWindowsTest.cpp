@@ -13,14 +13,14 @@
 #include <QTextEdit>
 
 #include "WindowTest.h"
-#include "common/QtText.h"
-#include "common/RecordFile.h"
-#include "common/ReportView.h"
-#include "tibetan/TibetanReport.h"
-#include "tibetan/TibetanTexts.h"
-#include "tibetan/frmTibetanAstrologyDisplay.h"
-#include "tibetan/frmTibetanAstrologyMain.h"
-#include "tibetan/frmTibetanAstrologySave.h"
+#include "common/logic/RecordFile.h"
+#include "common/windows/QtText.h"
+#include "common/windows/ReportView.h"
+#include "tibetan/logic/TibetanReport.h"
+#include "tibetan/logic/TibetanTexts.h"
+#include "tibetan/windows/frmTibetanAstrologyDisplay.h"
+#include "tibetan/windows/frmTibetanAstrologyMain.h"
+#include "tibetan/windows/frmTibetanAstrologySave.h"
 
 namespace oriastra {
 namespace {

@@ -1,10 +1,10 @@
 #include <QLocale>
 
 #include "ScriptedPlatform.h"
-#include "common/QtText.h"
-#include "common/RecordText.h"
-#include "shell/UpdateReminder.h"
-#include "common/WebPages.h"
+#include "common/logic/RecordText.h"
+#include "common/logic/WebPages.h"
+#include "common/windows/QtText.h"
+#include "shell/windows/UpdateReminder.h"
 #include <gtest/gtest.h>
 
 namespace oriastra {

@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QTextCursor>
 
-#include "common/QtText.h"
-#include "common/RecordFile.h"
+#include "common/logic/RecordFile.h"
+#include "common/windows/QtText.h"
 
 namespace oriastra {
 

@@ -11,12 +11,12 @@
 #include <optional>
 
 #include "ScriptedPlatform.h"
-#include "common/BirthDetailsPanel.h"
-#include "common/ChildWindow.h"
-#include "common/Twips.h"
-#include "common/WindowRegistry.h"
-#include "shell/Application.h"
-#include "shell/frmMDI.h"
+#include "common/windows/BirthDetailsPanel.h"
+#include "common/windows/ChildWindow.h"
+#include "common/windows/Twips.h"
+#include "common/windows/WindowRegistry.h"
+#include "shell/windows/Application.h"
+#include "shell/windows/frmMDI.h"
 
 // Failures show texts as texts, not as arrays of UTF-16 units.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "shell/Application.h"
+#include "shell/windows/Application.h"
 
 int main(int argc, char** argv) {
     // Offscreen unless a run asks for a real X server (the native window checks).

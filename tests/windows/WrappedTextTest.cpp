@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
-#include "common/BannerLabel.h"
-#include "common/WrappedText.h"
+#include "common/windows/BannerLabel.h"
+#include "common/windows/WrappedText.h"
 
 namespace oriastra {
 namespace {

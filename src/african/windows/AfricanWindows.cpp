@@ -1,0 +1,21 @@
+#include "african/windows/AfricanWindows.h"
+
+#include "african/windows/frmAfricanAstrologyDisplay.h"
+#include "african/windows/frmAfricanAstrologyMain.h"
+#include "african/windows/frmAfricanAstrologySave.h"
+#include "common/logic/AppContext.h"
+#include "common/windows/WindowRegistry.h"
+
+namespace oriastra {
+
+void RegisterAfricanWindows(AppContext& context) {
+    WindowRegistry& windows = context.windows;
+    windows.Register(InputOf(Tradition::African),
+                     [&context] { return new frmAfricanAstrologyMain(context); });
+    windows.Register(ReadingOf(Tradition::African),
+                     [&context] { return new frmAfricanAstrologyDisplay(context); });
+    windows.Register(ReportOf(Tradition::African),
+                     [&context] { return new frmAfricanAstrologySave(context); });
+}
+
+}  // namespace oriastra

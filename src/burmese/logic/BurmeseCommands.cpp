@@ -1,0 +1,81 @@
+#include "burmese/logic/BurmeseCommands.h"
+
+#include "burmese/logic/BurmeseReading.h"
+#include "burmese/logic/BurmeseReport.h"
+#include "burmese/logic/modBurmese.h"
+#include "burmese/logic/modEnglishCalender.h"
+
+namespace oriastra {
+
+namespace {
+
+// One generation in a freshly opened input window: no weekday found before, the chart window
+// with its initial captions.
+struct Chart {
+    std::string weekday;
+    BurmeseReading reading = InitialBurmeseReading();
+};
+
+// The weekday a fresh window finds: none was found before.
+std::string WeekdayOf(const BirthDetails& details) {
+    std::string weekday;
+    FindBirthWeekday(details.year, details.month, details.day, weekday);
+    return weekday;
+}
+
+Chart Generate(const ReadingRequest& request) {
+    Chart chart;
+    chart.weekday = WeekdayOf(request.details);
+    WriteBurmeseChart(chart.reading, request.details, chart.weekday, request.answer);
+    return chart;
+}
+
+ReadingFields Fields(const ReadingRequest& request) {
+    Chart chart = Generate(request);
+    BurmeseReading& reading = chart.reading;
+    return FieldsInOrder(
+        ReadingField{"birthWeekday", "Weekday of birth", std::move(chart.weekday)},
+        ReadingField{"afternoonAnswer", "Born after 12 PM", request.answer},
+        ReadingField{"birthDay", "Birth day", std::move(reading.birthDay)},
+        ReadingField{"luckyDirection", "Lucky direction", std::move(reading.luckyDirection)},
+        ReadingField{"animalSign", "Animal sign", std::move(reading.animalSign)},
+        ReadingField{"birthDayPlanet", "Birth day planet", std::move(reading.birthDayPlanet)},
+        ReadingField{"characteristic", "Characteristic traits",
+                     std::move(reading.characteristic)},
+        ReadingField{"planetDescription", "Planet reading", std::move(reading.planetDescription)},
+        ReadingField{"animalDescription", "Animal sign reading",
+                     std::move(reading.animalDescription)},
+        ReadingField{"eraYear", "Burmese era year", std::int64_t{EraYearOf(request.details)}},
+        ReadingField{"housePlanets", "House planets",
+                     std::vector<std::string>(reading.housePlanets.begin(),
+                                              reading.housePlanets.end())});
+}
+
+StyledText Report(const ReadingRequest& request) {
+    HouseTexts houses;
+    LoadHouseTexts(houses);
+    return BuildBurmeseReport(EntriesOf(request.details, request.typedName),
+                              Generate(request).reading, houses);
+}
+
+// The window would ask; a command line must have been told.
+std::optional<std::string> MissingAnswer(const ReadingRequest& request) {
+    if (WeekdayOf(request.details) != kWednesday || AfternoonFromAnswer(request.answer)) {
+        return std::nullopt;
+    }
+    // Worded for both places an answer comes from: the option and a batch's CSV column.
+    return "a Wednesday birth needs an afternoon answer (born after 12 PM?): --afternoon yes or "
+           "no, or yes or no in a batch's afternoon column";
+}
+
+}  // namespace
+
+TraditionCommands BurmeseCommands() {
+    TraditionCommands commands;
+    commands.reading = Fields;
+    commands.report = Report;
+    commands.usageProblem = MissingAnswer;
+    return commands;
+}
+
+}  // namespace oriastra

@@ -1,0 +1,35 @@
+#pragma once
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "common/logic/BirthDetails.h"
+
+namespace oriastra {
+
+// What the chart window shows: the day sign on the interpretation tab and the planet of each
+// house on the chart tab. A fresh window starts from the initial captions.
+struct BurmeseReading {
+    std::string birthDay;
+    std::string luckyDirection;
+    std::string characteristic;
+    std::string birthDayPlanet;
+    std::string planetDescription;
+    std::string animalSign;
+    std::string animalDescription;
+    std::array<std::string, 7> housePlanets;  // house 1 first
+    friend bool operator==(const BurmeseReading&, const BurmeseReading&) = default;
+};
+
+BurmeseReading InitialBurmeseReading();
+
+// The era year of the birth details (the month by its place in the month list).
+int EraYearOf(const BirthDetails& details);
+
+// The generate step once the weekday is found and a Wednesday answered: the day sign row, when
+// one is taken, replaces the day sign; a Wednesday without a row changes only the birth day.
+// The house planets always follow the era year.
+void WriteBurmeseChart(BurmeseReading& reading, const BirthDetails& details,
+                       std::string_view weekday, std::string_view afternoonAnswer);
+
+}  // namespace oriastra

@@ -1,0 +1,57 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "common/logic/BirthDetails.h"
+#include "common/logic/StyledText.h"
+
+namespace oriastra {
+
+// What one reading is calculated from: the birth details the Calculate step stored and the
+// answer to the tradition's own question as its state holds it (the Burmese afternoon answer:
+// "True", "False", "" or what an opened record held; empty for the other traditions).
+struct ReadingRequest {
+    BirthDetails details;
+    std::string answer;
+    std::string typedName;  // the name box's text before trimming (the Burmese report shows it)
+};
+
+// One piece of a reading as the command-line companion prints it: its JSON key, its label in
+// text output and its value. Keys and labels are the program's own literals, never copied.
+struct ReadingField {
+    using Value = std::variant<std::string, std::int64_t, std::vector<std::string>>;
+    std::string_view key;
+    std::string_view label;
+    Value value;
+};
+using ReadingFields = std::vector<ReadingField>;
+
+// The fields in order with their values moved in: a braced list would copy every text twice, and
+// a batch builds one list a row.
+template <typename... Field>
+ReadingFields FieldsInOrder(Field&&... fields) {
+    ReadingFields list;
+    list.reserve(sizeof...(fields));
+    (list.push_back(std::forward<Field>(fields)), ...);
+    return list;
+}
+
+// What a tradition adds to the command-line companion; everything else (parsing, validation,
+// record files, output) is the companion's frame, driven by the tradition's descriptor.
+struct TraditionCommands {
+    // The reading's fields, after the "tradition" and "name" the frame puts first.
+    std::function<ReadingFields(const ReadingRequest&)> reading;
+    // The report window's text; empty for a tradition without a report.
+    std::function<StyledText(const ReadingRequest&)> report;
+    // A problem only the calculation can see (a Burmese Wednesday without its answer), reported
+    // as a usage error before anything is printed or written. May be left empty.
+    std::function<std::optional<std::string>(const ReadingRequest&)> usageProblem;
+};
+
+}  // namespace oriastra

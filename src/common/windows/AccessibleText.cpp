@@ -1,0 +1,28 @@
+#include "common/windows/AccessibleText.h"
+
+#include <QLabel>
+
+namespace oriastra {
+
+namespace {
+constexpr char kCaptionProperty[] = "accessibleCaption";
+}  // namespace
+
+void SetAccessibleText(QWidget& control, const QString& name, const QString& description) {
+    control.setAccessibleName(name);
+    control.setAccessibleDescription(description);
+}
+
+void MarkValue(QLabel& value, const QString& caption) {
+    value.setProperty(kCaptionProperty, caption);
+    value.setAccessibleDescription(QStringLiteral("A result of your reading"));
+    ShowValue(value, value.text());
+}
+
+void ShowValue(QLabel& value, const QString& text) {
+    value.setText(text);
+    const QString caption = value.property(kCaptionProperty).toString();
+    value.setAccessibleName(text.isEmpty() ? caption : caption + QStringLiteral(": ") + text);
+}
+
+}  // namespace oriastra

@@ -1,0 +1,35 @@
+#include "common/windows/HelpMenu.h"
+
+#include <QMenu>
+#include <functional>
+
+#include "common/windows/frmAbout.h"
+#include "common/windows/modHelp.h"
+
+namespace oriastra {
+
+QMenu* MakeHelpMenu(Platform& platform, QWidget& owner, const HelpMenuNames& names) {
+    auto* help = new QMenu(QStringLiteral("&Help"), &owner);
+    help->setObjectName("mnuHelp");
+    auto add = [&](const QString& name, const QString& caption, std::function<void()> action) {
+        QAction* entry = help->addAction(caption);
+        entry->setObjectName(name);
+        QObject::connect(entry, &QAction::triggered, &owner, std::move(action));
+        return entry;
+    };
+    add("mnuOnline", QStringLiteral("&Online Help"), [&platform] { OpenHelpPage(platform); });
+    add("mnuVisit", QStringLiteral("&Visit Us Online"), [&platform] { OpenHomePage(platform); });
+    help->addSeparator();
+    add("mnuUpdate", names.updateCaption, [&platform] { OpenDownloadPage(platform); });
+    help->addSeparator();
+    add("mnuAbout", QStringLiteral("&About Software"), [&platform, &owner] {
+        frmAbout dialog(platform, &owner);
+        dialog.exec();
+    });
+    QAction* makeMoney = add(names.makeMoneyName, QStringLiteral("Make Money &Online"),
+                             [&platform] { OpenFullBrandPage(platform); });
+    makeMoney->setEnabled(false);
+    return help;
+}
+
+}  // namespace oriastra

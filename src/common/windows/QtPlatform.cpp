@@ -1,0 +1,190 @@
+#include "common/windows/QtPlatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QDir>
+#include <QGridLayout>
+#include <QSpacerItem>
+#include <QUrl>
+
+#include "common/logic/WebPages.h"
+#include "common/windows/QtText.h"
+#include "common/windows/WindowStyle.h"
+
+namespace oriastra {
+
+QString QtNameFilter(const QString& filter) {
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0) return filter;
+    const QString description = filter.left(bar).trimmed();
+    const QString pattern = filter.mid(bar + 1).trimmed();
+    // Qt reads the pattern from the parentheses; keep the description as written.
+    if (description.contains(QLatin1Char('('))) return description;
+    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+}
+
+QString MessageDisplayText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+QString UnusedPdfPath(const QString& folder, const QString& name) {
+    QString base = name;
+    for (QChar& ch : base) {
+        if (ch == QLatin1Char('/') || ch == QLatin1Char('\\') || ch.category() == QChar::Other_Control) {
+            ch = QLatin1Char(' ');
+        }
+    }
+    base = base.simplified().left(120);
+    if (base.isEmpty()) base = QStringLiteral("Report");
+    if (base.startsWith(QLatin1Char('.'))) base.prepend(QStringLiteral("Report "));
+    const QDir dir(folder);
+    QString path = dir.filePath(base + QStringLiteral(".pdf"));
+    for (int copy = 2; QFileInfo::exists(path); ++copy) {
+        path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(base).arg(copy));
+    }
+    return path;
+}
+
+namespace {
+// Room the window frame takes beside a title: its icon and buttons, in logical pixels.
+constexpr int kTitleBarControls = 160;
+}  // namespace
+
+QtPlatform::QtPlatform(QString settingsApplication)
+    : settingsApplication_(std::move(settingsApplication)) {}
+
+QtPlatform::~QtPlatform() = default;
+
+MessageAnswer QtPlatform::MessageBox(const QString& text, MessageButtons buttons,
+                                     MessageIcon icon) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(ToQt(kMessageTitle));
+    box.setWindowIcon(QApplication::windowIcon());
+    box.setStyleSheet(DialogStyle());
+    box.setText(MessageDisplayText(text));
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (icon) {
+        case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
+        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    // Last, as the box lays itself out anew when its buttons change. A short message must not make the box so narrow that the window frame cuts its title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
+        grid->addItem(new QSpacerItem(titleWidth + kTitleBarControls, 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    const int pressed = box.exec();
+    if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::optional<QString> QtPlatform::FileDialog(const FileDialogRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    dialog.setStyleSheet(DialogStyle());
+    dialog.setNameFilter(QtNameFilter(request.filter));
+    dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (request.kind == FileDialogRequest::Kind::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    // Read-only files are refused: ask again until the user picks another or cancels.
+    while (dialog.exec() == QDialog::Accepted) {
+        const QStringList chosen = dialog.selectedFiles();
+        if (chosen.isEmpty()) return std::nullopt;
+        const QFileInfo file(chosen.front());
+        if (file.exists() && !file.isWritable()) {
+            MessageBox(QStringLiteral("%1\nThis file is read-only. Please choose another file.")
+                           .arg(file.fileName()),
+                       MessageButtons::Ok, MessageIcon::Information);
+            continue;
+        }
+        return file.filePath();
+    }
+    return std::nullopt;
+}
+
+QPrinter* QtPlatform::PrintDialog(bool presetSelection) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer_.get(), QApplication::activeWindow());
+    dialog.setStyleSheet(DialogStyle());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+    if (presetSelection) dialog.setPrintRange(QAbstractPrintDialog::Selection);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    return printer_.get();
+}
+
+QPrinter* QtPlatform::DefaultPrinter(const QString& jobName, const QString& person) {
+    printerIsPdfFile_ = false;
+    const QPrinterInfo system = QPrinterInfo::defaultPrinter();
+    if (!system.isNull()) {
+        printer_ = std::make_unique<QPrinter>(system, QPrinter::HighResolution);
+    } else {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (documents.isEmpty() || !QDir().mkpath(documents)) return nullptr;
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(UnusedPdfPath(
+            documents, person.trimmed().isEmpty() ? jobName : jobName + QStringLiteral(" - ") + person));
+        printerIsPdfFile_ = true;
+    }
+    printer_->setDocName(jobName);
+    return printer_->isValid() ? printer_.get() : nullptr;
+}
+
+void QtPlatform::PrintingDone(QPrinter* printer) {
+    if (printer != printer_.get() || !printerIsPdfFile_) return;
+    if (QFileInfo::exists(printer->outputFileName())) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(printer->outputFileName()));
+    }
+}
+
+void QtPlatform::OpenWebPage(const QString& address) {
+    QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
+
+QString QtPlatform::Setting(const QString& section, const QString& key) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, settingsApplication_,
+                       settingsApplication_);
+    return settings.value(section + QLatin1Char('/') + key).toString();
+}
+
+void QtPlatform::SetSetting(const QString& section, const QString& key, const QString& value) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, settingsApplication_,
+                       settingsApplication_);
+    settings.setValue(section + QLatin1Char('/') + key, value);
+}
+
+QDate QtPlatform::Today() { return QDate::currentDate(); }
+
+int QtPlatform::ScreenWidth() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->geometry().width() : 1024;
+}
+
+}  // namespace oriastra

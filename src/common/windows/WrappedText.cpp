@@ -1,0 +1,31 @@
+#include "common/windows/WrappedText.h"
+
+#include <QFontMetrics>
+#include <QHash>
+#include <QRect>
+#include <algorithm>
+
+namespace oriastra {
+
+int TallestWrappedText(const QFont& font, int width, const QStringList& texts) {
+    // A window asks the same few questions each time it opens; the cache stays that small.
+    constexpr qsizetype kQuestionsKept = 64;
+    static QHash<QString, int> measured;
+    // The whole question is the key, texts included, so no two questions share an answer.
+    const QString key = font.key() + QChar(0x1f) + QString::number(width) + QChar(0x1f) +
+                        texts.join(QChar(0x1e));
+    const auto known = measured.constFind(key);
+    if (known != measured.constEnd()) return *known;
+    const QFontMetrics metrics(font);
+    int tallest = 0;
+    for (const QString& text : texts) {
+        const QRect lines =
+            metrics.boundingRect(QRect(0, 0, width, 1000000), Qt::TextWordWrap, text);
+        tallest = std::max(tallest, lines.height());
+    }
+    if (measured.size() >= kQuestionsKept) measured.clear();
+    measured.insert(key, tallest);
+    return tallest;
+}
+
+}  // namespace oriastra

@@ -1,0 +1,21 @@
+#include "indonesian/windows/IndonesianWindows.h"
+
+#include "common/logic/AppContext.h"
+#include "common/windows/WindowRegistry.h"
+#include "indonesian/windows/frmIndonesianAstrologyDisplay.h"
+#include "indonesian/windows/frmIndonesianAstrologyMain.h"
+#include "indonesian/windows/frmIndonesianAstrologySave.h"
+
+namespace oriastra {
+
+void RegisterIndonesianWindows(AppContext& context) {
+    WindowRegistry& windows = context.windows;
+    windows.Register(InputOf(Tradition::Indonesian),
+                     [&context] { return new frmIndonesianAstrologyMain(context); });
+    windows.Register(ReadingOf(Tradition::Indonesian),
+                     [&context] { return new frmIndonesianAstrologyDisplay(context); });
+    windows.Register(ReportOf(Tradition::Indonesian),
+                     [&context] { return new frmIndonesianAstrologySave(context); });
+}
+
+}  // namespace oriastra

@@ -1,0 +1,30 @@
+#include "indonesian/windows/frmIndonesianAstrologySave.h"
+
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "common/windows/BrandFrame.h"
+#include "common/windows/ReportView.h"
+#include "common/windows/WindowRegistry.h"
+#include "indonesian/logic/IndonesianReport.h"
+#include "indonesian/windows/frmIndonesianAstrologyDisplay.h"
+
+namespace oriastra {
+
+frmIndonesianAstrologySave::frmIndonesianAstrologySave(AppContext& context)
+    : ReportWindow(context, Tradition::Indonesian, QStringLiteral("Kestrin Indonesian Astrology")) {
+    setObjectName("frmIndonesianAstrologySave");
+    body_->addWidget(MakeBrandFrame(context.platform, this));
+    body_->addWidget(RTB, 1);
+    AddSaveAndPrintRow();
+}
+
+StyledText frmIndonesianAstrologySave::BuildReport() {
+    // Only the reading window opens this one; without it the weton is what a fresh one shows.
+    const auto* display =
+        context_.windows.As<frmIndonesianAstrologyDisplay>(ReadingOf(Tradition::Indonesian));
+    return BuildIndonesianReport(context_.birthDetails,
+                                 display != nullptr ? display->Weton() : InitialWetonReading());
+}
+
+}  // namespace oriastra

@@ -1,0 +1,88 @@
+#include "shell/logic/ProgramOptions.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace oriastra {
+namespace {
+
+constexpr std::string_view kHelp =
+    R"(Usage: kestrin-oriastra [OPTION]...
+Astrological readings in the Tibetan, Indonesian, Burmese and Arabic traditions from a name and
+a date of birth, in a window of the desktop.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+
+The toolkit's own options (-platform NAME, -style NAME, -reverse and the like) are passed on.
+Readings, reports and record files from the shell: oriastra-cli --help.
+)";
+
+// The toolkit's options, written with one dash or two; those that take the next word as value.
+constexpr std::array<std::string_view, 16> kToolkitValueOptions = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowtitle", "qwindowicon", "geometry", "title", "icon", "style", "stylesheet",
+    "session", "display", "name", "visual"};
+constexpr std::array<std::string_view, 6> kToolkitFlags = {"reverse", "widgetcount", "nograb",
+                                                           "dograb", "sync", "testability"};
+// Taken as "-style=fusion" too.
+constexpr std::array<std::string_view, 3> kToolkitJoinedOptions = {"style=", "stylesheet=",
+                                                                   "qmljsdebugger="};
+
+template <std::size_t N>
+bool Holds(const std::array<std::string_view, N>& list, std::string_view word) {
+    return std::find(list.begin(), list.end(), word) != list.end();
+}
+
+ProgramRequest Usage(std::string problem) {
+    return {ProgramAction::UsageError, std::move(problem)};
+}
+
+}  // namespace
+
+ProgramRequest ReadProgramArguments(const std::vector<std::string_view>& arguments) {
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string_view argument = arguments[index];
+        if (argument == "--") break;
+        if (argument == "-" || !argument.starts_with('-')) continue;
+        if (argument == "--help" || argument == "-h") return {ProgramAction::Help, {}};
+        if (argument == "--version") return {ProgramAction::Version, {}};
+
+        const std::string_view option = argument.substr(argument.starts_with("--") ? 2 : 1);
+        if (Holds(kToolkitFlags, option)) continue;
+        if (std::any_of(kToolkitJoinedOptions.begin(), kToolkitJoinedOptions.end(),
+                        [&](std::string_view joined) { return option.starts_with(joined); }))
+            continue;
+        if (Holds(kToolkitValueOptions, option)) {
+            if (++index == arguments.size())
+                return Usage("option '" + std::string(argument) + "' needs a value");
+            continue;
+        }
+        return Usage("unknown option '" + std::string(argument) + "'");
+    }
+    return {};
+}
+
+int AnswerProgramRequest(const ProgramRequest& request, std::FILE* out, std::FILE* err) {
+    switch (request.action) {
+        case ProgramAction::Run: return 0;
+        case ProgramAction::UsageError:
+            std::fprintf(err, "kestrin-oriastra: %s\nTry 'kestrin-oriastra --help' for more "
+                              "information.\n", request.problem.c_str());
+            return 2;
+        case ProgramAction::Help: std::fputs(kHelp.data(), out); break;
+        case ProgramAction::Version: std::fputs("kestrin-oriastra " ORIASTRA_VERSION "\n", out); break;
+    }
+    // A help that never reached its reader (a full disk, a closed descriptor) is no success.
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        std::fprintf(err, "kestrin-oriastra: cannot write standard output: %s\n",
+                     std::strerror(errno));
+        return 3;
+    }
+    return 0;
+}
+
+}  // namespace oriastra

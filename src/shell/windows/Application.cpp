@@ -1,0 +1,66 @@
+#include "shell/windows/Application.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QtCore/qglobal.h>
+
+#include "african/windows/AfricanWindows.h"
+#include "arabic/windows/ArabicWindows.h"
+#include "burmese/windows/BurmeseWindows.h"
+#include "common/windows/Platform.h"
+#include "common/windows/SvgPicture.h"
+#include "indonesian/windows/IndonesianWindows.h"
+#include "shell/windows/UpdateReminder.h"
+#include "shell/windows/frmMDI.h"
+#include "tibetan/windows/TibetanWindows.h"
+
+// The pictures are compiled into a static library, so their registration must be asked for.
+// The program icon is set once, before the first message box, for every window of the run.
+static void InitLook() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(pictures);
+        QApplication::setWindowIcon(QIcon(oriastra::SvgPixmap(
+            QStringLiteral(":/app/kestrin-oriastra.svg"), 64, qApp->devicePixelRatio())));
+        return true;
+    }();
+    (void)done;
+}
+
+namespace oriastra {
+
+Application::Application(Platform& platform)
+    : mainWindow_((InitLook(), std::make_unique<frmMDI>(platform))),
+      context_(std::make_unique<AppContext>(
+          AppContext{state_.birthDetails, platform, mainWindow_->Windows(), *mainWindow_})) {
+    // One line per tradition: each folder knows how to create its own windows.
+    RegisterAfricanWindows(*context_);
+    RegisterArabicWindows(*context_, state_.arabic);
+    RegisterBurmeseWindows(*context_, state_.burmese);
+    RegisterIndonesianWindows(*context_);
+    RegisterTibetanWindows(*context_, state_.tibetan);
+}
+
+Application::~Application() = default;
+
+void SetProgramIdentity(const QString& programName) {
+    QApplication::setApplicationName(programName);
+    // No display name: the toolkit would append it to every window title the X server shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.kestrin.Oriastra"));
+}
+
+std::unique_ptr<Application> StartProgram(Platform& platform, bool anotherCopyRunning) {
+    InitLook();
+    if (anotherCopyRunning) {
+        platform.MessageBox(QStringLiteral("Application is already running"), MessageButtons::Ok,
+                            MessageIcon::Information);
+        return nullptr;
+    }
+    ShowUpdateReminder(platform);
+    auto application = std::make_unique<Application>(platform);
+    frmMDI& mainWindow = application->MainWindow();
+    mainWindow.showMaximized();
+    mainWindow.Form_Load();
+    return application;
+}
+
+}  // namespace oriastra

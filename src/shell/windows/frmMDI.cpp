@@ -1,0 +1,388 @@
+#include "shell/windows/frmMDI.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/logic/BannerCaptions.h"
+#include "common/logic/WebPages.h"
+#include "common/windows/AccessibleText.h"
+#include "common/windows/BannerLabel.h"
+#include "common/windows/BrandFrame.h"
+#include "common/windows/ChildWindow.h"
+#include "common/windows/FocusInView.h"
+#include "common/windows/HelpMenu.h"
+#include "common/windows/PlainLabel.h"
+#include "common/windows/Platform.h"
+#include "common/windows/QtText.h"
+#include "common/windows/SvgPicture.h"
+#include "common/windows/Twips.h"
+#include "common/windows/WindowRegistry.h"
+#include "common/windows/modHelp.h"
+#include "shell/windows/HouseStyle.h"
+
+namespace oriastra {
+
+namespace {
+
+// Left to right on screen; a tradition not listed here stands hidden at the end of the row.
+constexpr std::array<Tradition, 4> kButtonRow = {Tradition::Arabic, Tradition::Tibetan,
+                                                 Tradition::Indonesian, Tradition::Burmese};
+// Top to bottom in the welcome panel.
+constexpr std::array<int, 8> kPanelOrder = {0, 1, 2, 4, 7, 6, 5, 3};
+
+constexpr int kButtonPictureSize = 40;
+
+// What the picture beside each tradition's button shows, for assistive technology.
+QString PictureShows(Tradition tradition) {
+    switch (tradition) {
+    case Tradition::African: return QStringLiteral("A sun with triangular rays");
+    case Tradition::Arabic: return QStringLiteral("A crescent moon and a star");
+    case Tradition::Burmese: return QStringLiteral("A golden pagoda");
+    case Tradition::Indonesian: return QStringLiteral("A four-petal batik motif");
+    case Tradition::Tibetan: return QStringLiteral("A snow mountain and the sun above a lake");
+    }
+    return {};
+}
+
+QLabel* PanelLabel(int index, const QString& text, QWidget* parent) {
+    QLabel* label = PlainLabel(QStringLiteral("lblCaption(%1)").arg(index), text, parent);
+    label->setAlignment(Qt::AlignHCenter);
+    label->setMouseTracking(true);
+    return label;
+}
+
+}  // namespace
+
+frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+    setObjectName("frmMDI");
+    setWindowTitle(ToQt(kProgramTitle));
+
+    auto* central = new QWidget(this);
+    central->setObjectName("frmMDIClient");
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(central);
+
+    mdiArea_ = new QMdiArea(central);
+    mdiArea_->setObjectName("mdiArea");
+    mdiArea_->setBackground(QColor(0x2a, 0x22, 0x33));
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    windows_ = std::make_unique<WindowRegistry>(*mdiArea_);
+    KeepFocusInView(*mdiArea_);
+
+    BuildStrips();
+    BuildWelcomePanel();
+    BuildMenus();
+    // Tab follows the buttons as they stand on screen, then the Exit button.
+    QWidget* previous = nullptr;
+    for (Tradition tradition : kButtonRow) {
+        QWidget* button = cmdSelectOption[static_cast<std::size_t>(tradition)];
+        if (previous != nullptr) setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, cmdMdiExit);
+    PutLinksLastInTabOrder(*this);
+    layout->addWidget(Picture6);
+    layout->addWidget(Picture1);
+    layout->addWidget(GoldRule(central));
+    layout->addWidget(picMain, 1);
+    layout->addWidget(mdiArea_, 1);
+    layout->addWidget(GoldRule(central));
+    layout->addWidget(PicCoBrand);
+    mdiArea_->hide();
+}
+
+frmMDI::~frmMDI() {
+    // The children close after this part of the window is gone; they must not call back.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+}
+
+void frmMDI::BuildStrips() {
+    Picture6 = new QWidget(this);
+    Picture6->setObjectName("Picture6");
+    Picture6->setFixedHeight(34);
+    Picture6->setCursor(Qt::PointingHandCursor);
+    Picture6->installEventFilter(this);
+    lblCorvaneBanner =
+        MakeSponsorLabel("lblCorvaneBanner", MainBannerCaption(), platform_, Picture6);
+    lblCorvaneBanner->setWordWrap(false);
+
+    PaintStrip(*Picture6, QColor(0x3a, 0x10, 0x50), QColor(0x22, 0x08, 0x2e));
+    QPalette gold = lblCorvaneBanner->palette();
+    gold.setColor(QPalette::WindowText, QColor(0xf4, 0xc8, 0x60));
+    lblCorvaneBanner->setPalette(gold);
+    QFont bold = lblCorvaneBanner->font();
+    bold.setBold(true);
+    lblCorvaneBanner->setFont(bold);
+
+    Picture1 = new QWidget(this);
+    Picture1->setObjectName("Picture1");
+    PaintStrip(*Picture1, QColor(0x2a, 0x0c, 0x3a), QColor(0x16, 0x06, 0x20));
+    Picture1->setFixedHeight(64);
+    picButtonContainer = new QFrame(Picture1);
+    picButtonContainer->setObjectName("picButtonContainer");
+    auto* row = new QHBoxLayout(picButtonContainer);
+    row->setContentsMargins(10, 6, 10, 6);
+    row->setSpacing(8);
+    for (Tradition tradition : kTraditions) {
+        const SelectorEntry& entry = Describe(tradition).selector;
+        const auto index = static_cast<std::size_t>(tradition);
+        auto* picture = new QLabel(picButtonContainer);
+        picture->setObjectName(ToQt(entry.pictureName));
+        picture->setFixedSize(kButtonPictureSize, kButtonPictureSize);
+        picture->setPixmap(SvgPixmap(QStringLiteral(":/frmMDI/%1.svg").arg(ToQt(entry.picture)),
+                                     kButtonPictureSize, devicePixelRatioF()));
+        SetAccessibleText(*picture, PictureShows(tradition),
+                          QStringLiteral("Picture of %1").arg(ToQt(entry.caption)));
+        auto* button = new StripButton(ToQt(entry.caption), picButtonContainer);
+        button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
+        button->setMinimumHeight(34);
+        // Enter presses the focused button, as Space does.
+        button->setAutoDefault(true);
+        button->setAccessibleDescription(
+            QStringLiteral("Opens %1; any tradition window still open is closed")
+                .arg(ToQt(entry.caption)));
+        const int buttonIndex = static_cast<int>(index);
+        connect(button, &QPushButton::clicked, this,
+                [this, buttonIndex] { cmdSelectOption_Click(buttonIndex); });
+        cmdSelectOption[index] = button;
+        buttonPictures[index] = picture;
+    }
+    for (Tradition tradition : kButtonRow) {
+        row->addWidget(buttonPictures[static_cast<std::size_t>(tradition)]);
+        row->addWidget(cmdSelectOption[static_cast<std::size_t>(tradition)]);
+        row->addSpacing(14);
+    }
+    // A hidden entry (the African one) stays hidden; nothing shows it.
+    for (Tradition tradition : kTraditions) {
+        if (Describe(tradition).selector.shown) continue;
+        const auto index = static_cast<std::size_t>(tradition);
+        row->addWidget(buttonPictures[index]);
+        row->addWidget(cmdSelectOption[index]);
+        buttonPictures[index]->hide();
+        cmdSelectOption[index]->hide();
+    }
+
+    PicCoBrand = new QWidget(this);
+    PicCoBrand->setObjectName("PicCoBrand");
+    PicCoBrand->setFixedHeight(46);
+    cmdMdiExit = new StripButton(QStringLiteral("&Exit"), PicCoBrand);
+    cmdMdiExit->setObjectName("cmdMdiExit");
+    cmdMdiExit->setFixedSize(96, 30);
+    cmdMdiExit->setAutoDefault(true);
+    cmdMdiExit->setAccessibleDescription(
+        QStringLiteral("Closes every window and ends the program"));
+    connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
+    Label7 = MakeFullBrandLabel("Label7", kFullBrandCaption, platform_, PicCoBrand);
+    Label7->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    PaintStrip(*PicCoBrand, QColor(0x16, 0x06, 0x20), QColor(0x16, 0x06, 0x20));
+    QPalette light = Label7->palette();
+    light.setColor(QPalette::WindowText, QColor(0xf0, 0xdc, 0xa0));
+    Label7->setPalette(light);
+    QFont underlined = Label7->font();
+    underlined.setUnderline(true);
+    Label7->setFont(underlined);
+}
+
+void frmMDI::BuildWelcomePanel() {
+    picMain = new QWidget(this);
+    picMain->setObjectName("picMain");
+    picMain->setAutoFillBackground(true);
+    QPalette black = picMain->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    picMain->setPalette(black);
+    picMain->setMouseTracking(true);
+    picMain->installEventFilter(this);
+
+    const std::array<QString, 3> headings = {
+        QStringLiteral("Welcome to Kestrin Oriastra"),
+        QStringLiteral(
+            "Astrology has evolved in different parts of the world in different forms! Each "
+            "country has its own culture and heritage which has been reflected in the zodiac "
+            "sign. Know more about your Tibetan, Arabic, Indonesian and Burmese Astrology signs "
+            "with this software."),
+        QStringLiteral("Kestrin Oriastra includes the following programs")};
+    for (int index = 0; index < 3; ++index) {
+        lblCaption[static_cast<std::size_t>(index)] =
+            PanelLabel(index, headings[static_cast<std::size_t>(index)], picMain);
+    }
+    for (Tradition tradition : kTraditions) {
+        const SelectorEntry& entry = Describe(tradition).selector;
+        QLabel* label = PanelLabel(entry.labelIndex, ToQt(entry.caption), picMain);
+        QPalette colour = label->palette();
+        colour.setColor(QPalette::WindowText, QColor(entry.labelColor.red, entry.labelColor.green,
+                                                     entry.labelColor.blue));
+        label->setPalette(colour);
+        QFont font = label->font();
+        font.setPointSizeF(font.pointSizeF() * 1.5);
+        font.setBold(true);
+        label->setFont(font);
+        label->setCursor(Qt::PointingHandCursor);
+        label->setAccessibleDescription(
+            QStringLiteral("Opens %1, as its button does").arg(ToQt(entry.caption)));
+        lblCaption[static_cast<std::size_t>(entry.labelIndex)] = label;
+        if (!entry.shown) label->hide();
+    }
+
+    QFont title = lblCaption[0]->font();
+    title.setPointSizeF(title.pointSizeF() * 2.2);
+    title.setBold(true);
+    lblCaption[0]->setFont(title);
+    QFont listHeading = lblCaption[2]->font();
+    listHeading.setPointSizeF(listHeading.pointSizeF() * 1.3);
+    listHeading.setItalic(true);
+    lblCaption[2]->setFont(listHeading);
+    lblCaption[1]->setWordWrap(true);
+    QFont intro = lblCaption[1]->font();
+    intro.setPointSizeF(intro.pointSizeF() * 1.15);
+    lblCaption[1]->setFont(intro);
+    const std::array<QColor, 3> headingColours = {QColor(0xf4, 0xc8, 0x60), QColor(0xe8, 0xe0, 0xf0),
+                                                  QColor(0xcf, 0xa8, 0xe8)};
+    for (int index = 0; index < 3; ++index) {
+        QPalette colour = lblCaption[static_cast<std::size_t>(index)]->palette();
+        colour.setColor(QPalette::WindowText, headingColours[static_cast<std::size_t>(index)]);
+        lblCaption[static_cast<std::size_t>(index)]->setPalette(colour);
+    }
+    for (QLabel* label : lblCaption) label->installEventFilter(this);
+}
+
+void frmMDI::BuildMenus() {
+    mnuFile_ = new QMenu(QStringLiteral("&File"), menuBar());
+    mnuFile_->setObjectName("mnuFile");
+    QAction* exit = mnuFile_->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName("mnuExit");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    mnuHelp_ = MakeHelpMenu(platform_, *this, {.makeMoneyName = QStringLiteral("mkmoney")});
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::ShowMenusOf);
+    ShowMenusOf(nullptr);
+}
+
+void frmMDI::ShowMenusOf(QMdiSubWindow* active) {
+    const auto* child = active != nullptr && mdiArea_->isVisible()
+                            ? qobject_cast<ChildWindow*>(active->widget())
+                            : nullptr;
+    QList<QMenu*> menus = child != nullptr ? child->Menus() : QList<QMenu*>();
+    if (menus.isEmpty()) menus = {mnuFile_, mnuHelp_};
+    menuBar()->clear();
+    for (QMenu* menu : menus) menuBar()->addMenu(menu);
+    cmdMdiExit->setShortcut(child == nullptr ? QKeySequence::mnemonic(cmdMdiExit->text())
+                                             : QKeySequence());
+}
+
+void frmMDI::Form_Load() {
+    const int screenWidth = platform_.ScreenWidth();
+    lblCorvaneBanner->adjustSize();
+    lblCorvaneBanner->move(CentredLeft(screenWidth, lblCorvaneBanner->width()),
+                           (Picture6->height() - lblCorvaneBanner->height()) / 2);
+    picButtonContainer->adjustSize();
+    picButtonContainer->move(CentredLeft(screenWidth, picButtonContainer->width()),
+                             (Picture1->height() - picButtonContainer->height()) / 2);
+    lblCaption[1]->setFixedWidth(std::min(720, screenWidth - 80));
+    int top = 48;
+    for (int index : kPanelOrder) {
+        QLabel* label = lblCaption[static_cast<std::size_t>(index)];
+        label->adjustSize();
+        label->move(CentredLeft(screenWidth, label->width()), top);
+        if (label->isVisibleTo(picMain)) top += label->height() + (index <= 2 ? 28 : 14);
+    }
+    cmdMdiExit->move(screenWidth - (cmdMdiExit->width() + TwipsToPixels(120)),
+                     (PicCoBrand->height() - cmdMdiExit->height()) / 2);
+    // The offer text fills the strip up to the Exit button and never covers it.
+    Label7->setGeometry(12, 4, std::max(120, cmdMdiExit->x() - 36), PicCoBrand->height() - 8);
+}
+
+void frmMDI::CloseTraditionWindows() {
+    for (WindowId id : TraditionCloseOrder()) windows_->Unload(id);
+}
+
+void frmMDI::OpenTradition(Tradition tradition) {
+    SetWelcomePanelVisible(false);
+    ChildWindow* input = windows_->Show(InputOf(tradition));
+    if (input != nullptr) input->PlaceAtTopCentre();
+}
+
+void frmMDI::cmdSelectOption_Click(int index) {
+    CloseTraditionWindows();
+    if (index < 0 || index >= static_cast<int>(kTraditions.size())) return;
+    OpenTradition(kTraditions[static_cast<std::size_t>(index)]);
+}
+
+void frmMDI::lblCaption_Click(int index) {
+    CloseTraditionWindows();
+    for (Tradition tradition : kTraditions) {
+        if (Describe(tradition).selector.labelIndex == index) OpenTradition(tradition);
+    }
+}
+
+void frmMDI::cmdMdiExit_Click() { close(); }
+
+void frmMDI::SetWelcomePanelVisible(bool visible) {
+    picMain->setVisible(visible);
+    mdiArea_->setVisible(!visible);
+    ShowMenusOf(visible ? nullptr : mdiArea_->activeSubWindow());
+    // Back at the welcome panel, the keyboard goes on from the first tradition button.
+    QWidget* focused = QApplication::focusWidget();
+    if (visible && (focused == nullptr || !focused->isVisible())) {
+        cmdSelectOption[static_cast<std::size_t>(kButtonRow.front())]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool frmMDI::IsWelcomePanelVisible() const { return picMain->isVisibleTo(centralWidget()); }
+
+void frmMDI::closeEvent(QCloseEvent* event) {
+    windows_->UnloadAll();
+    event->accept();
+}
+
+bool frmMDI::eventFilter(QObject* watched, QEvent* event) {
+    // Links act on the left button only; any other button does nothing.
+    const bool leftRelease = event->type() == QEvent::MouseButtonRelease &&
+                             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    if (watched == Picture6 && event->type() == QEvent::MouseButtonRelease) {
+        if (leftRelease) OpenHomePage(platform_);
+        return true;
+    }
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == picMain) {
+            for (QLabel* label : lblCaption) {
+                QFont font = label->font();
+                font.setUnderline(false);
+                label->setFont(font);
+            }
+            return false;
+        }
+        for (std::size_t index = 0; index < lblCaption.size(); ++index) {
+            if (watched != lblCaption[index]) continue;
+            if (index >= 3) {
+                QFont font = lblCaption[index]->font();
+                font.setUnderline(true);
+                lblCaption[index]->setFont(font);
+            }
+            // A move over a label is the label's own; it must not reach the panel behind it,
+            // which would take the marking off again.
+            return true;
+        }
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (std::size_t index = 0; index < lblCaption.size(); ++index) {
+            if (watched == lblCaption[index]) {
+                if (leftRelease) lblCaption_Click(static_cast<int>(index));
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace oriastra

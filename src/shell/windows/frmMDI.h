@@ -1,0 +1,76 @@
+#pragma once
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "common/logic/AppContext.h"
+#include "common/logic/Tradition.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPushButton;
+class QFrame;
+
+namespace oriastra {
+
+class WindowRegistry;
+
+// The main window: banner strip, tradition buttons, the black welcome panel `picMain` and the
+// area every tradition window opens in.
+class frmMDI : public QMainWindow, public WelcomePanel {
+    Q_OBJECT
+public:
+    frmMDI(Platform& platform, QWidget* parent = nullptr);
+    ~frmMDI() override;
+
+    QMdiArea& MdiArea() { return *mdiArea_; }
+    WindowRegistry& Windows() { return *windows_; }
+
+    void Form_Load();
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+    void cmdMdiExit_Click();
+
+    void SetWelcomePanelVisible(bool visible) override;
+    bool IsWelcomePanelVisible() const override;
+
+    // Every tradition window, in the order choosing a tradition closes them.
+    void CloseTraditionWindows();
+
+    QWidget* Picture6 = nullptr;
+    QLabel* lblCorvaneBanner = nullptr;
+    QWidget* Picture1 = nullptr;
+    QFrame* picButtonContainer = nullptr;
+    std::array<QPushButton*, 5> cmdSelectOption{};
+    // Indexed by Tradition: Picture2 (African), Picture3 (Arabic), Picture4 (Burmese), Picture7
+    // (Indonesian), Picture5 (Tibetan).
+    std::array<QLabel*, 5> buttonPictures{};
+    QWidget* picMain = nullptr;
+    std::array<QLabel*, 8> lblCaption{};
+    QWidget* PicCoBrand = nullptr;
+    QPushButton* cmdMdiExit = nullptr;
+    QLabel* Label7 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildStrips();
+    void BuildWelcomePanel();
+    void BuildMenus();
+    // The one menu bar shows the active child window's menus, or the main window's own while
+    // no child window is active; the main window's "&Exit" access key acts only then.
+    void ShowMenusOf(QMdiSubWindow* active);
+    void OpenTradition(Tradition tradition);
+
+    Platform& platform_;
+    QMdiArea* mdiArea_ = nullptr;
+    std::unique_ptr<WindowRegistry> windows_;
+    QMenu* mnuFile_ = nullptr;
+    QMenu* mnuHelp_ = nullptr;
+};
+
+}  // namespace oriastra

@@ -1,8 +1,0 @@
-#pragma once
-#include "common/TraditionCommands.h"
-
-namespace oriastra {
-
-TraditionCommands TibetanCommands();
-
-}  // namespace oriastra

@@ -113,16 +113,28 @@ for _ in $(seq 100); do [ -s "$build/xvfb-display" ] && break; sleep 0.2; done
 display=:$(head -n 1 "$build/xvfb-display")
 DISPLAY=$display openbox 2>"$build/openbox.log" &
 openbox_pid=$!
+# A window mapped while the window manager is still taking over the screen may never be shown:
+# the program starts once the manager has announced itself on the root window.
+for _ in $(seq 100); do
+  DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+  sleep 0.1
+done
 # A home of its own: a first run, and nothing left in the caller's settings.
 home="$unpacked/home"
 mkdir -p -m 700 "$home/runtime"
 DISPLAY=$display HOME=$home XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" \
-  QT_QPA_PLATFORM=xcb /usr/bin/kestrin-oriastra &
+  QT_QPA_PLATFORM=xcb /usr/bin/kestrin-oriastra >"$build/program.log" 2>&1 &
 program_pid=$!
+# What a failed start leaves to go on: whether the program still runs, and what it said.
+program_state() {
+  if kill -0 "$program_pid" 2>/dev/null; then echo "is still running"; else echo "has ended"; fi
+  [ -s "$build/program.log" ] && echo "and wrote:" && sed 's/^/  /' "$build/program.log"
+}
 # A busy machine can take a while over a first start.
 window=$(DISPLAY=$display timeout 90 xdotool search --sync --onlyvisible --name \
   '^Kestrin Oriastra') || fail "the main window did not appear (windows: $(DISPLAY=$display \
-  xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' ' '))"
+  xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' ' '));" \
+  "the program $(program_state)"
 sleep 1
 DISPLAY=$display import -window root "$build/installed-program.png"
 echo "Main window: $(DISPLAY=$display xdotool getwindowname "$window");" \

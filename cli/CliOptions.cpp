@@ -59,18 +59,6 @@ Tradition ParseTradition(const std::string& key) {
                      "' (choose tibetan, burmese, indonesian, african or arabic)");
 }
 
-// For messages: "an African record file".
-std::string_view RecordFileKind(Tradition tradition) {
-    switch (tradition) {
-        case Tradition::African: return "an African record file";
-        case Tradition::Arabic: return "an Arabic record file";
-        case Tradition::Burmese: return "a Burmese record file";
-        case Tradition::Indonesian: return "an Indonesian record file";
-        case Tradition::Tibetan: return "a Tibetan record file";
-    }
-    return "a record file";
-}
-
 CliOptions Only(Command command) {
     CliOptions options;
     options.command = command;
@@ -164,7 +152,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& arguments) {
                                  " tradition saves no record files");
             }
             if (!HasRecordExtension(options.file, Describe(options.tradition).extension)) {
-                throw UsageError(std::string(RecordFileKind(options.tradition)) +
+                throw UsageError(std::string(Describe(options.tradition).recordKind) +
                                  " must end in ." +
                                  std::string(Describe(options.tradition).extension));
             }

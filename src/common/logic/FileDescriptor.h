@@ -1,6 +1,8 @@
 #pragma once
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstddef>
 #include <utility>
 
 namespace oriastra {
@@ -31,6 +33,15 @@ public:
     bool Close() {
         if (descriptor_ < 0) return true;
         return ::close(std::exchange(descriptor_, -1)) == 0;
+    }
+    // Up to `size` bytes into `buffer`, read again when a signal interrupts; 0 at the end of the
+    // file or on an error.
+    std::size_t ReadSome(char* buffer, std::size_t size) const {
+        while (true) {
+            const ssize_t got = ::read(descriptor_, buffer, size);
+            if (got >= 0) return static_cast<std::size_t>(got);
+            if (errno != EINTR) return 0;
+        }
     }
 
 private:

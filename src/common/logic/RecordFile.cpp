@@ -1,9 +1,5 @@
 #include "common/logic/RecordFile.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "common/logic/FileDescriptor.h"
 #include "common/logic/FileReplace.h"
 #include "common/logic/RecordText.h"
@@ -19,15 +15,6 @@ constexpr std::size_t kLongestUsefulLine = 32767;
 // Record files are a few hundred bytes; past this prefix the remaining lines read as empty.
 constexpr std::uintmax_t kMostBytesExamined = 8U * 1024U * 1024U;
 constexpr std::size_t kChunk = 64U * 1024U;
-
-// Up to `size` bytes; 0 at the end of the file or on an error.
-std::size_t ReadSome(int descriptor, char* buffer, std::size_t size) {
-    while (true) {
-        const ssize_t got = ::read(descriptor, buffer, size);
-        if (got >= 0) return static_cast<std::size_t>(got);
-        if (errno != EINTR) return 0;
-    }
-}
 
 // The first `count` lines, still encoded, as text.
 std::vector<std::string> ReadRecordLines(const FileDescriptor& file, std::size_t count) {
@@ -46,7 +33,7 @@ std::vector<std::string> ReadRecordLines(const FileDescriptor& file, std::size_t
             overlong = false;
         };
         while (lines.size() < count && examined < kMostBytesExamined) {
-            const std::size_t got = ReadSome(file.Get(), chunk.data(), chunk.size());
+            const std::size_t got = file.ReadSome(chunk.data(), chunk.size());
             if (got == 0) {
                 ended = true;
                 break;

@@ -46,6 +46,7 @@ struct TraditionDescriptor {
     Tradition tradition;
     std::string_view key;        // command line and JSON: "tibetan"
     std::string_view extension;  // record files: "tib"; letter case counts
+    std::string_view recordKind;  // in messages: "an African record file"
     RecordLayout record;
     RecordDialogs dialogs;
     PanelRules panel;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "TraditionWords.h"
 #include "UsageError.h"
 #include "common/logic/Months.h"
 
@@ -63,8 +64,8 @@ BirthRequest ReadBirthArguments(Tradition tradition, const BirthArguments& argum
 
     if (arguments.sex) {
         if (!rules.asksSex) {
-            throw UsageError("sex is only asked by the tibetan tradition, not " +
-                             std::string(TraditionKey(tradition)));
+            throw UsageError("sex is only asked by the " + KeysInWords(AsksSex, "and") +
+                             " tradition, not " + std::string(TraditionKey(tradition)));
         }
         if (*arguments.sex == "Male") {
             request.entries.maleSelected = true;

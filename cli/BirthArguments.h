@@ -17,8 +17,8 @@ struct BirthArguments {
     std::optional<std::string> afternoon;
 };
 
-// The input window's entries for those details, and the Burmese afternoon answer as the reading
-// holds it ("True", "False" or "" when not given).
+// The input window's entries for those details, and the afternoon answer as the reading holds
+// it ("True", "False" or "" when not given).
 struct BirthRequest {
     PanelEntries entries;
     std::string afternoonAnswer;

@@ -21,7 +21,7 @@ int Dispatch(const CliOptions& options, CliStreams streams) {
         case Command::Open: return RunOpenCommand(options, streams);
         default: break;
     }
-    const TraditionCommands& commands = CommandsFor(options.tradition);
+    const TraditionCommands& commands = options.tradition->commands;
     switch (options.command) {
         case Command::Reading: return RunReadingCommand(options, commands, streams);
         case Command::Report: return RunReportCommand(options, commands, streams);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "TraditionWords.h"
 #include "UsageError.h"
 #include "common/logic/RecordFile.h"
 
@@ -55,8 +56,7 @@ std::optional<std::string>* BirthSlot(BirthArguments& birth, std::string_view op
 
 Tradition ParseTradition(const std::string& key) {
     if (const auto tradition = TraditionFromKey(key)) return *tradition;
-    throw UsageError("unknown tradition '" + key +
-                     "' (choose tibetan, burmese, indonesian, african or arabic)");
+    throw UsageError("unknown tradition '" + key + "' (choose " + KeysInWords(Any, "or") + ")");
 }
 
 CliOptions Only(Command command) {

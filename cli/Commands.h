@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "CliOptions.h"
-#include "TraditionRegistry.h"
+#include "common/logic/TraditionCommands.h"
 
 namespace oriastra::cli {
 

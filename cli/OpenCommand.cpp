@@ -6,6 +6,7 @@
 #include "common/logic/RecordFile.h"
 #include "common/logic/RecordLayout.h"
 #include "common/logic/RegularFile.h"
+#include "registry/logic/TraditionRegistry.h"
 
 namespace oriastra::cli {
 
@@ -13,7 +14,7 @@ int RunOpenCommand(const CliOptions& options, CliStreams streams) {
     // The windows test the extension before anything else.
     const auto tradition = TraditionOfRecord(options.file);
     if (!tradition) return ProgramMessage(streams.err, kMessageCheckFile);
-    const TraditionCommands& commands = CommandsFor(*tradition);
+    const TraditionCommands& commands = (*tradition)->commands;
 
     // The window reads a file it cannot open as empty lines; a script is told why instead, or
     // a missing file would give a reading of the lists' first entries.

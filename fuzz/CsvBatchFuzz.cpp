@@ -1,23 +1,16 @@
 // CSV batches: the first byte picks the tradition and whether the header is given; the rest is
 // standard input. Every row gives one valid JSON line, whatever the input.
-#include <array>
-
 #include "CsvReader.h"
 #include "FuzzCheck.h"
 #include "JsonCheck.h"
+#include "registry/logic/TraditionRegistry.h"
 
 using namespace oriastra;
 
-namespace {
-
-constexpr std::array<const char*, 5> kTraditions = {"tibetan", "burmese", "indonesian",
-                                                    "african", "arabic"};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    const std::string tradition = kTraditions[data[0] % kTraditions.size()];
+    const auto traditions = AllTraditions();
+    const std::string tradition(traditions[data[0] % traditions.size()]->key);
     std::string input(fuzz::Bytes(data + 1, size - 1));
     if ((data[0] & 0x80U) != 0) input = "name,day,month,year,sex,afternoon\n" + input;
 

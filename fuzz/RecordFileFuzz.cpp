@@ -2,18 +2,16 @@
 // file's content; the CLI's open runs the whole way to the reading.
 #include <unistd.h>
 
-#include <array>
 #include <filesystem>
 #include <fstream>
 
 #include "FuzzCheck.h"
 #include "common/logic/RecordFile.h"
+#include "registry/logic/TraditionRegistry.h"
 
 using namespace oriastra;
 
 namespace {
-
-constexpr std::array<const char*, 5> kExtensions = {"tib", "bur", "jav", "afa", "num"};
 
 // In memory where the system offers it: rewriting a file on a disk costs milliseconds. Removed
 // when the run ends.
@@ -42,7 +40,8 @@ const std::filesystem::path& Folder() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    const std::string extension = kExtensions[data[0] % kExtensions.size()];
+    const auto traditions = AllTraditions();
+    const std::string extension(traditions[data[0] % traditions.size()]->extension);
     const bool json = (data[0] & 0x80U) != 0;
     const std::string path = (Folder() / ("record." + extension)).string();
     std::ofstream(path, std::ios::binary | std::ios::trunc)

@@ -26,18 +26,17 @@ bool SamePicture(const QImage& one, const QImage& other) {
     return true;
 }
 
-bool ReadmePicturesMatch(const QString& folder, const std::map<QString, QImage>& renders) {
+bool ReadmePicturesMatch(const QString& folder, const WindowRenders& renders) {
     bool all = true;
-    for (const ReadmePicture& picture : kReadmePictures) {
-        const QString path = QDir(folder).filePath(QString::fromLatin1(picture.file));
-        const auto render = renders.find(QString::fromLatin1(picture.shot));
+    for (const auto& [file, name] : renders.readme) {
+        const QString path = QDir(folder).filePath(file);
         const QImage kept(path);
-        if (render == renders.end() || kept.isNull()) {
+        if (kept.isNull()) {
             std::fprintf(stderr, "%s: missing\n", qPrintable(path));
             all = false;
-        } else if (!SamePicture(kept, render->second)) {
+        } else if (!SamePicture(kept, renders.byName.at(name))) {
             std::fprintf(stderr, "%s: differs from a fresh render of %s\n", qPrintable(path),
-                         picture.shot);
+                         qPrintable(name));
             all = false;
         }
     }

@@ -11,9 +11,8 @@
 #include "ReadmePictures.h"
 #include "ScriptedPlatform.h"
 #include "WindowShots.h"
-#include "common/windows/ChildWindow.h"
-#include "common/windows/WindowRegistry.h"
 #include "common/windows/frmAbout.h"
+#include "registry/logic/TraditionRegistry.h"
 #include "shell/windows/Application.h"
 #include "shell/windows/frmMDI.h"
 
@@ -33,11 +32,11 @@ constexpr char kUsage[] =
 enum class Mode { Everything, Readme, Check };
 
 // Every window, by name, as the user sees it.
-std::map<QString, QImage> RenderEveryWindow() {
-    std::map<QString, QImage> renders;
+WindowRenders RenderEveryWindow() {
+    WindowRenders renders;
     const auto take = [&renders](QWidget& widget, const QString& name) {
         QApplication::processEvents();
-        renders[name] = widget.grab().toImage();
+        renders.byName[name] = widget.grab().toImage();
     };
     ScriptedPlatform platform;
     platform.screenWidth = 1280;
@@ -48,18 +47,13 @@ std::map<QString, QImage> RenderEveryWindow() {
     main.resize(1280, 800);
     main.Form_Load();
     take(main, QStringLiteral("frmMDI"));
+    renders.readme[QStringLiteral("main-window.png")] = QStringLiteral("frmMDI");
 
-    frmAbout about(platform, &main);
+    frmAbout about(platform, ProseNamingTraditions().about, &main);
     about.adjustSize();
     take(about, QStringLiteral("frmAbout"));
 
-    for (const WindowShot& shot : WindowShots()) {
-        shot.prepare(*program);
-        take(main, shot.name + QStringLiteral("-in-frmMDI"));
-        if (ChildWindow* window = main.Windows().Window(shot.window)) {
-            take(*window->parentWidget(), shot.name);
-        }
-    }
+    RenderTraditionWindows(*program, renders);
     return renders;
 }
 
@@ -101,19 +95,17 @@ int main(int argc, char** argv) {
     const PinnedFonts fonts;
     QApplication application(argc, argv);
     const QDir folder(QString::fromLocal8Bit(folderName));
-    const std::map<QString, QImage> renders = RenderEveryWindow();
+    const WindowRenders renders = RenderEveryWindow();
     if (mode == Mode::Check) return ReadmePicturesMatch(folder.path(), renders) ? 0 : 1;
 
     QDir().mkpath(folder.path());
     bool written = true;
     if (mode == Mode::Readme) {
-        for (const ReadmePicture& picture : kReadmePictures) {
-            const auto render = renders.find(QString::fromLatin1(picture.shot));
-            written = render != renders.end() &&
-                      Write(render->second, folder, QString::fromLatin1(picture.file)) && written;
+        for (const auto& [file, name] : renders.readme) {
+            written = Write(renders.byName.at(name), folder, file) && written;
         }
     } else {
-        for (const auto& [name, image] : renders) {
+        for (const auto& [name, image] : renders.byName) {
             written = Write(image, folder, name + QStringLiteral(".png")) && written;
         }
     }

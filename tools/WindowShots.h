@@ -1,21 +1,23 @@
 #pragma once
+#include <QImage>
 #include <QString>
-#include <functional>
-#include <vector>
-
-#include "common/logic/WindowId.h"
+#include <map>
 
 namespace oriastra {
 
 class Application;
 
-// One picture to take: how to bring the window up, and which window it is.
-struct WindowShot {
-    QString name;
-    WindowId window;
-    std::function<void(Application&)> prepare;
+// Every window's pictures, by name ("frmMDI", a window's own name, "-in-frmMDI" for the main
+// window around it, "-<view>" for each of its views), and which of them the README keeps, by
+// the README's file name.
+struct WindowRenders {
+    std::map<QString, QImage> byName;
+    std::map<QString, QString> readme;  // file → picture name
 };
 
-std::vector<WindowShot> WindowShots();
+// Takes every tradition's windows into `renders`, as the registry lists the traditions, each with
+// its example person: the input window with the name typed, the reading window's views and the
+// report.
+void RenderTraditionWindows(Application& program, WindowRenders& renders);
 
 }  // namespace oriastra

@@ -1,16 +1,24 @@
-// Writes the batch input for every day of a tradition's year list: oriastra-every-day TRADITION
+// Writes the batch input for every day of a tradition's year list: oriastra-every-day TRADITION.
+// oriastra-every-day --traditions lists the traditions, one a line.
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "common/logic/Months.h"
-#include "common/logic/Tradition.h"
+#include "registry/logic/TraditionRegistry.h"
 
 int main(int argc, char** argv) {
     using namespace std::chrono;
+    if (argc == 2 && std::string_view(argv[1]) == "--traditions") {
+        for (oriastra::Tradition tradition : oriastra::AllTraditions()) {
+            std::printf("%.*s\n", static_cast<int>(tradition->key.size()), tradition->key.data());
+        }
+        return 0;
+    }
     const auto tradition = argc == 2 ? oriastra::TraditionFromKey(argv[1]) : std::nullopt;
     if (!tradition) {
-        std::fprintf(stderr, "usage: oriastra-every-day tibetan|burmese|indonesian|african|arabic\n");
+        std::fprintf(stderr, "usage: oriastra-every-day TRADITION | --traditions\n");
         return 2;
     }
     const oriastra::PanelRules& panel = oriastra::Describe(*tradition).panel;

@@ -29,7 +29,7 @@ printf '%-11s %8s %9s %9s %9s %7s %9s\n' tradition rows output batch_s cat_s rat
 total_rows=0
 total_batch=0
 total_copy=0
-for tradition in tibetan burmese indonesian african arabic; do
+for tradition in $("$days" --traditions); do
   "$days" "$tradition" > "$scratch/in.csv"
   rows=$(($(wc -l < "$scratch/in.csv") - 1))
   total_rows=$((total_rows + rows))

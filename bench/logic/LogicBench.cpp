@@ -7,15 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "TraditionRegistry.h"
 #include "common/logic/BirthDetails.h"
 #include "common/logic/Months.h"
 #include "common/logic/RecordFile.h"
 #include "common/logic/RecordText.h"
-#include "common/logic/Tradition.h"
 #include "common/logic/TraditionCommands.h"
-#include "tibetan/logic/TibetanReport.h"
-#include "tibetan/logic/modTibetanAstrology.h"
+#include "registry/logic/TraditionRegistry.h"
 
 namespace oriastra {
 namespace {
@@ -38,46 +35,18 @@ std::vector<BirthDetails> EveryDay(int firstYear, int lastYear, const std::strin
 // A name, sex, day, month and year as a saved record holds them.
 const std::vector<std::string> kTypicalRecord = {"Tenzin Dolma", "Female", "20", "May", "1990"};
 
-// --- Tibetan -------------------------------------------------------------------------------
-
-void BM_TibetanReadingEveryDay(benchmark::State& state) {
-    static const std::vector<BirthDetails> days =
-        EveryDay(kTibetanFirstYear, kTibetanLastYear, "Female");
-    for (auto _ : state) {
-        // Each reading starts from the previous one, as the window keeps it.
-        TibetanReading reading;
-        for (const BirthDetails& details : days) {
-            reading = CalculateTibetanReading(details, reading);
-            benchmark::DoNotOptimize(reading);
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));
-    state.counters["days"] = static_cast<double>(days.size());
-}
-BENCHMARK(BM_TibetanReadingEveryDay)->Unit(benchmark::kMillisecond);
-
-void BM_TibetanReport(benchmark::State& state) {
-    const BirthDetails details{"Tenzin Dolma", 1990, "May", 20, "Female"};
-    const TibetanReading reading = CalculateTibetanReading(details, {});
-    for (auto _ : state) {
-        StyledText report = BuildTibetanReport(details, reading);
-        benchmark::DoNotOptimize(report);
-    }
-}
-BENCHMARK(BM_TibetanReport);
-
 // --- Every tradition, as the command-line companion reads them -------------------------------
 
 // The whole reading of every day of the tradition's year list (texts and all), through the
 // tradition's own commands.
 void BM_ReadingEveryDay(benchmark::State& state, Tradition tradition) {
-    const TraditionCommands& commands = cli::CommandsFor(tradition);
-    const PanelRules& panel = Describe(tradition).panel;
+    const TraditionCommands& commands = tradition->commands;
+    const PanelRules& panel = tradition->panel;
     const std::vector<BirthDetails> days =
         EveryDay(panel.firstYear, panel.lastYear, panel.asksSex ? "Female" : "");
     for (auto _ : state) {
         for (const BirthDetails& details : days) {
-            // The Burmese Wednesday answer is given, as a user or a record would.
+            // The afternoon answer is given, as a user or a record would.
             ReadingFields fields = commands.reading({details, "False", details.name});
             benchmark::DoNotOptimize(fields);
         }
@@ -85,12 +54,25 @@ void BM_ReadingEveryDay(benchmark::State& state, Tradition tradition) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));
 }
 
+// One report of a typical person, for each tradition with a report window.
+void BM_Report(benchmark::State& state, Tradition tradition) {
+    const BirthDetails details{"Tenzin Dolma", 1990, "May", 20,
+                               tradition->panel.asksSex ? "Female" : ""};
+    for (auto _ : state) {
+        StyledText report = tradition->commands.report({details, "False", details.name});
+        benchmark::DoNotOptimize(report);
+    }
+}
+
 const bool kReadingsRegistered = [] {
-    for (Tradition tradition : kTraditions) {
-        benchmark::RegisterBenchmark(
-            ("BM_ReadingEveryDay/" + std::string(TraditionKey(tradition))).c_str(),
-            BM_ReadingEveryDay, tradition)
+    for (Tradition tradition : AllTraditions()) {
+        const std::string key(tradition->key);
+        benchmark::RegisterBenchmark(("BM_ReadingEveryDay/" + key).c_str(), BM_ReadingEveryDay,
+                                     tradition)
             ->Unit(benchmark::kMillisecond);
+        if (tradition->commands.report) {
+            benchmark::RegisterBenchmark(("BM_Report/" + key).c_str(), BM_Report, tradition);
+        }
     }
     return true;
 }();
@@ -129,18 +111,18 @@ private:
 
 void BM_ReadRecordFile(benchmark::State& state) {
     const ScratchFolder folder;
-    const std::filesystem::path file = folder.Path() / "record.tib";
+    const std::filesystem::path file = folder.Path() / "record";
     if (!WriteRecordFile(file, kTypicalRecord)) {
         state.SkipWithError("the record could not be written");
         return;
     }
     // A read that silently gave empty lines would time nothing worth knowing.
-    if (ReadRecordFile(file, Describe(Tradition::Tibetan).record.lines) != kTypicalRecord) {
+    if (ReadRecordFile(file, kTypicalRecord.size()) != kTypicalRecord) {
         state.SkipWithError("the record read back differs");
         return;
     }
     for (auto _ : state) {
-        std::vector<std::string> lines = ReadRecordFile(file, Describe(Tradition::Tibetan).record.lines);
+        std::vector<std::string> lines = ReadRecordFile(file, kTypicalRecord.size());
         benchmark::DoNotOptimize(lines);
     }
 }

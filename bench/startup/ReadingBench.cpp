@@ -7,11 +7,13 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <map>
+#include <string>
 
 #include "ScriptedPlatform.h"
 #include "common/windows/ChildWindow.h"
 #include "common/windows/InputWindow.h"
 #include "common/windows/WindowRegistry.h"
+#include "registry/logic/TraditionRegistry.h"
 #include "shell/windows/Application.h"
 #include "shell/windows/frmMDI.h"
 
@@ -19,7 +21,7 @@ namespace {
 
 using oriastra::Tradition;
 
-// A Tuesday, so the Burmese step asks no question, and a year every list holds.
+// A Tuesday, so no step asks whether the birth was in the afternoon, and a year every list holds.
 void EnterSample(oriastra::BirthDetailsPanel& panel) {
     panel.txtName->setText(QStringLiteral("BENCH"));
     panel.cboMonth->setCurrentText(QStringLiteral("May"));
@@ -43,7 +45,7 @@ void CalculateToReading(benchmark::State& state, Tradition tradition) {
     for (auto _ : state) {
         // Choosing the tradition closes every window, so each run starts from a fresh input
         // window and creates the reading window anew, as a user's first Calculate does.
-        main.cmdSelectOption_Click(static_cast<int>(tradition));
+        main.cmdSelectOption_Click(tradition->selector.index);
         auto* input = windows.As<oriastra::InputWindow>(oriastra::InputOf(tradition));
         if (input == nullptr) {
             state.SkipWithError("no input window");
@@ -69,15 +71,9 @@ void CalculateToReading(benchmark::State& state, Tradition tradition) {
 }
 
 const bool registered = [] {
-    const std::pair<const char*, Tradition> traditions[] = {
-        {"BM_CalculateToReading/tibetan", Tradition::Tibetan},
-        {"BM_CalculateToReading/burmese", Tradition::Burmese},
-        {"BM_CalculateToReading/indonesian", Tradition::Indonesian},
-        {"BM_CalculateToReading/arabic", Tradition::Arabic},
-        {"BM_CalculateToReading/african", Tradition::African},
-    };
-    for (const auto& [name, tradition] : traditions) {
-        benchmark::RegisterBenchmark(name, CalculateToReading, tradition)
+    for (Tradition tradition : oriastra::AllTraditions()) {
+        const std::string name = "BM_CalculateToReading/" + std::string(tradition->key);
+        benchmark::RegisterBenchmark(name.c_str(), CalculateToReading, tradition)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
     }

@@ -17,6 +17,7 @@
 #include "UsageError.h"
 #include "common/logic/Months.h"
 #include "common/logic/Tradition.h"
+#include "registry/logic/TraditionRegistry.h"
 
 namespace oriastra::cli {
 namespace {
@@ -120,7 +121,7 @@ TEST(BashCompletion, OffersEachCommandExactlyTheOptionsItTakes) {
 TEST(BashCompletion, OffersTheTraditionsEachCommandTakes) {
     Words all;
     Words withReport;
-    for (const Tradition tradition : kTraditions) {
+    for (const Tradition tradition : AllTraditions()) {
         all.insert(std::string(TraditionKey(tradition)));
         if (Describe(tradition).HasReport()) withReport.insert(std::string(TraditionKey(tradition)));
     }

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "african/logic/AfricanTradition.h"
+#include "arabic/logic/ArabicTradition.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "common/logic/BirthDetailsRules.h"
 #include "common/logic/Tradition.h"
+#include "indonesian/logic/IndonesianTradition.h"
+#include "registry/logic/TraditionRegistry.h"
+#include "tibetan/logic/TibetanTradition.h"
 
 namespace oriastra {
 namespace {
@@ -45,40 +51,40 @@ PanelEntries NoSex(PanelEntries entries) {
 INSTANTIATE_TEST_SUITE_P(
     AllWindows, ValidationRules,
     ::testing::Values(
-        RuleCase{"Feb29In1932Passes", Tradition::Tibetan, Entry("Ann", 2, 29, 1932), nullptr},
-        RuleCase{"Feb29In1931IsRefused", Tradition::Tibetan, Entry("Ann", 2, 29, 1931),
+        RuleCase{"Feb29In1932Passes", kTibetanTradition, Entry("Ann", 2, 29, 1932), nullptr},
+        RuleCase{"Feb29In1931IsRefused", kTibetanTradition, Entry("Ann", 2, 29, 1931),
                  "Please Enter Correct Date Or Month!"},
-        RuleCase{"Feb30InLeapYearIsRefused", Tradition::Indonesian, Entry("Ann", 2, 30, 1904),
+        RuleCase{"Feb30InLeapYearIsRefused", kIndonesianTradition, Entry("Ann", 2, 30, 1904),
                  "Please Enter Correct Date Or Month!"},
-        RuleCase{"Feb31IsRefused", Tradition::African, Entry("Ann", 2, 31, 1901),
+        RuleCase{"Feb31IsRefused", kAfricanTradition, Entry("Ann", 2, 31, 1901),
                  "Please Enter Correct Date Or Month!"},
-        RuleCase{"April31HasTheSpacedMessage", Tradition::Arabic, Entry("Ann", 4, 31, 1950),
+        RuleCase{"April31HasTheSpacedMessage", kArabicTradition, Entry("Ann", 4, 31, 1950),
                  "Please Enter Correct Date Or Month !"},
-        RuleCase{"June31", Tradition::Burmese, Entry("Ann", 6, 31, 1950),
+        RuleCase{"June31", kBurmeseTradition, Entry("Ann", 6, 31, 1950),
                  "Please Enter Correct Date Or Month !"},
-        RuleCase{"September31", Tradition::Tibetan, Entry("Ann", 9, 31, 1950),
+        RuleCase{"September31", kTibetanTradition, Entry("Ann", 9, 31, 1950),
                  "Please Enter Correct Date Or Month !"},
-        RuleCase{"November31", Tradition::African, Entry("Ann", 11, 31, 1950),
+        RuleCase{"November31", kAfricanTradition, Entry("Ann", 11, 31, 1950),
                  "Please Enter Correct Date Or Month !"},
-        RuleCase{"March31Passes", Tradition::Tibetan, Entry("Ann", 3, 31, 1950), nullptr},
-        RuleCase{"Feb29Of1900PassesByEveryFourthYear", Tradition::African,
+        RuleCase{"March31Passes", kTibetanTradition, Entry("Ann", 3, 31, 1950), nullptr},
+        RuleCase{"Feb29Of1900PassesByEveryFourthYear", kAfricanTradition,
                  Entry("Ann", 2, 29, 1900), nullptr},
-        RuleCase{"Feb29Of1900InArabic", Tradition::Arabic, Entry("Ann", 2, 29, 1900), nullptr},
-        RuleCase{"SpacesFailTibetan", Tradition::Tibetan, Entry("   ", 1, 1, 1950),
+        RuleCase{"Feb29Of1900InArabic", kArabicTradition, Entry("Ann", 2, 29, 1900), nullptr},
+        RuleCase{"SpacesFailTibetan", kTibetanTradition, Entry("   ", 1, 1, 1950),
                  "Please Enter Your Name"},
-        RuleCase{"SpacesFailAfrican", Tradition::African, Entry("   ", 1, 1, 1950),
+        RuleCase{"SpacesFailAfrican", kAfricanTradition, Entry("   ", 1, 1, 1950),
                  "Please Enter Your Name"},
-        RuleCase{"SpacesFailIndonesian", Tradition::Indonesian, Entry("   ", 1, 1, 1950),
+        RuleCase{"SpacesFailIndonesian", kIndonesianTradition, Entry("   ", 1, 1, 1950),
                  "Please Enter Your Name"},
-        RuleCase{"SpacesPassArabic", Tradition::Arabic, Entry("   ", 1, 1, 1950), nullptr},
-        RuleCase{"SpacesPassBurmese", Tradition::Burmese, Entry("   ", 1, 1, 1950), nullptr},
-        RuleCase{"EmptyNameBurmese", Tradition::Burmese, Entry("", 2, 31, 1950),
+        RuleCase{"SpacesPassArabic", kArabicTradition, Entry("   ", 1, 1, 1950), nullptr},
+        RuleCase{"SpacesPassBurmese", kBurmeseTradition, Entry("   ", 1, 1, 1950), nullptr},
+        RuleCase{"EmptyNameBurmese", kBurmeseTradition, Entry("", 2, 31, 1950),
                  "Please Enter Your Name !"},
-        RuleCase{"EmptyNameBeforeImpossibleDate", Tradition::Tibetan, Entry("", 2, 31, 1950),
+        RuleCase{"EmptyNameBeforeImpossibleDate", kTibetanTradition, Entry("", 2, 31, 1950),
                  "Please Enter Your Name"},
-        RuleCase{"SexBeforeDate", Tradition::Tibetan, NoSex(Entry("Ann", 2, 31, 1950)),
+        RuleCase{"SexBeforeDate", kTibetanTradition, NoSex(Entry("Ann", 2, 31, 1950)),
                  "Please Select Your Sex"},
-        RuleCase{"NoSexAskedOutsideTibetan", Tradition::Indonesian,
+        RuleCase{"NoSexAskedOutsideTibetan", kIndonesianTradition,
                  NoSex(Entry("Ann", 1, 1, 1950)), nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -88,11 +94,11 @@ TEST(ValidationRules, IconsAndFocusFollowTheWindow) {
         MessageIcon icon;
         bool focusName;
     };
-    for (const Row row : {Row{Tradition::Tibetan, MessageIcon::Error, false},
-                          Row{Tradition::African, MessageIcon::Error, true},
-                          Row{Tradition::Indonesian, MessageIcon::Error, true},
-                          Row{Tradition::Arabic, MessageIcon::Error, true},
-                          Row{Tradition::Burmese, MessageIcon::Information, true}}) {
+    for (const Row row : {Row{kTibetanTradition, MessageIcon::Error, false},
+                          Row{kAfricanTradition, MessageIcon::Error, true},
+                          Row{kIndonesianTradition, MessageIcon::Error, true},
+                          Row{kArabicTradition, MessageIcon::Error, true},
+                          Row{kBurmeseTradition, MessageIcon::Information, true}}) {
         const auto failure = ValidateBirthDetails(Describe(row.tradition).panel, Entry("", 1, 1, 1950));
         ASSERT_TRUE(failure);
         EXPECT_EQ(failure->icon, row.icon);
@@ -106,14 +112,14 @@ TEST(ValidationRules, IconsAndFocusFollowTheWindow) {
 TEST(StoreBirthDetails, TrimsNameAndReadsTheLists) {
     PanelEntries entries = Entry("  Tashi  ", 12, 31, 2030, false);
     entries.femaleSelected = true;
-    const BirthDetails tibetan = StoreBirthDetails(Describe(Tradition::Tibetan).panel, entries);
+    const BirthDetails tibetan = StoreBirthDetails(Describe(kTibetanTradition).panel, entries);
     EXPECT_EQ(tibetan.name, "Tashi");
     EXPECT_EQ(tibetan.month, "December");
     EXPECT_EQ(tibetan.day, 31);
     EXPECT_EQ(tibetan.year, 2030);
     EXPECT_EQ(tibetan.sex, "Female");
-    EXPECT_EQ(StoreBirthDetails(Describe(Tradition::Burmese).panel, Entry("   ", 1, 1, 1901)).name, "");
-    EXPECT_EQ(StoreBirthDetails(Describe(Tradition::Arabic).panel, entries).sex, "");
+    EXPECT_EQ(StoreBirthDetails(Describe(kBurmeseTradition).panel, Entry("   ", 1, 1, 1901)).name, "");
+    EXPECT_EQ(StoreBirthDetails(Describe(kArabicTradition).panel, entries).sex, "");
 }
 
 TEST(YearLists, CoverEachWindowsRange) {
@@ -123,11 +129,11 @@ TEST(YearLists, CoverEachWindowsRange) {
         const char* last;
         std::size_t count;
     };
-    for (const Row row : {Row{Tradition::Tibetan, "1930", "2030", 101},
-                          Row{Tradition::African, "1900", "2016", 117},
-                          Row{Tradition::Indonesian, "1901", "2036", 136},
-                          Row{Tradition::Arabic, "1900", "2050", 151},
-                          Row{Tradition::Burmese, "1901", "2050", 150}}) {
+    for (const Row row : {Row{kTibetanTradition, "1930", "2030", 101},
+                          Row{kAfricanTradition, "1900", "2016", 117},
+                          Row{kIndonesianTradition, "1901", "2036", 136},
+                          Row{kArabicTradition, "1900", "2050", 151},
+                          Row{kBurmeseTradition, "1901", "2050", 150}}) {
         const auto years = YearListEntries(Describe(row.tradition).panel);
         ASSERT_EQ(years.size(), row.count);
         EXPECT_EQ(years.front(), row.first);
@@ -180,7 +186,7 @@ class RecordFill : public testing::TestWithParam<RecordFillCase> {};
 // The panel stands on 10 June 1950 before the record is opened; a list keeps that selection
 // unless one of its entries is exactly the record's text.
 TEST_P(RecordFill, ListsTakeOnlyTextsTheyHold) {
-    const PanelRules& rules = Describe(Tradition::Tibetan).panel;
+    const PanelRules& rules = Describe(kTibetanTradition).panel;
     PanelEntries entries{"Before", 5, 9, "1950", false, false};
     FillPanelFromTexts(rules, GetParam().texts, entries);
     EXPECT_EQ(entries.name, GetParam().texts.name.value_or("Before"));
@@ -207,20 +213,20 @@ TEST(RecordFill, OnlyExactMaleSelectsMaleAndAPanelWithoutSexIgnoresIt) {
         {"Male", true},  {"Female", false}, {"", false},     {"male", false},
         {"MALE", false}, {" Male", false},  {"Male ", false}};
     for (const auto& [sex, male] : cases) {
-        PanelEntries entries = FreshPanelEntries(Describe(Tradition::Tibetan).panel);
-        FillPanelFromTexts(Describe(Tradition::Tibetan).panel, {"N", sex, "1", "May", "1990"},
+        PanelEntries entries = FreshPanelEntries(Describe(kTibetanTradition).panel);
+        FillPanelFromTexts(Describe(kTibetanTradition).panel, {"N", sex, "1", "May", "1990"},
                            entries);
         EXPECT_EQ(entries.maleSelected, male) << '"' << sex << '"';
         EXPECT_EQ(entries.femaleSelected, !male) << '"' << sex << '"';
     }
-    PanelEntries burmese = FreshPanelEntries(Describe(Tradition::Burmese).panel);
-    FillPanelFromTexts(Describe(Tradition::Burmese).panel, {"N", "Male", "1", "May", "1990"},
+    PanelEntries burmese = FreshPanelEntries(Describe(kBurmeseTradition).panel);
+    FillPanelFromTexts(Describe(kBurmeseTradition).panel, {"N", "Male", "1", "May", "1990"},
                        burmese);
     EXPECT_FALSE(burmese.maleSelected || burmese.femaleSelected);
 }
 
 TEST(FreshPanel, StandsOnTheFirstEntryOfEachList) {
-    for (Tradition tradition : kTraditions) {
+    for (Tradition tradition : AllTraditions()) {
         const PanelRules& rules = Describe(tradition).panel;
         const PanelEntries entries = FreshPanelEntries(rules);
         EXPECT_EQ(entries.yearText, YearListEntries(rules).front());

@@ -5,6 +5,12 @@
 #include "BirthArguments.h"
 #include "CliRun.h"
 #include "UsageError.h"
+#include "african/logic/AfricanTradition.h"
+#include "arabic/logic/ArabicTradition.h"
+#include "burmese/logic/BurmeseTradition.h"
+#include "indonesian/logic/IndonesianTradition.h"
+#include "registry/logic/TraditionRegistry.h"
+#include "tibetan/logic/TibetanTradition.h"
 
 namespace oriastra::cli {
 namespace {
@@ -108,25 +114,25 @@ BirthArguments Args(std::string day, std::string month, std::string year,
 INSTANTIATE_TEST_SUITE_P(
     Cli, BadBirthValues,
     testing::Values(
-        BadValueCase{"DayZero", Tradition::Tibetan, Args("0", "May", "1990"), "day '0'"},
-        BadValueCase{"Day32", Tradition::Tibetan, Args("32", "May", "1990"), "day '32'"},
-        BadValueCase{"DayWithSpace", Tradition::African, Args(" 5", "May", "1990"), "day ' 5'"},
-        BadValueCase{"DayEmpty", Tradition::African, Args("", "May", "1990"), "day ''"},
-        BadValueCase{"MonthLowerCase", Tradition::Arabic, Args("1", "may", "1990"), "month 'may'"},
-        BadValueCase{"YearNotNumber", Tradition::Arabic, Args("1", "May", "19x0"), "year '19x0'"},
-        BadValueCase{"TibetanBeforeList", Tradition::Tibetan, Args("1", "May", "1929"), "outside 1930-2030"},
-        BadValueCase{"TibetanAfterList", Tradition::Tibetan, Args("1", "May", "2031"), "outside 1930-2030"},
-        BadValueCase{"AfricanAfterList", Tradition::African, Args("1", "May", "2017"), "outside 1900-2016"},
-        BadValueCase{"IndonesianBeforeList", Tradition::Indonesian, Args("1", "May", "1900"), "outside 1901-2036"},
-        BadValueCase{"ArabicAfterList", Tradition::Arabic, Args("1", "May", "2051"), "outside 1900-2050"},
-        BadValueCase{"BurmeseBeforeList", Tradition::Burmese, Args("1", "May", "1900"), "outside 1901-2050"},
-        BadValueCase{"SexForBurmese", Tradition::Burmese, Args("1", "May", "1990", "Male"), "only asked by the tibetan"},
-        BadValueCase{"SexLowerCase", Tradition::Tibetan, Args("1", "May", "1990", "male"), "sex 'male'"},
-        BadValueCase{"AfternoonTrue", Tradition::Burmese, Args("1", "May", "1990", {}, "True"), "afternoon 'True'"}),
+        BadValueCase{"DayZero", kTibetanTradition, Args("0", "May", "1990"), "day '0'"},
+        BadValueCase{"Day32", kTibetanTradition, Args("32", "May", "1990"), "day '32'"},
+        BadValueCase{"DayWithSpace", kAfricanTradition, Args(" 5", "May", "1990"), "day ' 5'"},
+        BadValueCase{"DayEmpty", kAfricanTradition, Args("", "May", "1990"), "day ''"},
+        BadValueCase{"MonthLowerCase", kArabicTradition, Args("1", "may", "1990"), "month 'may'"},
+        BadValueCase{"YearNotNumber", kArabicTradition, Args("1", "May", "19x0"), "year '19x0'"},
+        BadValueCase{"TibetanBeforeList", kTibetanTradition, Args("1", "May", "1929"), "outside 1930-2030"},
+        BadValueCase{"TibetanAfterList", kTibetanTradition, Args("1", "May", "2031"), "outside 1930-2030"},
+        BadValueCase{"AfricanAfterList", kAfricanTradition, Args("1", "May", "2017"), "outside 1900-2016"},
+        BadValueCase{"IndonesianBeforeList", kIndonesianTradition, Args("1", "May", "1900"), "outside 1901-2036"},
+        BadValueCase{"ArabicAfterList", kArabicTradition, Args("1", "May", "2051"), "outside 1900-2050"},
+        BadValueCase{"BurmeseBeforeList", kBurmeseTradition, Args("1", "May", "1900"), "outside 1901-2050"},
+        BadValueCase{"SexForBurmese", kBurmeseTradition, Args("1", "May", "1990", "Male"), "only asked by the tibetan"},
+        BadValueCase{"SexLowerCase", kTibetanTradition, Args("1", "May", "1990", "male"), "sex 'male'"},
+        BadValueCase{"AfternoonTrue", kBurmeseTradition, Args("1", "May", "1990", {}, "True"), "afternoon 'True'"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CliBirthArguments, EdgesOfEachListAreAccepted) {
-    for (Tradition tradition : kTraditions) {
+    for (Tradition tradition : AllTraditions()) {
         const PanelRules& rules = Describe(tradition).panel;
         for (int year : {rules.firstYear, rules.lastYear}) {
             const auto request =
@@ -139,15 +145,15 @@ TEST(CliBirthArguments, EdgesOfEachListAreAccepted) {
 }
 
 TEST(CliBirthArguments, ChoicesBecomeWindowSelections) {
-    const auto female = ReadBirthArguments(Tradition::Tibetan, Args("01", "January", "1990", "Female"));
+    const auto female = ReadBirthArguments(kTibetanTradition, Args("01", "January", "1990", "Female"));
     EXPECT_EQ(female.entries.dayPosition, 0);
     EXPECT_TRUE(female.entries.femaleSelected);
     EXPECT_FALSE(female.entries.maleSelected);
-    const auto none = ReadBirthArguments(Tradition::Tibetan, Args("1", "January", "1990"));
+    const auto none = ReadBirthArguments(kTibetanTradition, Args("1", "January", "1990"));
     EXPECT_FALSE(none.entries.maleSelected || none.entries.femaleSelected);
     EXPECT_EQ(none.afternoonAnswer, "");
-    EXPECT_EQ(ReadBirthArguments(Tradition::Burmese, Args("1", "May", "1990", {}, "yes")).afternoonAnswer, "True");
-    EXPECT_EQ(ReadBirthArguments(Tradition::Burmese, Args("1", "May", "1990", {}, "no")).afternoonAnswer, "False");
+    EXPECT_EQ(ReadBirthArguments(kBurmeseTradition, Args("1", "May", "1990", {}, "yes")).afternoonAnswer, "True");
+    EXPECT_EQ(ReadBirthArguments(kBurmeseTradition, Args("1", "May", "1990", {}, "no")).afternoonAnswer, "False");
 }
 
 TEST(CliArguments, HelpAndVersion) {

@@ -12,8 +12,13 @@
 #include "CsvReader.h"
 #include "FifoGuard.h"
 #include "ReadingOutput.h"
+#include "african/logic/AfricanTradition.h"
+#include "arabic/logic/ArabicTradition.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "common/logic/RecordFile.h"
+#include "indonesian/logic/IndonesianTradition.h"
 #include "tibetan/logic/TibetanReport.h"
+#include "tibetan/logic/TibetanTradition.h"
 
 namespace oriastra::cli {
 namespace {
@@ -51,22 +56,22 @@ TEST_P(ValidationMessages, ExitWithTheWindowsMessageAlone) {
 INSTANTIATE_TEST_SUITE_P(
     Cli, ValidationMessages,
     testing::Values(
-        MessageCase{"TibetanFebruary29NotLeap", Tradition::Tibetan, Join(Birth("Ann", "29", "February", "1931"), {"--sex", "Male"}), 1, "Please Enter Correct Date Or Month!\n"},
-        MessageCase{"TibetanFebruary29Leap", Tradition::Tibetan, Join(Birth("Ann", "29", "February", "1932"), {"--sex", "Male"}), 0, ""},
-        MessageCase{"TibetanFebruary30Leap", Tradition::Tibetan, Join(Birth("Ann", "30", "February", "1932"), {"--sex", "Male"}), 1, "Please Enter Correct Date Or Month!\n"},
-        MessageCase{"TibetanApril31", Tradition::Tibetan, Join(Birth("Ann", "31", "April", "1990"), {"--sex", "Female"}), 1, "Please Enter Correct Date Or Month !\n"},
-        MessageCase{"TibetanApril30", Tradition::Tibetan, Join(Birth("Ann", "30", "April", "1990"), {"--sex", "Female"}), 0, ""},
-        MessageCase{"TibetanNoSex", Tradition::Tibetan, Birth("Ann", "1", "May", "1990"), 1, "Please Select Your Sex\n"},
-        MessageCase{"TibetanSpacesName", Tradition::Tibetan, Join(Birth("   ", "1", "May", "1990"), {"--sex", "Male"}), 1, "Please Enter Your Name\n"},
-        MessageCase{"TibetanNameBeforeSex", Tradition::Tibetan, Birth("", "31", "April", "1990"), 1, "Please Enter Your Name\n"},
-        MessageCase{"BurmeseEmptyName", Tradition::Burmese, Birth("", "1", "May", "1990"), 1, "Please Enter Your Name !\n"},
-        MessageCase{"BurmeseSpacesNamePass", Tradition::Burmese, Birth("   ", "1", "May", "1990"), 0, ""},
-        MessageCase{"ArabicSpacesNamePass", Tradition::Arabic, Birth("   ", "1", "May", "1990"), 0, ""},
-        MessageCase{"ArabicJune31", Tradition::Arabic, Birth("A", "31", "June", "1990"), 1, "Please Enter Correct Date Or Month !\n"},
-        MessageCase{"AfricanSpacesName", Tradition::African, Birth("   ", "1", "May", "1990"), 1, "Please Enter Your Name\n"},
-        MessageCase{"AfricanSeptember31", Tradition::African, Birth("A", "31", "September", "1990"), 1, "Please Enter Correct Date Or Month !\n"},
-        MessageCase{"IndonesianNovember31", Tradition::Indonesian, Birth("A", "31", "November", "1990"), 1, "Please Enter Correct Date Or Month !\n"},
-        MessageCase{"IndonesianFebruary29Of1904", Tradition::Indonesian, Birth("A", "29", "February", "1904"), 0, ""}),
+        MessageCase{"TibetanFebruary29NotLeap", kTibetanTradition, Join(Birth("Ann", "29", "February", "1931"), {"--sex", "Male"}), 1, "Please Enter Correct Date Or Month!\n"},
+        MessageCase{"TibetanFebruary29Leap", kTibetanTradition, Join(Birth("Ann", "29", "February", "1932"), {"--sex", "Male"}), 0, ""},
+        MessageCase{"TibetanFebruary30Leap", kTibetanTradition, Join(Birth("Ann", "30", "February", "1932"), {"--sex", "Male"}), 1, "Please Enter Correct Date Or Month!\n"},
+        MessageCase{"TibetanApril31", kTibetanTradition, Join(Birth("Ann", "31", "April", "1990"), {"--sex", "Female"}), 1, "Please Enter Correct Date Or Month !\n"},
+        MessageCase{"TibetanApril30", kTibetanTradition, Join(Birth("Ann", "30", "April", "1990"), {"--sex", "Female"}), 0, ""},
+        MessageCase{"TibetanNoSex", kTibetanTradition, Birth("Ann", "1", "May", "1990"), 1, "Please Select Your Sex\n"},
+        MessageCase{"TibetanSpacesName", kTibetanTradition, Join(Birth("   ", "1", "May", "1990"), {"--sex", "Male"}), 1, "Please Enter Your Name\n"},
+        MessageCase{"TibetanNameBeforeSex", kTibetanTradition, Birth("", "31", "April", "1990"), 1, "Please Enter Your Name\n"},
+        MessageCase{"BurmeseEmptyName", kBurmeseTradition, Birth("", "1", "May", "1990"), 1, "Please Enter Your Name !\n"},
+        MessageCase{"BurmeseSpacesNamePass", kBurmeseTradition, Birth("   ", "1", "May", "1990"), 0, ""},
+        MessageCase{"ArabicSpacesNamePass", kArabicTradition, Birth("   ", "1", "May", "1990"), 0, ""},
+        MessageCase{"ArabicJune31", kArabicTradition, Birth("A", "31", "June", "1990"), 1, "Please Enter Correct Date Or Month !\n"},
+        MessageCase{"AfricanSpacesName", kAfricanTradition, Birth("   ", "1", "May", "1990"), 1, "Please Enter Your Name\n"},
+        MessageCase{"AfricanSeptember31", kAfricanTradition, Birth("A", "31", "September", "1990"), 1, "Please Enter Correct Date Or Month !\n"},
+        MessageCase{"IndonesianNovember31", kIndonesianTradition, Birth("A", "31", "November", "1990"), 1, "Please Enter Correct Date Or Month !\n"},
+        MessageCase{"IndonesianFebruary29Of1904", kIndonesianTradition, Birth("A", "29", "February", "1904"), 0, ""}),
     [](const auto& info) { return info.param.name; });
 
 class TibetanFiles : public CliFilesTest {};

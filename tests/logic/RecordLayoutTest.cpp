@@ -7,9 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "african/logic/AfricanTradition.h"
+#include "arabic/logic/ArabicTradition.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "common/logic/RecordFile.h"
 #include "common/logic/RecordLayout.h"
 #include "common/logic/Tradition.h"
+#include "indonesian/logic/IndonesianTradition.h"
+#include "tibetan/logic/TibetanTradition.h"
 
 namespace oriastra {
 namespace {
@@ -26,13 +31,13 @@ struct LayoutCase {
 };
 
 const LayoutCase kLayouts[] = {
-    {"Tibetan", Tradition::Tibetan, {"Karma Yeshe", 1975, "March", 5, "Male"}, "",
+    {"Tibetan", kTibetanTradition, {"Karma Yeshe", 1975, "March", 5, "Male"}, "",
      {"Karma Yeshe", "Male", "5", "March", "1975"}},
-    {"Burmese", Tradition::Burmese, {"JOHN", 1990, "January", 5, ""}, "True",
+    {"Burmese", kBurmeseTradition, {"JOHN", 1990, "January", 5, ""}, "True",
      {"JOHN", "5", "January", "1990", "True"}},
-    {"Indonesian", Tradition::Indonesian, {"Sri", 1980, "February", 29, ""}, "",
+    {"Indonesian", kIndonesianTradition, {"Sri", 1980, "February", 29, ""}, "",
      {"Sri", "29", "February", "1980"}},
-    {"African", Tradition::African, {"Ama", 1900, "December", 31, ""}, "",
+    {"African", kAfricanTradition, {"Ama", 1900, "December", 31, ""}, "",
      {"Ama", "31", "December", "1900"}},
 };
 
@@ -48,8 +53,8 @@ TEST_P(RecordLayouts, SaveWritesTheLinesInTheirOrderAndOpenSortsThemBack) {
     EXPECT_EQ(read.panel.day, std::to_string(row.details.day));
     EXPECT_EQ(read.panel.month, row.details.month);
     EXPECT_EQ(read.panel.year, std::to_string(row.details.year));
-    EXPECT_EQ(read.panel.sex.has_value(), row.tradition == Tradition::Tibetan);
-    EXPECT_EQ(read.answer.has_value(), row.tradition == Tradition::Burmese);
+    EXPECT_EQ(read.panel.sex.has_value(), row.tradition == kTibetanTradition);
+    EXPECT_EQ(read.answer.has_value(), row.tradition == kBurmeseTradition);
     if (read.answer) {
         EXPECT_EQ(*read.answer, row.answer);
     }
@@ -70,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(EveryTraditionWithRecords, RecordLayouts, testing::Valu
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumerologyRecord, GivesOnlyTheDateFromLinesFourToSix) {
-    const RecordLayout& layout = Describe(Tradition::Arabic).record;
+    const RecordLayout& layout = Describe(kArabicTradition).record;
     const RecordEntries read =
         ReadRecordEntries(layout, {"Nadia", "x", "y", "March", "21", "1975", "more"});
     EXPECT_FALSE(read.panel.name.has_value()) << "the name box keeps what it holds";
@@ -94,7 +99,7 @@ protected:
 TEST_F(RecordFileOnDisk, TibetanRecordBytesAndRoundTrip) {
     const BirthDetails details{"Pema", 2004, "May", 31, "Female"};
     const std::filesystem::path path = folder_ / "pema.tib";
-    const RecordLayout& layout = Describe(Tradition::Tibetan).record;
+    const RecordLayout& layout = Describe(kTibetanTradition).record;
     ASSERT_TRUE(WriteRecordFile(path, RecordValues(layout, details)));
 
     std::ifstream file(path, std::ios::binary);

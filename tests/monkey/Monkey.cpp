@@ -20,6 +20,7 @@
 #include "MonkeyFiles.h"
 #include "MonkeyRules.h"
 #include "ScriptedPlatform.h"
+#include "burmese/logic/BurmeseState.h"
 #include "burmese/windows/BurmeseChartFrame.h"
 #include "common/windows/BannerLabel.h"
 #include "common/windows/ChildWindow.h"
@@ -183,11 +184,11 @@ Monkey::Monkey(std::uint64_t seed, ScriptedPlatform& platform, MonkeyFiles& file
         Count(save ? "save dialogs" : "open dialogs");
         Note((save ? "save dialog: " : "open dialog: ") + answer.what);
         if (save && answer.path && program_ != nullptr) {
-            const ProgramState& state = program_->State();
+            ProgramState& state = program_->State();
             const BirthDetails& details = state.birthDetails;
             files_.ExpectSaved(*answer.path, request.defaultExtension,
                                {details.name, details.sex, details.day, details.month, details.year,
-                                state.burmese.AfternoonAnswer});
+                                state.traditions.Of<BurmeseState>().AfternoonAnswer});
         }
     };
 }

@@ -9,6 +9,7 @@
 
 #include "common/windows/ChildWindow.h"
 #include "common/windows/WindowRegistry.h"
+#include "registry/logic/TraditionRegistry.h"
 #include "shell/windows/frmMDI.h"
 
 namespace oriastra {
@@ -51,7 +52,7 @@ void OneOfEachKind(frmMDI& main, std::vector<std::string>& broken) {
             broken.push_back("a " + WindowName(window->Id()) + " window lives outside the area");
         }
     }
-    for (Tradition tradition : kTraditions) {
+    for (Tradition tradition : AllTraditions()) {
         for (WindowId id : {InputOf(tradition), ReadingOf(tradition), ReportOf(tradition)}) {
             if (main.Windows().IsLoaded(id) && framed.count(id) == 0) {
                 broken.push_back("the " + WindowName(id) + " window is loaded but not in the area");

@@ -8,6 +8,7 @@
 #include "WindowTest.h"
 #include "common/windows/InputWindow.h"
 #include "common/windows/frmAbout.h"
+#include "registry/logic/TraditionRegistry.h"
 
 namespace oriastra {
 namespace {
@@ -131,7 +132,7 @@ class EveryTraditionWindow : public AccessibleNames,
 
 TEST_P(EveryTraditionWindow, NamesEveryControlOnEveryPage) {
     const Tradition tradition = GetParam();
-    Main().cmdSelectOption_Click(static_cast<int>(tradition));
+    Main().cmdSelectOption_Click(tradition->selector.index);
     Settle();
     auto* input = Windows().As<InputWindow>(InputOf(tradition));
     ExpectEveryControlNamed(input, "input window");
@@ -154,7 +155,7 @@ TEST_P(EveryTraditionWindow, NamesEveryControlOnEveryPage) {
     ExpectEveryControlNamed(Window(ReportOf(tradition)), "report window");
 }
 
-INSTANTIATE_TEST_SUITE_P(, EveryTraditionWindow, ::testing::ValuesIn(kTraditions),
+INSTANTIATE_TEST_SUITE_P(, EveryTraditionWindow, ::testing::ValuesIn(AllTraditions()),
                          [](const auto& info) { return std::string(TraditionKey(info.param)); });
 
 }  // namespace

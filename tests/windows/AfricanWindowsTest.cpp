@@ -11,6 +11,7 @@
 #include "WindowTest.h"
 #include "african/logic/AfricanReport.h"
 #include "african/logic/AfricanTexts.h"
+#include "african/logic/AfricanTradition.h"
 #include "african/windows/frmAfricanAstrologyDisplay.h"
 #include "african/windows/frmAfricanAstrologyMain.h"
 #include "african/windows/frmAfricanAstrologySave.h"
@@ -21,7 +22,7 @@
 namespace oriastra {
 namespace {
 
-constexpr Tradition kAfrican = Tradition::African;
+constexpr Tradition kAfrican = kAfricanTradition;
 
 class AfricanWindows : public WindowTest {
 protected:

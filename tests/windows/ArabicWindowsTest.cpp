@@ -7,7 +7,9 @@
 #include <QPushButton>
 
 #include "WindowTest.h"
+#include "arabic/logic/ArabicState.h"
 #include "arabic/logic/ArabicTexts.h"
+#include "arabic/logic/ArabicTradition.h"
 #include "arabic/windows/ShowArabicSign.h"
 #include "arabic/windows/frmArabicAstrologyDisplay.h"
 #include "arabic/windows/frmArabicAstrologyMain.h"
@@ -27,10 +29,10 @@ protected:
         Settle();
     }
     frmArabicAstrologyMain* Input() {
-        return Windows().As<frmArabicAstrologyMain>(InputOf(Tradition::Arabic));
+        return Windows().As<frmArabicAstrologyMain>(InputOf(kArabicTradition));
     }
     frmArabicAstrologyDisplay* Display() {
-        return Windows().As<frmArabicAstrologyDisplay>(ReadingOf(Tradition::Arabic));
+        return Windows().As<frmArabicAstrologyDisplay>(ReadingOf(kArabicTradition));
     }
     void Enter(const QString& name, const QString& month, const QString& day, const QString& year) {
         EnterBirthDetails(*Input()->panel, name, month, day, year);
@@ -69,12 +71,12 @@ TEST_F(ArabicWindows, CalculateBackAndAnotherDateReplaceEverythingShown) {
     EXPECT_EQ(Shown(), kCapricorn);
     EXPECT_TRUE(Display()->isAncestorOf(QApplication::focusWidget())) << "the focus came along";
     EXPECT_EQ(Display()->RTB->toPlainText(), Description(9));
-    EXPECT_EQ(State().arabic.WesternSunSign, "Capricorn");
+    EXPECT_EQ(State().traditions.Of<ArabicState>().WesternSunSign, "Capricorn");
     EXPECT_EQ(State().birthDetails.name, "Nadia");
 
     QTest::mouseClick(Display()->cmdBack, Qt::LeftButton);
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Arabic)));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kArabicTradition)));
     ASSERT_TRUE(Input()->isVisible());
     EXPECT_FALSE(Main().IsWelcomePanelVisible());
     EXPECT_EQ(Input()->panel->txtName->text(), "Nadia");
@@ -132,7 +134,7 @@ TEST_F(ArabicWindows, ReadingWindowLayout) {
 }
 
 TEST_F(ArabicWindows, BeforeAnyReadingTheWindowHoldsItsInitialCaptionsAndPictures) {
-    Windows().Load(ReadingOf(Tradition::Arabic));
+    Windows().Load(ReadingOf(kArabicTradition));
     ASSERT_NE(Display(), nullptr);
     EXPECT_EQ(Shown(), (QStringList{"Label1", "Label1", "Label1",
                                     ":/frmArabicAstrologyDisplay/urdu-00-hamal.svg",
@@ -159,7 +161,7 @@ TEST_F(ArabicWindows, ExitAndMenuExitLeaveOnlyTheWelcomePanel) {
             Display()->findChild<QAction*>(way)->trigger();
         }
         Settle();
-        EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Arabic))) << way;
+        EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kArabicTradition))) << way;
         EXPECT_FALSE(Input()->isVisible()) << way << ": loaded but hidden";
         EXPECT_TRUE(Main().IsWelcomePanelVisible()) << way;
         Main().cmdSelectOption_Click(1);
@@ -177,7 +179,7 @@ TEST_F(ArabicWindows, OpenTakesTheDateFromANumerologyFileAndKeepsTheName) {
     EXPECT_EQ(platform.dialogs[0].defaultExtension, "num");
     EXPECT_EQ(platform.MessageTexts(), QStringList{"Please Enter Your Name"});
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Arabic)));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kArabicTradition)));
     EXPECT_EQ(Input()->panel->cboMonth->currentText(), "March") << "the lists took the date";
 
     Enter("Sam", "January", "1", "1900");
@@ -194,7 +196,7 @@ TEST_F(ArabicWindows, RefusedAndShortFiles) {
     EXPECT_EQ(platform.MessageTexts(), QStringList{"Please Check The File."});
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(Input()->panel->cboMonth->currentText(), "June");
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Arabic)));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kArabicTradition)));
 
     // Four lines: only the month is given; day and year stay as they were. 15 July is Cancer.
     Open(WriteRecord("short.num", {"a", "b", "c", "July"}));

@@ -5,6 +5,12 @@
 
 #include "WindowTest.h"
 
+#include "african/logic/AfricanTradition.h"
+#include "arabic/logic/ArabicTradition.h"
+#include "burmese/logic/BurmeseTradition.h"
+#include "indonesian/logic/IndonesianTradition.h"
+#include "tibetan/logic/TibetanTradition.h"
+
 namespace oriastra {
 namespace {
 
@@ -145,15 +151,15 @@ TEST_P(InputWindows, AcceptedEntryIsStoredTrimmed) {
 INSTANTIATE_TEST_SUITE_P(
     FiveWindows, InputWindows,
     ::testing::Values(
-        InputCase{"Tibetan", 4, InputOf(Tradition::Tibetan), "cmdCalculate", "1930", "2030", true,
+        InputCase{"Tibetan", 4, InputOf(kTibetanTradition), "cmdCalculate", "1930", "2030", true,
                   false, "Please Enter Your Name", MessageIcon::Error, false},
-        InputCase{"African", 0, InputOf(Tradition::African), "cmdCalculate", "1900", "2016", false,
+        InputCase{"African", 0, InputOf(kAfricanTradition), "cmdCalculate", "1900", "2016", false,
                   false, "Please Enter Your Name", MessageIcon::Error, true},
-        InputCase{"Indonesian", 3, InputOf(Tradition::Indonesian), "cmdCalculate", "1901", "2036",
+        InputCase{"Indonesian", 3, InputOf(kIndonesianTradition), "cmdCalculate", "1901", "2036",
                   false, false, "Please Enter Your Name", MessageIcon::Error, true},
-        InputCase{"Arabic", 1, InputOf(Tradition::Arabic), "cmdNext", "1900", "2050", false, true,
+        InputCase{"Arabic", 1, InputOf(kArabicTradition), "cmdNext", "1900", "2050", false, true,
                   "Please Enter Your Name", MessageIcon::Error, true},
-        InputCase{"Burmese", 2, InputOf(Tradition::Burmese), "cmdGenerateChart", "1901", "2050", false,
+        InputCase{"Burmese", 2, InputOf(kBurmeseTradition), "cmdGenerateChart", "1901", "2050", false,
                   true, "Please Enter Your Name !", MessageIcon::Information, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -165,7 +171,7 @@ protected:
     QLineEdit* NameBox() {
         Start();
         Main().cmdSelectOption_Click(2);
-        auto* name = Find<QLineEdit>(Window(InputOf(Tradition::Burmese)), "txtName");
+        auto* name = Find<QLineEdit>(Window(InputOf(kBurmeseTradition)), "txtName");
         name->setFocus();
         return name;
     }
@@ -174,7 +180,7 @@ protected:
 TEST_F(TibetanPanel, MissingSexIsAskedBeforeTheDate) {
     Start();
     Main().cmdSelectOption_Click(4);
-    QWidget* window = Window(InputOf(Tradition::Tibetan));
+    QWidget* window = Window(InputOf(kTibetanTradition));
     Find<QLineEdit>(window, "txtName")->setText("Ann");
     auto* month = Find<QComboBox>(window, "cboMonth");
     month->setCurrentIndex(1);

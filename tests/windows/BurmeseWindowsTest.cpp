@@ -10,7 +10,9 @@
 
 #include "WindowTest.h"
 #include "burmese/logic/BurmeseReport.h"
+#include "burmese/logic/BurmeseState.h"
 #include "burmese/logic/BurmeseTexts.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "burmese/logic/modBurmese.h"
 #include "burmese/windows/BurmeseChartFrame.h"
 #include "burmese/windows/frmBurmeseAstrologyDisplay.h"
@@ -34,15 +36,15 @@ protected:
         Settle();
     }
     frmBurmeseAstrologyMain* Input() {
-        return Windows().As<frmBurmeseAstrologyMain>(InputOf(Tradition::Burmese));
+        return Windows().As<frmBurmeseAstrologyMain>(InputOf(kBurmeseTradition));
     }
     frmBurmeseAstrologyDisplay* Display() {
-        return Windows().As<frmBurmeseAstrologyDisplay>(ReadingOf(Tradition::Burmese));
+        return Windows().As<frmBurmeseAstrologyDisplay>(ReadingOf(kBurmeseTradition));
     }
     frmBurmeseAstrologySave* Report() {
-        return Windows().As<frmBurmeseAstrologySave>(ReportOf(Tradition::Burmese));
+        return Windows().As<frmBurmeseAstrologySave>(ReportOf(kBurmeseTradition));
     }
-    BurmeseState& Burmese() { return State().burmese; }
+    BurmeseState& Burmese() { return State().traditions.Of<BurmeseState>(); }
 
     // Typed as a user types: the name box turns the letters into capitals.
     void Enter(const QString& name, const QString& month, const QString& day, const QString& year) {
@@ -120,7 +122,7 @@ TEST_F(BurmeseWindows, TuesdayChartOpensOnTheInterpretationTab) {
     Display()->SSTab1->setCurrentIndex(0);
     QTest::mouseClick(Display()->cmdOK, Qt::LeftButton);
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Burmese)));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kBurmeseTradition)));
     EXPECT_TRUE(Input()->isVisible());
     EXPECT_FALSE(Main().IsWelcomePanelVisible());
     Input()->panel->cboDate->setCurrentText("12");
@@ -202,7 +204,7 @@ TEST_F(BurmeseWindows, RecordStoppedByTheValidationStillClearsItsMark) {
     EXPECT_EQ(platform.MessageTexts(), QStringList{"Please Enter Your Name !"});
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
     EXPECT_FALSE(Burmese().OpenedFromRecord);
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Burmese)));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kBurmeseTradition)));
     QTest::keyClicks(Input()->panel->txtName, "ann");
     Generate();
     EXPECT_EQ(platform.MessageTexts(), (QStringList{"Please Enter Your Name !", kQuestion}));
@@ -214,7 +216,7 @@ TEST_F(BurmeseWindows, OpenRefusesOtherExtensionsAndReadsShortFiles) {
     EXPECT_EQ(platform.MessageTexts(), QStringList{"Please Check The File."});
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(Input()->panel->txtName->text(), "BO");
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Burmese)));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kBurmeseTradition)));
     ASSERT_EQ(platform.dialogs.size(), 1U);
     EXPECT_EQ(platform.dialogs[0].title, "Select the source file");
     EXPECT_EQ(platform.dialogs[0].filter, "Kestrin Free Burmese Astrology (*.bur)|*.bur");

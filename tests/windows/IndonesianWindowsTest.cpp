@@ -15,6 +15,7 @@
 #include "common/windows/QtText.h"
 #include "common/windows/ReportView.h"
 #include "indonesian/logic/IndonesianReport.h"
+#include "indonesian/logic/IndonesianTradition.h"
 #include "indonesian/logic/WetonTexts.h"
 #include "indonesian/windows/frmIndonesianAstrologyDisplay.h"
 #include "indonesian/windows/frmIndonesianAstrologyMain.h"
@@ -23,7 +24,7 @@
 namespace oriastra {
 namespace {
 
-constexpr Tradition kIndonesian = Tradition::Indonesian;
+constexpr Tradition kIndonesian = kIndonesianTradition;
 
 class IndonesianWindows : public WindowTest {
 protected:

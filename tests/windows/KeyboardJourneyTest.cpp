@@ -11,6 +11,10 @@
 #include <QTabWidget>
 
 #include "WindowTest.h"
+#include "african/logic/AfricanTradition.h"
+#include "arabic/logic/ArabicTradition.h"
+#include "burmese/logic/BurmeseState.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "burmese/logic/modBurmese.h"
 #include "burmese/windows/BurmeseChartFrame.h"
 #include "burmese/windows/frmBurmeseAstrologyDisplay.h"
@@ -20,6 +24,8 @@
 #include "common/windows/QtText.h"
 #include "common/windows/ReportView.h"
 #include "common/windows/ReportWindow.h"
+#include "indonesian/logic/IndonesianTradition.h"
+#include "tibetan/logic/TibetanTradition.h"
 #include "tibetan/windows/frmTibetanAstrologyDisplay.h"
 
 namespace oriastra {
@@ -92,7 +98,7 @@ protected:
     // The reading of 5 January 1990 (a Friday), entered without the keyboard.
     template <typename T>
     T* OpenReading(Tradition tradition) {
-        Main().cmdSelectOption_Click(static_cast<int>(tradition));
+        Main().cmdSelectOption_Click(tradition->selector.index);
         Settle();
         auto* input = Windows().As<InputWindow>(InputOf(tradition));
         BirthDetailsPanel& panel = *input->panel;
@@ -123,15 +129,15 @@ struct Journey {
 };
 
 const Journey kJourneys[] = {
-    {"African", Tradition::African, -1, Qt::Key_Space, "Kofi", "Jul", 3, "1990", 'a', 's',
+    {"African", kAfricanTradition, -1, Qt::Key_Space, "Kofi", "Jul", 3, "1990", 'a', 's',
      {"Kofi", "4", "July", "1990"}},
-    {"Arabic", Tradition::Arabic, 0, Qt::Key_Space, "Nadia", "Mar", 20, "1975", 'g', 0, {}},
+    {"Arabic", kArabicTradition, 0, Qt::Key_Space, "Nadia", "Mar", 20, "1975", 'g', 0, {}},
     // 5 January 1990 is a Friday: no question about the time of birth.
-    {"Burmese", Tradition::Burmese, 3, Qt::Key_Return, "ann", "Jan", 4, "1990", 'b', 'p',
+    {"Burmese", kBurmeseTradition, 3, Qt::Key_Return, "ann", "Jan", 4, "1990", 'b', 'p',
      {"ANN", "5", "January", "1990", ""}},
-    {"Indonesian", Tradition::Indonesian, 2, Qt::Key_Enter, "Sri", "Aug", 16, "1945", 'i', 's',
+    {"Indonesian", kIndonesianTradition, 2, Qt::Key_Enter, "Sri", "Aug", 16, "1945", 'i', 's',
      {"Sri", "17", "August", "1945"}},
-    {"Tibetan", Tradition::Tibetan, 1, Qt::Key_Space, "Pema", "Mar", 4, "1990", 'a', 0,
+    {"Tibetan", kTibetanTradition, 1, Qt::Key_Space, "Pema", "Mar", 4, "1990", 'a', 0,
      {"Pema", "Female", "5", "March", "1990"}},
 };
 
@@ -143,7 +149,7 @@ protected:
     }
     void ExpectEntries() {
         const Journey& row = GetParam();
-        EXPECT_EQ(Panel().txtName->text(), row.tradition == Tradition::Burmese
+        EXPECT_EQ(Panel().txtName->text(), row.tradition == kBurmeseTradition
                                                ? row.typedName.toUpper()
                                                : row.typedName);
         EXPECT_TRUE(Panel().cboMonth->currentText().startsWith(row.month));
@@ -161,12 +167,12 @@ TEST_P(KeyboardJourney, FromTheMainWindowToTheReportAndBack) {
 
     // The main window: the first button has the focus; Tab walks the row.
     if (row.tabsToButton < 0) {
-        Main().cmdSelectOption_Click(static_cast<int>(tradition));
+        Main().cmdSelectOption_Click(tradition->selector.index);
         Settle();
     } else {
-        ASSERT_EQ(Focused(), Main().cmdSelectOption[static_cast<std::size_t>(Tradition::Arabic)]);
+        ASSERT_EQ(Focused(), Main().cmdSelectOption[static_cast<std::size_t>(kArabicTradition.selector.index)]);
         for (int step = 0; step < row.tabsToButton; ++step) Press(Qt::Key_Tab);
-        ASSERT_EQ(Focused(), Main().cmdSelectOption[static_cast<std::size_t>(tradition)]);
+        ASSERT_EQ(Focused(), Main().cmdSelectOption[static_cast<std::size_t>(tradition->selector.index)]);
         Press(row.choose);
     }
 
@@ -251,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(, KeyboardJourney, testing::ValuesIn(kJourneys),
 // Tab skips the three reading texts; Down on the page tabs goes into the text in front, where
 // the keys scroll, select and copy, and Shift+Tab goes back to the tabs.
 TEST_F(KeyboardTest, TibetanPagesTurnWithArrowsAndDownReachesTheirText) {
-    auto* display = OpenReading<frmTibetanAstrologyDisplay>(Tradition::Tibetan);
+    auto* display = OpenReading<frmTibetanAstrologyDisplay>(kTibetanTradition);
     ASSERT_NE(display, nullptr);
     ASSERT_EQ(Focused(), display->cmdSave);
     Press(Qt::Key_Tab);
@@ -281,14 +287,14 @@ TEST_F(KeyboardTest, TibetanPagesTurnWithArrowsAndDownReachesTheirText) {
 
 // Tab visits the seven houses in their order; each shows its description as the pointer would.
 TEST_F(KeyboardTest, BurmeseHousesAreVisitedInOrderAndShowTheirDescription) {
-    auto* display = OpenReading<frmBurmeseAstrologyDisplay>(Tradition::Burmese);
+    auto* display = OpenReading<frmBurmeseAstrologyDisplay>(kBurmeseTradition);
     ASSERT_NE(display, nullptr);
     ASSERT_EQ(Focused(), display->SSTab1->tabBar());
     EXPECT_EQ(display->SSTab1->currentIndex(), 1) << "the interpretation comes first";
     Press(Qt::Key_Left);
     ASSERT_EQ(display->SSTab1->currentIndex(), 0);
     BurmeseChartFrame& chart = *display->Frame1;
-    const HouseTexts& houses = State().burmese.houses;
+    const HouseTexts& houses = State().traditions.Of<BurmeseState>().houses;
     for (std::size_t house = 0; house < chart.picHouse.size(); ++house) {
         SCOPED_TRACE(house + 1);
         Press(Qt::Key_Tab);
@@ -308,9 +314,9 @@ TEST_F(KeyboardTest, BurmeseHousesAreVisitedInOrderAndShowTheirDescription) {
 // the control Tab reaches is in sight, down to the last button and back up to the name.
 TEST_F(KeyboardTest, TheFocusedControlIsScrolledIntoSight) {
     Main().resize(900, 380);
-    Main().cmdSelectOption_Click(static_cast<int>(Tradition::Tibetan));
+    Main().cmdSelectOption_Click(kTibetanTradition.selector.index);
     Settle();
-    auto* input = Shown<InputWindow>(InputOf(Tradition::Tibetan));
+    auto* input = Shown<InputWindow>(InputOf(kTibetanTradition));
     ASSERT_NE(input, nullptr);
     QWidget* view = Main().MdiArea().viewport();
     ASSERT_GT(input->height(), view->height()) << "the window is taller than its area";
@@ -326,9 +332,9 @@ TEST_F(KeyboardTest, TheFocusedControlIsScrolledIntoSight) {
     }
 
     // The Arabic Open button stands below its window on purpose; reaching it scrolls nothing.
-    Main().cmdSelectOption_Click(static_cast<int>(Tradition::Arabic));
+    Main().cmdSelectOption_Click(kArabicTradition.selector.index);
     Settle();
-    auto* arabic = Shown<InputWindow>(InputOf(Tradition::Arabic));
+    auto* arabic = Shown<InputWindow>(InputOf(kArabicTradition));
     ASSERT_NE(arabic, nullptr);
     QWidget* calculate = arabic->findChild<QWidget*>("cmdNext");
     for (int step = 0; step < 12 && Focused() != calculate; ++step) Press(Qt::Key_Tab);
@@ -366,9 +372,9 @@ TEST_F(KeyboardTest, LinksFollowTheControlsAndOpenWithEnterOrSpace) {
     EXPECT_EQ(platform.openedPages.size(), 3);
     EXPECT_TRUE(closed);
 
-    Main().cmdSelectOption_Click(static_cast<int>(Tradition::Indonesian));
+    Main().cmdSelectOption_Click(kIndonesianTradition.selector.index);
     Settle();
-    Window(InputOf(Tradition::Indonesian))->findChild<QWidget*>("cmdOpen")->setFocus();
+    Window(InputOf(kIndonesianTradition))->findChild<QWidget*>("cmdOpen")->setFocus();
     EXPECT_EQ(TabStops(4), QStringList({"lblCobrand", "lblFullBrand", "Label14", "txtName"}));
 }
 

@@ -4,9 +4,15 @@
 #include <QPushButton>
 
 #include "WindowTest.h"
+#include "african/logic/AfricanTradition.h"
+#include "arabic/logic/ArabicTradition.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "common/logic/WebPages.h"
 #include "common/windows/QtText.h"
 #include "common/windows/frmAbout.h"
+#include "indonesian/logic/IndonesianTradition.h"
+#include "registry/logic/TraditionRegistry.h"
+#include "tibetan/logic/TibetanTradition.h"
 
 namespace oriastra {
 namespace {
@@ -21,9 +27,9 @@ protected:
         return OpenInput(buttonIndex);
     }
     QWidget* OpenInput(int buttonIndex) {
-        const std::array<WindowId, 5> inputs = {InputOf(Tradition::African), InputOf(Tradition::Arabic),
-                                                InputOf(Tradition::Burmese), InputOf(Tradition::Indonesian),
-                                                InputOf(Tradition::Tibetan)};
+        const std::array<WindowId, 5> inputs = {InputOf(kAfricanTradition), InputOf(kArabicTradition),
+                                                InputOf(kBurmeseTradition), InputOf(kIndonesianTradition),
+                                                InputOf(kTibetanTradition)};
         return Window(inputs[static_cast<std::size_t>(buttonIndex)]);
     }
     void Click(QWidget* window, const QString& name) {
@@ -123,7 +129,7 @@ TEST_F(LinksAndHelpTest, CoBrandCaptionKeepsItsSpacesAndShowsOneAmpersand) {
 }
 
 TEST_F(LinksAndHelpTest, AboutLinksOpenFullBrandAndHomePages) {
-    frmAbout about(platform);
+    frmAbout about(platform, ProseNamingTraditions().about);
     about.show();
     QTest::mouseClick(about.lblCoBrand, Qt::LeftButton, {}, QPoint(3, 3));
     QTest::mouseClick(about.lblHomePage, Qt::LeftButton, {}, QPoint(3, 3));
@@ -137,7 +143,7 @@ TEST_F(LinksAndHelpTest, InputWindowExitShowsWelcomeAndKeepsProgramRunning) {
     QWidget* window = Open(4);
     window->findChild<QAction*>("mnuExit")->trigger();
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(kTibetanTradition)));
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
     EXPECT_TRUE(Main().isVisible());
 }
@@ -147,7 +153,7 @@ TEST_F(LinksAndHelpTest, CloseBoxUnloadsLikeExit) {
     QWidget* window = Open(2);
     window->parentWidget()->close();
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Burmese)));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(kBurmeseTradition)));
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
 }
 

@@ -7,10 +7,15 @@
 #include <QPushButton>
 
 #include "WindowTest.h"
+#include "african/logic/AfricanTradition.h"
+#include "arabic/logic/ArabicTradition.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "common/logic/RecordText.h"
 #include "common/logic/WebPages.h"
 #include "common/windows/QtText.h"
+#include "indonesian/logic/IndonesianTradition.h"
 #include "shell/windows/UpdateReminder.h"
+#include "tibetan/logic/TibetanTradition.h"
 
 namespace oriastra {
 namespace {
@@ -119,18 +124,18 @@ TEST_P(ChoosingTradition, OpensInputWindowAtTopCentreAndHidesWelcome) {
 INSTANTIATE_TEST_SUITE_P(
     ByButtonAndLabel, ChoosingTradition,
     ::testing::Values(
-        Choice{"ArabicButton", false, 1, InputOf(Tradition::Arabic), "Kestrin Arabic Astrology"},
-        Choice{"BurmeseButton", false, 2, InputOf(Tradition::Burmese), "Kestrin Burmese Astrology"},
-        Choice{"IndonesianButton", false, 3, InputOf(Tradition::Indonesian),
+        Choice{"ArabicButton", false, 1, InputOf(kArabicTradition), "Kestrin Arabic Astrology"},
+        Choice{"BurmeseButton", false, 2, InputOf(kBurmeseTradition), "Kestrin Burmese Astrology"},
+        Choice{"IndonesianButton", false, 3, InputOf(kIndonesianTradition),
                "Kestrin Indonesian Astrology"},
-        Choice{"TibetanButton", false, 4, InputOf(Tradition::Tibetan), "Kestrin Tibetan Astrology"},
-        Choice{"HiddenAfricanButton", false, 0, InputOf(Tradition::African), "Kestrin African Astrology"},
-        Choice{"ArabicLabel", true, 4, InputOf(Tradition::Arabic), "Kestrin Arabic Astrology"},
-        Choice{"BurmeseLabel", true, 5, InputOf(Tradition::Burmese), "Kestrin Burmese Astrology"},
-        Choice{"IndonesianLabel", true, 6, InputOf(Tradition::Indonesian),
+        Choice{"TibetanButton", false, 4, InputOf(kTibetanTradition), "Kestrin Tibetan Astrology"},
+        Choice{"HiddenAfricanButton", false, 0, InputOf(kAfricanTradition), "Kestrin African Astrology"},
+        Choice{"ArabicLabel", true, 4, InputOf(kArabicTradition), "Kestrin Arabic Astrology"},
+        Choice{"BurmeseLabel", true, 5, InputOf(kBurmeseTradition), "Kestrin Burmese Astrology"},
+        Choice{"IndonesianLabel", true, 6, InputOf(kIndonesianTradition),
                "Kestrin Indonesian Astrology"},
-        Choice{"TibetanLabel", true, 7, InputOf(Tradition::Tibetan), "Kestrin Tibetan Astrology"},
-        Choice{"HiddenAfricanLabel", true, 3, InputOf(Tradition::African),
+        Choice{"TibetanLabel", true, 7, InputOf(kTibetanTradition), "Kestrin Tibetan Astrology"},
+        Choice{"HiddenAfricanLabel", true, 3, InputOf(kAfricanTradition),
                "Kestrin African Astrology"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -139,28 +144,28 @@ TEST_F(MainWindowTest, ChoosingAnotherTraditionClosesEveryOpenOne) {
     Main().cmdSelectOption_Click(2);
     Main().cmdSelectOption_Click(4);
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Burmese)));
-    EXPECT_TRUE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(kBurmeseTradition)));
+    EXPECT_TRUE(Windows().IsLoaded(InputOf(kTibetanTradition)));
     EXPECT_EQ(Main().MdiArea().subWindowList().size(), 1);
 }
 
 TEST_F(MainWindowTest, ChoosingAgainStartsFromFreshEntries) {
     Start();
     Main().cmdSelectOption_Click(4);
-    Find<QLineEdit>(Window(InputOf(Tradition::Tibetan)), "txtName")->setText("Pema");
+    Find<QLineEdit>(Window(InputOf(kTibetanTradition)), "txtName")->setText("Pema");
     Main().cmdSelectOption_Click(4);
     Settle();
-    EXPECT_EQ(Find<QLineEdit>(Window(InputOf(Tradition::Tibetan)), "txtName")->text(), "");
+    EXPECT_EQ(Find<QLineEdit>(Window(InputOf(kTibetanTradition)), "txtName")->text(), "");
 }
 
 TEST_F(MainWindowTest, HeadingLabelClosesHiddenWindowAndOpensNothing) {
     Start();
     Main().cmdSelectOption_Click(4);
-    Windows().Hide(InputOf(Tradition::Tibetan));
+    Windows().Hide(InputOf(kTibetanTradition));
     Main().SetWelcomePanelVisible(true);
     QTest::mouseClick(Main().lblCaption[0], Qt::LeftButton);
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(kTibetanTradition)));
     EXPECT_TRUE(Main().MdiArea().subWindowList().isEmpty());
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
 }
@@ -185,7 +190,7 @@ TEST_F(MainWindowTest, ExitButtonAndMenuEndTheProgram) {
         else QTest::mouseClick(Main().cmdMdiExit, Qt::LeftButton);
         Settle();
         EXPECT_FALSE(Main().isVisible());
-        EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+        EXPECT_FALSE(Windows().IsLoaded(InputOf(kTibetanTradition)));
         program_.reset();
     }
 }
@@ -207,13 +212,13 @@ TEST_F(MainWindowTest, LinksAndLabelsActOnTheLeftButtonOnly) {
     }
     Settle();
     EXPECT_TRUE(platform.openedPages.isEmpty());
-    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(kTibetanTradition)));
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
 
     for (QWidget* link : links) QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
     Settle();
     EXPECT_EQ(platform.openedPages.size(), 3);
-    EXPECT_TRUE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+    EXPECT_TRUE(Windows().IsLoaded(InputOf(kTibetanTradition)));
 }
 
 }  // namespace

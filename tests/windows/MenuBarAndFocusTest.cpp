@@ -7,6 +7,9 @@
 #include <QRadioButton>
 
 #include "WindowTest.h"
+#include "arabic/logic/ArabicTradition.h"
+#include "indonesian/logic/IndonesianTradition.h"
+#include "tibetan/logic/TibetanTradition.h"
 #include "tibetan/windows/frmTibetanAstrologyDisplay.h"
 #include "tibetan/windows/frmTibetanAstrologyMain.h"
 
@@ -33,7 +36,7 @@ protected:
         return names;
     }
     frmTibetanAstrologyMain* TibetanInput() {
-        return Windows().As<frmTibetanAstrologyMain>(InputOf(Tradition::Tibetan));
+        return Windows().As<frmTibetanAstrologyMain>(InputOf(kTibetanTradition));
     }
     // True when the keyboard focus is on a control of `window`.
     static bool FocusInside(QWidget* window) {
@@ -64,7 +67,7 @@ TEST_F(MenuBarAndFocus, OneMenuBarShowsTheActiveWindowsMenus) {
     Main().menuBar()->actions().value(0)->menu()->findChild<QAction*>("mnuExit")->trigger();
     Settle();
     EXPECT_TRUE(Main().isVisible());
-    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(kTibetanTradition)));
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
     EXPECT_EQ(FileEntries(), QStringList({"mnuExit"}));
     EXPECT_FALSE(Main().cmdMdiExit->shortcut().isEmpty());
@@ -78,16 +81,16 @@ TEST_F(MenuBarAndFocus, EveryShownWindowTakesTheFocus) {
 
     QTest::mouseClick(TibetanInput()->cmdCalculate, Qt::LeftButton);
     Settle();
-    auto* display = Windows().As<frmTibetanAstrologyDisplay>(ReadingOf(Tradition::Tibetan));
+    auto* display = Windows().As<frmTibetanAstrologyDisplay>(ReadingOf(kTibetanTradition));
     EXPECT_TRUE(FocusInside(display)) << "after Calculate";
 
     QTest::mouseClick(display->cmdSave, Qt::LeftButton);
     Settle();
-    QWidget* report = Windows().Window(ReportOf(Tradition::Tibetan));
+    QWidget* report = Windows().Window(ReportOf(kTibetanTradition));
     EXPECT_TRUE(FocusInside(report)) << "after Save";
     report->parentWidget()->close();
     Settle();
-    display = Windows().As<frmTibetanAstrologyDisplay>(ReadingOf(Tradition::Tibetan));
+    display = Windows().As<frmTibetanAstrologyDisplay>(ReadingOf(kTibetanTradition));
     EXPECT_TRUE(FocusInside(display)) << "after the report closed";
 
     QTest::mouseClick(display->cmdBack, Qt::LeftButton);
@@ -96,9 +99,9 @@ TEST_F(MenuBarAndFocus, EveryShownWindowTakesTheFocus) {
     // Space acts on the focused control of the input window, never on a main window button.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Indonesian)));
-    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Arabic)));
-    EXPECT_TRUE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(kIndonesianTradition)));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(kArabicTradition)));
+    EXPECT_TRUE(Windows().IsLoaded(InputOf(kTibetanTradition)));
 }
 
 TEST_F(MenuBarAndFocus, AMinimisedWindowThatClosesLeavesTheNextWindowActive) {
@@ -107,7 +110,7 @@ TEST_F(MenuBarAndFocus, AMinimisedWindowThatClosesLeavesTheNextWindowActive) {
     Settle();
     Main().cmdSelectOption_Click(3);
     Settle();
-    QWidget* input = Windows().Window(InputOf(Tradition::Indonesian));
+    QWidget* input = Windows().Window(InputOf(kIndonesianTradition));
     ASSERT_NE(input, nullptr);
     EXPECT_EQ(Main().MdiArea().activeSubWindow(), input->parentWidget());
     EXPECT_TRUE(FocusInside(input));

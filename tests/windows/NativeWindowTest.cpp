@@ -9,6 +9,8 @@
 #include "WindowTest.h"
 #include "common/windows/QtPlatform.h"
 #include "common/windows/frmAbout.h"
+#include "registry/logic/TraditionRegistry.h"
+#include "tibetan/logic/TibetanTradition.h"
 
 namespace oriastra {
 namespace {
@@ -35,7 +37,7 @@ TEST_F(NativeWindow, TitlesAreExactlyTheCaptions) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Main()));
     EXPECT_EQ(NativeTitle(Main()), "Kestrin Oriastra v1.25");
 
-    frmAbout about(platform, &Main());
+    frmAbout about(platform, ProseNamingTraditions().about, &Main());
     // Shown without its modality, so the fixture's watch for stray modal windows leaves it be.
     about.setModal(false);
     about.show();
@@ -94,14 +96,14 @@ TEST_F(NativeWindow, ControlF4ClosesTheActiveChildWindow) {
     Main().show();
     QApplication::setActiveWindow(&Main());
     if (!QTest::qWaitForWindowActive(&Main())) GTEST_SKIP() << "the main window is not active";
-    Main().cmdSelectOption_Click(static_cast<int>(Tradition::Tibetan));
+    Main().cmdSelectOption_Click(kTibetanTradition.selector.index);
     Settle();
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
-    ASSERT_TRUE(Window(InputOf(Tradition::Tibetan))->isAncestorOf(focused));
+    ASSERT_TRUE(Window(InputOf(kTibetanTradition))->isAncestorOf(focused));
     QTest::keyClick(focused, Qt::Key_F4, Qt::ControlModifier);
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(InputOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(InputOf(kTibetanTradition)));
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
 }
 

@@ -8,9 +8,14 @@
 
 #include "FifoGuard.h"
 #include "WindowTest.h"
+#include "african/logic/AfricanTradition.h"
+#include "arabic/logic/ArabicTradition.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "common/logic/RecordFile.h"
 #include "common/windows/InputWindow.h"
 #include "common/windows/QtText.h"
+#include "indonesian/logic/IndonesianTradition.h"
+#include "tibetan/logic/TibetanTradition.h"
 
 namespace oriastra {
 namespace {
@@ -28,17 +33,17 @@ struct OpenCase {
 };
 
 const OpenCase kCases[] = {
-    {"African", Tradition::African, "", {"Amara", "5", "January", "1980"}, "Amara", "5",
+    {"African", kAfricanTradition, "", {"Amara", "5", "January", "1980"}, "Amara", "5",
      "January", "1980", "Please Enter Your Name"},
     // The numerology record gives only the date; the name box keeps what was typed.
-    {"Arabic", Tradition::Arabic, "Nadia", {"Other", "x", "y", "March", "21", "1975"}, "Nadia",
+    {"Arabic", kArabicTradition, "Nadia", {"Other", "x", "y", "March", "21", "1975"}, "Nadia",
      "21", "March", "1975", "Please Enter Your Name"},
     // The fifth line answers the Wednesday question; 5 January 1990 is a Friday.
-    {"Burmese", Tradition::Burmese, "", {"JOHN", "5", "January", "1990", "True"}, "JOHN", "5",
+    {"Burmese", kBurmeseTradition, "", {"JOHN", "5", "January", "1990", "True"}, "JOHN", "5",
      "January", "1990", "Please Enter Your Name !"},
-    {"Indonesian", Tradition::Indonesian, "", {"Sri", "17", "August", "1945"}, "Sri", "17",
+    {"Indonesian", kIndonesianTradition, "", {"Sri", "17", "August", "1945"}, "Sri", "17",
      "August", "1945", "Please Enter Your Name"},
-    {"Tibetan", Tradition::Tibetan, "", {"Dawa", "Male", "29", "February", "1932"}, "Dawa", "29",
+    {"Tibetan", kTibetanTradition, "", {"Dawa", "Male", "29", "February", "1932"}, "Dawa", "29",
      "February", "1932", "Please Enter Your Name"},
 };
 
@@ -47,7 +52,7 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         Start();
-        Main().cmdSelectOption_Click(static_cast<int>(GetParam().tradition));
+        Main().cmdSelectOption_Click(GetParam().tradition->selector.index);
         Settle();
         Input()->panel->txtName->setText(GetParam().typed);
     }

@@ -5,12 +5,12 @@
 #include <QStandardPaths>
 
 #include "WindowTest.h"
-#include "african/logic/AfricanCommands.h"
-#include "burmese/logic/BurmeseCommands.h"
+#include "african/logic/AfricanTradition.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "common/windows/QtPlatform.h"
 #include "common/windows/ReportView.h"
-#include "indonesian/logic/IndonesianCommands.h"
-#include "tibetan/logic/TibetanCommands.h"
+#include "indonesian/logic/IndonesianTradition.h"
+#include "tibetan/logic/TibetanTradition.h"
 
 namespace oriastra {
 namespace {
@@ -61,10 +61,10 @@ TEST_F(Printing, EveryLinePrintedOnceAcrossPageBreaks) {
         ReadingRequest request;
     };
     const Report reports[] = {
-        {"tibetan", TibetanCommands(), {{"Pema Dolkar", 1984, "March", 3, "Female"}, "", "Pema Dolkar"}},
-        {"burmese", BurmeseCommands(), {{"karma", 1950, "December", 15, ""}, "", "karma"}},
-        {"indonesian", IndonesianCommands(), {{"Sari", 1985, "August", 17, ""}, "", "Sari"}},
-        {"african", AfricanCommands(), {{"Amara", 1984, "April", 20, ""}, "", "Amara"}},
+        {"tibetan", kTibetanTradition.commands, {{"Pema Dolkar", 1984, "March", 3, "Female"}, "", "Pema Dolkar"}},
+        {"burmese", kBurmeseTradition.commands, {{"karma", 1950, "December", 15, ""}, "", "karma"}},
+        {"indonesian", kIndonesianTradition.commands, {{"Sari", 1985, "August", 17, ""}, "", "Sari"}},
+        {"african", kAfricanTradition.commands, {{"Amara", 1984, "April", 20, ""}, "", "Amara"}},
     };
     struct Paper {
         const char* name;

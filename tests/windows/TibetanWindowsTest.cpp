@@ -13,11 +13,14 @@
 #include <QTextEdit>
 
 #include "WindowTest.h"
+#include "arabic/logic/ArabicTradition.h"
 #include "common/logic/RecordFile.h"
 #include "common/windows/QtText.h"
 #include "common/windows/ReportView.h"
 #include "tibetan/logic/TibetanReport.h"
+#include "tibetan/logic/TibetanState.h"
 #include "tibetan/logic/TibetanTexts.h"
+#include "tibetan/logic/TibetanTradition.h"
 #include "tibetan/windows/frmTibetanAstrologyDisplay.h"
 #include "tibetan/windows/frmTibetanAstrologyMain.h"
 #include "tibetan/windows/frmTibetanAstrologySave.h"
@@ -33,11 +36,11 @@ protected:
         Main().cmdSelectOption_Click(4);
         Settle();
     }
-    frmTibetanAstrologyMain* Input() { return Windows().As<frmTibetanAstrologyMain>(InputOf(Tradition::Tibetan)); }
+    frmTibetanAstrologyMain* Input() { return Windows().As<frmTibetanAstrologyMain>(InputOf(kTibetanTradition)); }
     frmTibetanAstrologyDisplay* Display() {
-        return Windows().As<frmTibetanAstrologyDisplay>(ReadingOf(Tradition::Tibetan));
+        return Windows().As<frmTibetanAstrologyDisplay>(ReadingOf(kTibetanTradition));
     }
-    frmTibetanAstrologySave* Report() { return Windows().As<frmTibetanAstrologySave>(ReportOf(Tradition::Tibetan)); }
+    frmTibetanAstrologySave* Report() { return Windows().As<frmTibetanAstrologySave>(ReportOf(kTibetanTradition)); }
 
     void Enter(const QString& name, const QString& month, const QString& day, const QString& year,
                bool female) {
@@ -80,7 +83,7 @@ TEST_F(TibetanWindows, FullJourneyFromEntryToReopenedRecord) {
     // Back: the entries that made the reading are still there.
     QTest::mouseClick(display.cmdBack, Qt::LeftButton);
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kTibetanTradition)));
     ASSERT_TRUE(Input()->isVisible());
     EXPECT_FALSE(Main().IsWelcomePanelVisible());
     BirthDetailsPanel& panel = *Input()->panel;
@@ -118,7 +121,7 @@ TEST_F(TibetanWindows, FullJourneyFromEntryToReopenedRecord) {
     // A fresh input window opens the record and shows the same reading.
     Main().cmdSelectOption_Click(4);
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kTibetanTradition)));
     platform.chosenPaths.push_back(path);
     QTest::mouseClick(Input()->cmdOpen, Qt::LeftButton);
     Settle();
@@ -163,7 +166,7 @@ TEST_F(TibetanWindows, ReportShowsTheWholeReportWithCaptionsInDarkGreen) {
     Settle();
     QTextEdit& rtb = *Report()->RTB;
     const std::string expected =
-        PlainText(BuildTibetanReport(State().birthDetails, State().tibetan.reading));
+        PlainText(BuildTibetanReport(State().birthDetails, State().traditions.Of<TibetanState>().reading));
     EXPECT_EQ(rtb.toPlainText(), ToQt(expected));
     EXPECT_TRUE(rtb.toPlainText().startsWith("Your Name: <b>Ann\n")) << "typed text is not markup";
     EXPECT_EQ(LookAt(rtb, 3), "bold #008000");
@@ -206,14 +209,14 @@ TEST_F(TibetanWindows, UpperCaseExtensionIsRefused) {
     EXPECT_EQ(platform.messages[0].text, "Please Check The File.");
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(Input()->panel->txtName->text(), "");
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kTibetanTradition)));
 }
 
 TEST_F(TibetanWindows, CancelledDialogsChangeNothing) {
     QTest::mouseClick(Input()->cmdOpen, Qt::LeftButton);
     EXPECT_EQ(platform.dialogs.size(), 1U);
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kTibetanTradition)));
     Enter("Ann", "May", "1", "1990", false);
     Calculate();
     QTest::mouseClick(Display()->cmdSave, Qt::LeftButton);
@@ -251,7 +254,7 @@ TEST_F(TibetanWindows, ClosingTheReportBringsBackOrRecreatesTheReadingWindow) {
     Settle();
     Report()->parentWidget()->close();
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(ReportOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(ReportOf(kTibetanTradition)));
     ASSERT_NE(Display(), nullptr);
     EXPECT_TRUE(Display()->isVisible());
 
@@ -260,7 +263,7 @@ TEST_F(TibetanWindows, ClosingTheReportBringsBackOrRecreatesTheReadingWindow) {
     Settle();
     Display()->findChild<QAction*>("mnuExit")->trigger();
     Settle();
-    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(Tradition::Tibetan)));
+    EXPECT_FALSE(Windows().IsLoaded(ReadingOf(kTibetanTradition)));
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
     Report()->parentWidget()->close();
     Settle();
@@ -290,10 +293,10 @@ TEST_F(TibetanWindows, ChoosingATraditionClosesReadingAndReport) {
     QTest::mouseClick(Display()->cmdSave, Qt::LeftButton);
     Main().cmdSelectOption_Click(1);
     Settle();
-    for (WindowId id : {InputOf(Tradition::Tibetan), ReadingOf(Tradition::Tibetan), ReportOf(Tradition::Tibetan)}) {
+    for (WindowId id : {InputOf(kTibetanTradition), ReadingOf(kTibetanTradition), ReportOf(kTibetanTradition)}) {
         EXPECT_FALSE(Windows().IsLoaded(id));
     }
-    EXPECT_TRUE(Windows().IsLoaded(InputOf(Tradition::Arabic)));
+    EXPECT_TRUE(Windows().IsLoaded(InputOf(kArabicTradition)));
     EXPECT_FALSE(Main().IsWelcomePanelVisible());
 }
 

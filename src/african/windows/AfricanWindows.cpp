@@ -1,5 +1,6 @@
 #include "african/windows/AfricanWindows.h"
 
+#include "african/logic/AfricanTradition.h"
 #include "african/windows/frmAfricanAstrologyDisplay.h"
 #include "african/windows/frmAfricanAstrologyMain.h"
 #include "african/windows/frmAfricanAstrologySave.h"
@@ -10,11 +11,11 @@ namespace oriastra {
 
 void RegisterAfricanWindows(AppContext& context) {
     WindowRegistry& windows = context.windows;
-    windows.Register(InputOf(Tradition::African),
+    windows.Register(InputOf(kAfricanTradition),
                      [&context] { return new frmAfricanAstrologyMain(context); });
-    windows.Register(ReadingOf(Tradition::African),
+    windows.Register(ReadingOf(kAfricanTradition),
                      [&context] { return new frmAfricanAstrologyDisplay(context); });
-    windows.Register(ReportOf(Tradition::African),
+    windows.Register(ReportOf(kAfricanTradition),
                      [&context] { return new frmAfricanAstrologySave(context); });
 }
 

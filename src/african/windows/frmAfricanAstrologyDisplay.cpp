@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "african/logic/AfricanTexts.h"
+#include "african/logic/AfricanTradition.h"
 #include "african/windows/AfricanPictures.h"
 #include "common/logic/BannerCaptions.h"
 #include "common/windows/AccessibleText.h"
@@ -48,7 +49,7 @@ int DescriptionHeight(const QLabel& label) {
 }  // namespace
 
 frmAfricanAstrologyDisplay::frmAfricanAstrologyDisplay(AppContext& context)
-    : ReadingWindow(context, Tradition::African, QStringLiteral("Kestrin African Astrology")) {
+    : ReadingWindow(context, kAfricanTradition, QStringLiteral("Kestrin African Astrology")) {
     setObjectName("frmAfricanAstrologyDisplay");
     Platform& platform = context.platform;
     body_->addWidget(MakeBrandFrame(platform, this));

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "african/logic/AfricanTradition.h"
 #include "african/logic/modAfricanAstrology.h"
 #include "african/windows/frmAfricanAstrologyDisplay.h"
 #include "common/logic/BannerCaptions.h"
@@ -13,7 +14,7 @@
 namespace oriastra {
 
 frmAfricanAstrologyMain::frmAfricanAstrologyMain(AppContext& context)
-    : InputWindow(context, Tradition::African, QStringLiteral("Kestrin African Astrology")) {
+    : InputWindow(context, kAfricanTradition, QStringLiteral("Kestrin African Astrology")) {
     setObjectName("frmAfricanAstrologyMain");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     AddText("Label2",
@@ -50,7 +51,7 @@ void frmAfricanAstrologyMain::cmdOpen_Click() { OpenSavedReading(); }
 
 void frmAfricanAstrologyMain::FillReadingWindow() {
     auto* display = dynamic_cast<frmAfricanAstrologyDisplay*>(
-        context_.windows.Load(ReadingOf(Tradition::African)));
+        context_.windows.Load(ReadingOf(kAfricanTradition)));
     if (display == nullptr) return;
     const BirthDetails& details = context_.birthDetails;
     display->ShowReading(CalculateAfricanSign(details.month, details.day));

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "african/logic/AfricanReport.h"
+#include "african/logic/AfricanTradition.h"
 #include "african/windows/frmAfricanAstrologyDisplay.h"
 #include "common/logic/BannerCaptions.h"
 #include "common/windows/BrandFrame.h"
@@ -15,7 +16,7 @@
 namespace oriastra {
 
 frmAfricanAstrologySave::frmAfricanAstrologySave(AppContext& context)
-    : ReportWindow(context, Tradition::African, QStringLiteral("Kestrin African Astrology")) {
+    : ReportWindow(context, kAfricanTradition, QStringLiteral("Kestrin African Astrology")) {
     setObjectName("frmAfricanAstrologySave");
     Platform& platform = context.platform;
     body_->addWidget(MakeBrandFrame(platform, this));
@@ -29,7 +30,7 @@ frmAfricanAstrologySave::frmAfricanAstrologySave(AppContext& context)
 StyledText frmAfricanAstrologySave::BuildReport() {
     // The report is only opened from the reading window; without one there is no reading yet.
     const auto* display =
-        context_.windows.As<frmAfricanAstrologyDisplay>(ReadingOf(Tradition::African));
+        context_.windows.As<frmAfricanAstrologyDisplay>(ReadingOf(kAfricanTradition));
     return BuildAfricanReport(context_.birthDetails,
                               display != nullptr ? display->Reading() : AfricanReading{});
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "arabic/logic/ArabicTradition.h"
 #include "arabic/windows/ArabicPictures.h"
 #include "common/logic/BannerCaptions.h"
 #include "common/windows/AccessibleText.h"
@@ -53,7 +54,7 @@ void ShowPicture(QLabel& box, const QString& path, QSize size, const QString& sh
 }  // namespace
 
 frmArabicAstrologyDisplay::frmArabicAstrologyDisplay(AppContext& context)
-    : ReadingWindow(context, Tradition::Arabic, QStringLiteral("Kestrin Arabic Astrology")) {
+    : ReadingWindow(context, kArabicTradition, QStringLiteral("Kestrin Arabic Astrology")) {
     setObjectName("frmArabicAstrologyDisplay");
     // The result frame has the look of the input window's "Personal Details" frame.
     AddStyleRules(QStringLiteral(R"(

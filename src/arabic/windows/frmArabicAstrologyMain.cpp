@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "arabic/logic/ArabicState.h"
+#include "arabic/logic/ArabicTradition.h"
 #include "arabic/logic/modArabicAstrology.h"
 #include "arabic/windows/ShowArabicSign.h"
 #include "common/logic/BannerCaptions.h"
@@ -27,7 +28,7 @@ constexpr int kOpenButtonTop = 5400;
 }  // namespace
 
 frmArabicAstrologyMain::frmArabicAstrologyMain(AppContext& context, ArabicState& state)
-    : InputWindow(context, Tradition::Arabic, QStringLiteral("Kestrin Arabic Astrology")),
+    : InputWindow(context, kArabicTradition, QStringLiteral("Kestrin Arabic Astrology")),
       state_(state) {
     setObjectName("frmArabicAstrologyMain");
     fillOrder_ = BirthDetailsPanel::FillOrder::DayMonthYear;

@@ -3,9 +3,8 @@
 namespace oriastra {
 
 struct AppContext;
-struct BurmeseState;
 
 // Tells the window registry how to create the Burmese windows.
-void RegisterBurmeseWindows(AppContext& context, BurmeseState& state);
+void RegisterBurmeseWindows(AppContext& context);
 
 }  // namespace oriastra

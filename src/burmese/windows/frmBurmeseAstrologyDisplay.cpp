@@ -12,6 +12,7 @@
 
 #include "burmese/logic/BurmeseState.h"
 #include "burmese/logic/BurmeseTexts.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "burmese/logic/modBurmese.h"
 #include "burmese/windows/BurmeseChartFrame.h"
 #include "common/logic/BannerCaptions.h"
@@ -84,7 +85,7 @@ QGroupBox* MakeDayBox(QWidget* page,
 }  // namespace
 
 frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, BurmeseState& state)
-    : ReadingWindow(context, Tradition::Burmese, QStringLiteral("Kestrin Burmese Astrology")) {
+    : ReadingWindow(context, kBurmeseTradition, QStringLiteral("Kestrin Burmese Astrology")) {
     setObjectName("frmBurmeseAstrologyDisplay");
     AddStyleRules(QStringLiteral(
         "QLabel[burmeseValue=\"true\"] { color: #7a1010; }"
@@ -181,6 +182,16 @@ void frmBurmeseAstrologyDisplay::ShowReading(const BurmeseReading& reading) {
     for (std::size_t house = 0; house < reading.housePlanets.size(); ++house) {
         Frame1->ShowPlanet(static_cast<int>(house) + 1, ToQt(reading.housePlanets[house]));
     }
+}
+
+QStringList frmBurmeseAstrologyDisplay::PictureViews() const {
+    return {QStringLiteral("chart"), QStringLiteral("interpretation")};
+}
+
+// On the chart the pointer rests on house 5, so its description shows.
+void frmBurmeseAstrologyDisplay::ShowPictureView(int view) {
+    SSTab1->setCurrentIndex(view);
+    if (view == 0) Frame1->picHouse_MouseMove(5);
 }
 
 void frmBurmeseAstrologyDisplay::cmdPrint_Click() { OpenReport(); }

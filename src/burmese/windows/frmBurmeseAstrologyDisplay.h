@@ -20,6 +20,8 @@ public:
     frmBurmeseAstrologyDisplay(AppContext& context, BurmeseState& state);
 
     void Form_Load() override;
+    QStringList PictureViews() const override;
+    void ShowPictureView(int view) override;
     void cmdPrint_Click();
     void cmdOK_Click();
 

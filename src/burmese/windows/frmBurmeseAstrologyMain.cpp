@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "burmese/logic/BurmeseState.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "burmese/logic/modEnglishCalender.h"
 #include "burmese/windows/frmBurmeseAstrologyDisplay.h"
 #include "common/logic/BannerCaptions.h"
@@ -18,7 +19,7 @@
 namespace oriastra {
 
 frmBurmeseAstrologyMain::frmBurmeseAstrologyMain(AppContext& context, BurmeseState& state)
-    : InputWindow(context, Tradition::Burmese, QStringLiteral("Kestrin Burmese Astrology")),
+    : InputWindow(context, kBurmeseTradition, QStringLiteral("Kestrin Burmese Astrology")),
       state_(state) {
     setObjectName("frmBurmeseAstrologyMain");
     // This window numbers its "Date of Birth" label 2.
@@ -63,8 +64,8 @@ void frmBurmeseAstrologyMain::cmdGenerateChart_Click() {
         state_.AfternoonAnswer = answer == MessageAnswer::Yes ? kAfternoonYes : kAfternoonNo;
     }
     // A chart window still open keeps the captions no row replaces.
-    context_.windows.Load(ReadingOf(Tradition::Burmese));
-    auto* display = context_.windows.As<frmBurmeseAstrologyDisplay>(ReadingOf(Tradition::Burmese));
+    context_.windows.Load(ReadingOf(kBurmeseTradition));
+    auto* display = context_.windows.As<frmBurmeseAstrologyDisplay>(ReadingOf(kBurmeseTradition));
     if (display != nullptr) {
         BurmeseReading reading = display->Reading();
         WriteBurmeseChart(reading, details, state_.BirthWeekday, state_.AfternoonAnswer);

@@ -6,6 +6,7 @@
 
 #include "burmese/logic/BurmeseReport.h"
 #include "burmese/logic/BurmeseState.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "burmese/windows/frmBurmeseAstrologyDisplay.h"
 #include "burmese/windows/frmBurmeseAstrologyMain.h"
 #include "common/logic/BannerCaptions.h"
@@ -16,7 +17,7 @@
 namespace oriastra {
 
 frmBurmeseAstrologySave::frmBurmeseAstrologySave(AppContext& context, BurmeseState& state)
-    : ReportWindow(context, Tradition::Burmese, QStringLiteral("Kestrin Burmese Astrology")),
+    : ReportWindow(context, kBurmeseTradition, QStringLiteral("Kestrin Burmese Astrology")),
       state_(state) {
     setObjectName("frmBurmeseAstrologySave");
     Platform& platform = context.platform;
@@ -28,8 +29,8 @@ frmBurmeseAstrologySave::frmBurmeseAstrologySave(AppContext& context, BurmeseSta
 
 StyledText frmBurmeseAstrologySave::BuildReport() {
     WindowRegistry& windows = context_.windows;
-    const auto* input = windows.As<frmBurmeseAstrologyMain>(InputOf(Tradition::Burmese));
-    const auto* display = windows.As<frmBurmeseAstrologyDisplay>(ReadingOf(Tradition::Burmese));
+    const auto* input = windows.As<frmBurmeseAstrologyMain>(InputOf(kBurmeseTradition));
+    const auto* display = windows.As<frmBurmeseAstrologyDisplay>(ReadingOf(kBurmeseTradition));
     const BurmeseReportEntries entries =
         input != nullptr ? input->ReportEntries()
                          : EntriesOf(context_.birthDetails, context_.birthDetails.name);

@@ -1,10 +1,12 @@
 #pragma once
+#include <string_view>
 
 namespace oriastra {
 
 class Platform;
 class WindowRegistry;
 struct BirthDetails;
+class TraditionStates;
 
 // The main window's welcome panel, as the tradition windows see it.
 class WelcomePanel {
@@ -21,6 +23,8 @@ struct AppContext {
     Platform& platform;
     WindowRegistry& windows;
     WelcomePanel& welcome;
+    TraditionStates& states;
+    std::string_view aboutText;  // names the program's traditions together
 };
 
 }  // namespace oriastra

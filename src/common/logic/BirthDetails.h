@@ -10,7 +10,7 @@ struct BirthDetails {
     std::int16_t year = 0;
     std::string month;  // English month name
     std::int16_t day = 0;
-    std::string sex;    // "Male" or "Female"; written by the Tibetan window only
+    std::string sex;    // "Male" or "Female"; written only by a window that asks it
 };
 
 }  // namespace oriastra

@@ -54,6 +54,7 @@ struct ValidationFailure {
     bool focusName = false;
 };
 
+inline constexpr std::string_view kMessageEnterName = "Please Enter Your Name";
 inline constexpr std::string_view kMessageSelectSex = "Please Select Your Sex";
 inline constexpr std::string_view kMessageFebruaryDate = "Please Enter Correct Date Or Month!";
 inline constexpr std::string_view kMessageThirtyDayMonth = "Please Enter Correct Date Or Month !";
@@ -73,7 +74,8 @@ std::vector<std::string> YearListEntries(const PanelRules& rules);
 // The day list: "1" to "31".
 std::vector<std::string> DayListEntries();
 
-// Burmese name keys: a letter a-z becomes A-Z; A-Z, space, Enter and Backspace pass as typed.
+// Letters-only name keys: a letter a-z becomes A-Z; A-Z, space, Enter and Backspace pass as
+// typed.
 enum class NameKeyVerdict { Accept, Refuse };
 struct NameKeyResult {
     NameKeyVerdict verdict = NameKeyVerdict::Accept;

@@ -18,7 +18,7 @@ struct RecordLayout {
     std::size_t dayLine = 0;
     std::size_t monthLine = 0;
     std::size_t yearLine = 0;
-    std::optional<std::size_t> answerLine;  // the tradition's own question (Burmese afternoon)
+    std::optional<std::size_t> answerLine;  // the tradition's own question (the afternoon)
 };
 
 // A record's decoded lines sorted into what the input window takes from them.

@@ -32,4 +32,15 @@ std::string_view LastCodePoints(std::string_view utf8, std::size_t count) {
     return utf8.substr(start);
 }
 
+std::string ListInWords(const std::vector<std::string_view>& words, std::string_view last) {
+    std::string list;
+    for (std::size_t index = 0; index < words.size(); ++index) {
+        if (index > 0) {
+            list += index + 1 == words.size() ? " " + std::string(last) + " " : std::string(", ");
+        }
+        list += words[index];
+    }
+    return list;
+}
+
 }  // namespace oriastra

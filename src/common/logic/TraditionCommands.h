@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,12 +13,12 @@
 namespace oriastra {
 
 // What one reading is calculated from: the birth details the Calculate step stored and the
-// answer to the tradition's own question as its state holds it (the Burmese afternoon answer:
-// "True", "False", "" or what an opened record held; empty for the other traditions).
+// answer to the tradition's own question as its state holds it (an afternoon answer: "True",
+// "False", "" or what an opened record held; empty for a tradition that asks none).
 struct ReadingRequest {
     BirthDetails details;
     std::string answer;
-    std::string typedName;  // the name box's text before trimming (the Burmese report shows it)
+    std::string typedName;  // the name box's text before trimming (a report may show it)
 };
 
 // One piece of a reading as the command-line companion prints it: its JSON key, its label in
@@ -43,15 +42,16 @@ ReadingFields FieldsInOrder(Field&&... fields) {
 }
 
 // What a tradition adds to the command-line companion; everything else (parsing, validation,
-// record files, output) is the companion's frame, driven by the tradition's descriptor.
+// record files, output) is the companion's frame, driven by the tradition's descriptor. Plain
+// functions, so that every descriptor is fixed before the program starts.
 struct TraditionCommands {
     // The reading's fields, after the "tradition" and "name" the frame puts first.
-    std::function<ReadingFields(const ReadingRequest&)> reading;
-    // The report window's text; empty for a tradition without a report.
-    std::function<StyledText(const ReadingRequest&)> report;
-    // A problem only the calculation can see (a Burmese Wednesday without its answer), reported
-    // as a usage error before anything is printed or written. May be left empty.
-    std::function<std::optional<std::string>(const ReadingRequest&)> usageProblem;
+    ReadingFields (*reading)(const ReadingRequest&) = nullptr;
+    // The report window's text; none for a tradition without a report.
+    StyledText (*report)(const ReadingRequest&) = nullptr;
+    // A problem only the calculation can see (a Wednesday without its afternoon answer),
+    // reported as a usage error before anything is printed or written. May be left out.
+    std::optional<std::string> (*usageProblem)(const ReadingRequest&) = nullptr;
 };
 
 }  // namespace oriastra

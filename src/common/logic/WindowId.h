@@ -1,5 +1,5 @@
 #pragma once
-#include <compare>
+#include <tuple>
 #include <vector>
 
 #include "common/logic/Tradition.h"
@@ -10,9 +10,13 @@ namespace oriastra {
 enum class WindowRole { Input, Reading, Report };
 
 struct WindowId {
-    Tradition tradition = Tradition::Tibetan;
+    Tradition tradition;
     WindowRole role = WindowRole::Input;
-    friend auto operator<=>(const WindowId&, const WindowId&) = default;
+    friend bool operator==(const WindowId&, const WindowId&) = default;
+    // No three-way comparison: the meta-object compiler cannot read <compare>.
+    friend bool operator<(const WindowId& one, const WindowId& other) {
+        return std::tie(one.tradition, one.role) < std::tie(other.tradition, other.role);
+    }
 };
 
 constexpr WindowId InputOf(Tradition tradition) { return {tradition, WindowRole::Input}; }
@@ -22,6 +26,6 @@ constexpr WindowId ReportOf(Tradition tradition) { return {tradition, WindowRole
 // Choosing a tradition closes every tradition window in this order: per tradition its reading,
 // input and report windows, then every reading window once more, because closing a report
 // window brings its reading window back.
-std::vector<WindowId> TraditionCloseOrder();
+std::vector<WindowId> TraditionCloseOrder(const std::vector<Tradition>& traditions);
 
 }  // namespace oriastra

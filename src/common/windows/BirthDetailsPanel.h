@@ -13,8 +13,8 @@ namespace oriastra {
 
 class Platform;
 
-// The "Personal Details" frame every input window carries: name, month, day, year and, in the
-// Tibetan window, the sex.
+// The "Personal Details" frame every input window carries: name, month, day, year and, in a
+// window that asks it, the sex.
 class BirthDetailsPanel : public QGroupBox {
     Q_OBJECT
 public:

@@ -21,6 +21,10 @@ public:
     // The menus the main window's menu bar shows while this window is the active one; none
     // means the main window's own.
     virtual QList<QMenu*> Menus() const { return {}; }
+    // The views a picture of this window shows in turn (its pages), by name; none: the window
+    // as it stands. ShowPictureView brings one up as a reader would see it.
+    virtual QStringList PictureViews() const { return {}; }
+    virtual void ShowPictureView(int view) { (void)view; }
 
     // Left = (screen width - window width) / 2, Top = 0 inside the main window.
     void PlaceAtTopCentre();

@@ -8,7 +8,8 @@
 
 namespace oriastra {
 
-QMenu* MakeHelpMenu(Platform& platform, QWidget& owner, const HelpMenuNames& names) {
+QMenu* MakeHelpMenu(Platform& platform, QWidget& owner, std::string_view aboutText,
+                    const HelpMenuNames& names) {
     auto* help = new QMenu(QStringLiteral("&Help"), &owner);
     help->setObjectName("mnuHelp");
     auto add = [&](const QString& name, const QString& caption, std::function<void()> action) {
@@ -22,8 +23,8 @@ QMenu* MakeHelpMenu(Platform& platform, QWidget& owner, const HelpMenuNames& nam
     help->addSeparator();
     add("mnuUpdate", names.updateCaption, [&platform] { OpenDownloadPage(platform); });
     help->addSeparator();
-    add("mnuAbout", QStringLiteral("&About Software"), [&platform, &owner] {
-        frmAbout dialog(platform, &owner);
+    add("mnuAbout", QStringLiteral("&About Software"), [&platform, &owner, aboutText] {
+        frmAbout dialog(platform, aboutText, &owner);
         dialog.exec();
     });
     QAction* makeMoney = add(names.makeMoneyName, QStringLiteral("Make Money &Online"),

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <string_view>
 
 class QMenu;
 class QWidget;
@@ -15,6 +16,8 @@ struct HelpMenuNames {
 
 // The "&Help" menu every main, input and reading window carries, owned by `owner`. "Make Money
 // &Online" is created switched off (shown greyed) and nothing switches it on.
-QMenu* MakeHelpMenu(Platform& platform, QWidget& owner, const HelpMenuNames& names = {});
+// `aboutText` is what the About window says.
+QMenu* MakeHelpMenu(Platform& platform, QWidget& owner, std::string_view aboutText,
+                    const HelpMenuNames& names = {});
 
 }  // namespace oriastra

@@ -38,7 +38,7 @@ bool InputWindow::AcceptBirthDetails() {
 
 void InputWindow::ShowReadingWindow() {
     // An open reading window (brought back by its report) only comes to the front.
-    context_.windows.Show(ReadingOf(descriptor_.tradition));
+    context_.windows.Show(ReadingOf(descriptor_));
     context_.windows.Hide(Id());
     context_.welcome.SetWelcomePanelVisible(false);
 }

@@ -9,7 +9,7 @@ class QPrinter;
 
 namespace oriastra {
 
-// One file type, as "description|pattern" (e.g. "Tibetan Astrology (*.tib)|*.tib").
+// One file type, as "description|pattern" (e.g. "Some Astrology (*.xyz)|*.xyz").
 struct FileDialogRequest {
     enum class Kind { Open, Save };
     Kind kind = Kind::Open;

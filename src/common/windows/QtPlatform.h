@@ -33,7 +33,7 @@ private:
     bool printerIsPdfFile_ = false;
 };
 
-// "Tibetan Astrology (*.tib)|*.tib" as a Qt name filter.
+// "Some Astrology (*.xyz)|*.xyz" as a Qt name filter.
 QString QtNameFilter(const QString& filter);
 // A message text as a label shows it: a lone carriage return breaks the line.
 QString MessageDisplayText(const QString& text);

@@ -57,7 +57,7 @@ void ReportWindow::Form_Load() {
 
 void ReportWindow::Form_Unload() {
     RTB->DisableReportLinks();
-    context_.windows.Show(ReadingOf(descriptor_.tradition));
+    context_.windows.Show(ReadingOf(descriptor_));
 }
 
 void ReportWindow::cmdSave_Click() {

@@ -33,7 +33,7 @@ protected:
     // labels Label14 and Label1.
     void AddSaveAndPrintRow();
     virtual StyledText BuildReport() = 0;
-    // The tradition's own record line beyond the birth details (the Burmese afternoon answer).
+    // The tradition's own record line beyond the birth details (an afternoon answer).
     virtual std::string RecordAnswer() { return {}; }
 
     const TraditionDescriptor& descriptor_;

@@ -70,7 +70,7 @@ void TraditionWindow::AddExitAndHelp(const QString& updateCaption, const QString
     HelpMenuNames names;
     if (!updateCaption.isEmpty()) names.updateCaption = updateCaption;
     if (!makeMoneyName.isEmpty()) names.makeMoneyName = makeMoneyName;
-    helpMenu_ = MakeHelpMenu(context_.platform, *this, names);
+    helpMenu_ = MakeHelpMenu(context_.platform, *this, context_.aboutText, names);
 }
 
 QPushButton* TraditionWindow::AddButton(const char* name, const QString& caption,

@@ -1,4 +1,3 @@
-#include "common/windows/PlainLabel.h"
 #include "common/windows/frmAbout.h"
 
 #include <QFrame>
@@ -12,6 +11,7 @@
 #include "common/windows/AccessibleText.h"
 #include "common/windows/BannerLabel.h"
 #include "common/windows/BrandFrame.h"
+#include "common/windows/PlainLabel.h"
 #include "common/windows/QtText.h"
 #include "common/windows/SvgPicture.h"
 #include "common/windows/WindowStyle.h"
@@ -28,7 +28,8 @@ QLabel* MakeText(const char* name, const QString& text, QWidget* parent) {
 }
 }  // namespace
 
-frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
+frmAbout::frmAbout(Platform& platform, std::string_view text, QWidget* parent)
+    : QDialog(parent) {
     setObjectName("frmAbout");
     setStyleSheet(DialogStyle());
     setWindowTitle(ToQt(kProgramTitle));
@@ -48,7 +49,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent) {
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.3);
     Label2->setFont(heading);
-    Label1 = MakeText("Label1", QString::fromUtf8(kAboutText), this);
+    Label1 = MakeText("Label1", ToQt(text), this);
 
     auto* Line1 = new QFrame(this);
     Line1->setObjectName("Line1");

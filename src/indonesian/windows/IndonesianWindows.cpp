@@ -2,6 +2,7 @@
 
 #include "common/logic/AppContext.h"
 #include "common/windows/WindowRegistry.h"
+#include "indonesian/logic/IndonesianTradition.h"
 #include "indonesian/windows/frmIndonesianAstrologyDisplay.h"
 #include "indonesian/windows/frmIndonesianAstrologyMain.h"
 #include "indonesian/windows/frmIndonesianAstrologySave.h"
@@ -10,11 +11,11 @@ namespace oriastra {
 
 void RegisterIndonesianWindows(AppContext& context) {
     WindowRegistry& windows = context.windows;
-    windows.Register(InputOf(Tradition::Indonesian),
+    windows.Register(InputOf(kIndonesianTradition),
                      [&context] { return new frmIndonesianAstrologyMain(context); });
-    windows.Register(ReadingOf(Tradition::Indonesian),
+    windows.Register(ReadingOf(kIndonesianTradition),
                      [&context] { return new frmIndonesianAstrologyDisplay(context); });
-    windows.Register(ReportOf(Tradition::Indonesian),
+    windows.Register(ReportOf(kIndonesianTradition),
                      [&context] { return new frmIndonesianAstrologySave(context); });
 }
 

@@ -15,6 +15,7 @@
 #include "common/windows/PlainLabel.h"
 #include "common/windows/QtText.h"
 #include "common/windows/WrappedText.h"
+#include "indonesian/logic/IndonesianTradition.h"
 #include "indonesian/logic/WetonTexts.h"
 
 namespace oriastra {
@@ -37,7 +38,7 @@ int TallestParagraph(const QLabel& label, int width) {
 }  // namespace
 
 frmIndonesianAstrologyDisplay::frmIndonesianAstrologyDisplay(AppContext& context)
-    : ReadingWindow(context, Tradition::Indonesian, QStringLiteral("Kestrin Indonesian Astrology")) {
+    : ReadingWindow(context, kIndonesianTradition, QStringLiteral("Kestrin Indonesian Astrology")) {
     setObjectName("frmIndonesianAstrologyDisplay");
     AddStyleRules(QStringLiteral(
         "QFrame#Shape1 { background: #fffdf6; border: 2px solid #c8b07a; border-radius: 6px; }"

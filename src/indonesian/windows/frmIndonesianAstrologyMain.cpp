@@ -7,13 +7,14 @@
 #include "common/logic/BirthDetails.h"
 #include "common/windows/BrandFrame.h"
 #include "common/windows/WindowRegistry.h"
+#include "indonesian/logic/IndonesianTradition.h"
 #include "indonesian/logic/modJavaneseAstrology.h"
 #include "indonesian/windows/frmIndonesianAstrologyDisplay.h"
 
 namespace oriastra {
 
 frmIndonesianAstrologyMain::frmIndonesianAstrologyMain(AppContext& context)
-    : InputWindow(context, Tradition::Indonesian, QStringLiteral("Kestrin Indonesian Astrology")) {
+    : InputWindow(context, kIndonesianTradition, QStringLiteral("Kestrin Indonesian Astrology")) {
     setObjectName("frmIndonesianAstrologyMain");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     AddText("Label2(0)",
@@ -51,7 +52,7 @@ void frmIndonesianAstrologyMain::cmdOpen_Click() { OpenSavedReading(); }
 void frmIndonesianAstrologyMain::FindWeton(std::int16_t year, std::string_view month,
                                            std::int16_t day) {
     auto* display = dynamic_cast<frmIndonesianAstrologyDisplay*>(
-        context_.windows.Load(ReadingOf(Tradition::Indonesian)));
+        context_.windows.Load(ReadingOf(kIndonesianTradition)));
     if (display == nullptr) return;
     display->ShowWeton(CalculateWeton(year, month, day));
 }

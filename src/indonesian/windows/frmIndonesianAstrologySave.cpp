@@ -7,12 +7,13 @@
 #include "common/windows/ReportView.h"
 #include "common/windows/WindowRegistry.h"
 #include "indonesian/logic/IndonesianReport.h"
+#include "indonesian/logic/IndonesianTradition.h"
 #include "indonesian/windows/frmIndonesianAstrologyDisplay.h"
 
 namespace oriastra {
 
 frmIndonesianAstrologySave::frmIndonesianAstrologySave(AppContext& context)
-    : ReportWindow(context, Tradition::Indonesian, QStringLiteral("Kestrin Indonesian Astrology")) {
+    : ReportWindow(context, kIndonesianTradition, QStringLiteral("Kestrin Indonesian Astrology")) {
     setObjectName("frmIndonesianAstrologySave");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     body_->addWidget(RTB, 1);
@@ -22,7 +23,7 @@ frmIndonesianAstrologySave::frmIndonesianAstrologySave(AppContext& context)
 StyledText frmIndonesianAstrologySave::BuildReport() {
     // Only the reading window opens this one; without it the weton is what a fresh one shows.
     const auto* display =
-        context_.windows.As<frmIndonesianAstrologyDisplay>(ReadingOf(Tradition::Indonesian));
+        context_.windows.As<frmIndonesianAstrologyDisplay>(ReadingOf(kIndonesianTradition));
     return BuildIndonesianReport(context_.birthDetails,
                                  display != nullptr ? display->Weton() : InitialWetonReading());
 }

@@ -6,14 +6,15 @@
 #include <cstring>
 #include <utility>
 
+#include "registry/logic/TraditionRegistry.h"
+
 namespace oriastra {
 namespace {
 
-constexpr std::string_view kHelp =
-    R"(Usage: kestrin-oriastra [OPTION]...
-Astrological readings in the Tibetan, Indonesian, Burmese and Arabic traditions from a name and
-a date of birth, in a window of the desktop.
-
+// The usage line, then what the program gives (which names its traditions), then this.
+constexpr std::string_view kHelpUsage = "Usage: kestrin-oriastra [OPTION]...\n";
+constexpr std::string_view kHelpOptions =
+    R"(
   -h, --help     show this help and exit
       --version  show the version and exit
 
@@ -73,7 +74,12 @@ int AnswerProgramRequest(const ProgramRequest& request, std::FILE* out, std::FIL
             std::fprintf(err, "kestrin-oriastra: %s\nTry 'kestrin-oriastra --help' for more "
                               "information.\n", request.problem.c_str());
             return 2;
-        case ProgramAction::Help: std::fputs(kHelp.data(), out); break;
+        case ProgramAction::Help:
+            for (std::string_view part :
+                 {kHelpUsage, ProseNamingTraditions().programHelp, kHelpOptions}) {
+                std::fwrite(part.data(), 1, part.size(), out);
+            }
+            break;
         case ProgramAction::Version: std::fputs("kestrin-oriastra " ORIASTRA_VERSION "\n", out); break;
     }
     // A help that never reached its reader (a full disk, a closed descriptor) is no success.

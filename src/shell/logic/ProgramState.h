@@ -1,8 +1,6 @@
 #pragma once
-#include "arabic/logic/ArabicState.h"
-#include "burmese/logic/BurmeseState.h"
 #include "common/logic/BirthDetails.h"
-#include "tibetan/logic/TibetanState.h"
+#include "common/logic/TraditionStates.h"
 
 namespace oriastra {
 
@@ -10,9 +8,7 @@ namespace oriastra {
 // details, which every window sees, and each tradition's own state, which only its windows see.
 struct ProgramState {
     BirthDetails birthDetails;
-    ArabicState arabic;
-    BurmeseState burmese;
-    TibetanState tibetan;
+    TraditionStates traditions;
 };
 
 }  // namespace oriastra

@@ -4,15 +4,12 @@
 #include <QIcon>
 #include <QtCore/qglobal.h>
 
-#include "african/windows/AfricanWindows.h"
-#include "arabic/windows/ArabicWindows.h"
-#include "burmese/windows/BurmeseWindows.h"
 #include "common/windows/Platform.h"
 #include "common/windows/SvgPicture.h"
-#include "indonesian/windows/IndonesianWindows.h"
+#include "registry/logic/TraditionRegistry.h"
+#include "registry/windows/TraditionWindows.h"
 #include "shell/windows/UpdateReminder.h"
 #include "shell/windows/frmMDI.h"
-#include "tibetan/windows/TibetanWindows.h"
 
 // The pictures are compiled into a static library, so their registration must be asked for.
 // The program icon is set once, before the first message box, for every window of the run.
@@ -30,14 +27,14 @@ namespace oriastra {
 
 Application::Application(Platform& platform)
     : mainWindow_((InitLook(), std::make_unique<frmMDI>(platform))),
-      context_(std::make_unique<AppContext>(
-          AppContext{state_.birthDetails, platform, mainWindow_->Windows(), *mainWindow_})) {
-    // One line per tradition: each folder knows how to create its own windows.
-    RegisterAfricanWindows(*context_);
-    RegisterArabicWindows(*context_, state_.arabic);
-    RegisterBurmeseWindows(*context_, state_.burmese);
-    RegisterIndonesianWindows(*context_);
-    RegisterTibetanWindows(*context_, state_.tibetan);
+      context_(std::make_unique<AppContext>(AppContext{
+          .birthDetails = state_.birthDetails,
+          .platform = platform,
+          .windows = mainWindow_->Windows(),
+          .welcome = *mainWindow_,
+          .states = state_.traditions,
+          .aboutText = ProseNamingTraditions().about})) {
+    RegisterTraditionWindows(*context_);
 }
 
 Application::~Application() = default;

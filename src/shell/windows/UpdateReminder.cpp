@@ -20,7 +20,7 @@ bool HasFourDigitYear(const QString& format) { return format.contains(QStringLit
 QString ShortDateText(const QDate& date, const QLocale& locale) {
     const QString text = locale.toString(date, QLocale::ShortFormat);
     // The stored value passes the record encoding, which keeps only codes up to 170 of code page
-    // 1252; a short date with other letters or digits (Cyrillic, Arabic-Indic) would come back
+    // 1252; a short date with other letters or digits (Cyrillic, Devanagari) would come back
     // unreadable and the reminder would never show again. Such dates are kept in ISO form.
     if (ToQt(DecodeRecordText(EncodeRecordText(FromQt(text)))) != text) {
         return date.toString(Qt::ISODate);

@@ -11,8 +11,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
 
 #include "common/logic/BannerCaptions.h"
+#include "common/logic/SelectorOrder.h"
 #include "common/logic/WebPages.h"
 #include "common/windows/AccessibleText.h"
 #include "common/windows/BannerLabel.h"
@@ -27,31 +29,22 @@
 #include "common/windows/Twips.h"
 #include "common/windows/WindowRegistry.h"
 #include "common/windows/modHelp.h"
+#include "registry/logic/TraditionRegistry.h"
 #include "shell/windows/HouseStyle.h"
+#include <array>
 
 namespace oriastra {
 
 namespace {
 
-// Left to right on screen; a tradition not listed here stands hidden at the end of the row.
-constexpr std::array<Tradition, 4> kButtonRow = {Tradition::Arabic, Tradition::Tibetan,
-                                                 Tradition::Indonesian, Tradition::Burmese};
-// Top to bottom in the welcome panel.
-constexpr std::array<int, 8> kPanelOrder = {0, 1, 2, 4, 7, 6, 5, 3};
-
 constexpr int kButtonPictureSize = 40;
+// The welcome panel's headings come before the traditions' labels.
+constexpr std::size_t kHeadings = 3;
 
-// What the picture beside each tradition's button shows, for assistive technology.
-QString PictureShows(Tradition tradition) {
-    switch (tradition) {
-    case Tradition::African: return QStringLiteral("A sun with triangular rays");
-    case Tradition::Arabic: return QStringLiteral("A crescent moon and a star");
-    case Tradition::Burmese: return QStringLiteral("A golden pagoda");
-    case Tradition::Indonesian: return QStringLiteral("A four-petal batik motif");
-    case Tradition::Tibetan: return QStringLiteral("A snow mountain and the sun above a lake");
-    }
-    return {};
+std::size_t IndexOf(Tradition tradition) {
+    return static_cast<std::size_t>(tradition->selector.index);
 }
+std::size_t LabelIndexOf(Tradition tradition) { return kHeadings + IndexOf(tradition); }
 
 QLabel* PanelLabel(int index, const QString& text, QWidget* parent) {
     QLabel* label = PlainLabel(QStringLiteral("lblCaption(%1)").arg(index), text, parent);
@@ -62,7 +55,8 @@ QLabel* PanelLabel(int index, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+frmMDI::frmMDI(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), traditions_(InIndexOrder(AllTraditions())) {
     setObjectName("frmMDI");
     setWindowTitle(ToQt(kProgramTitle));
 
@@ -86,8 +80,9 @@ frmMDI::frmMDI(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
     BuildMenus();
     // Tab follows the buttons as they stand on screen, then the Exit button.
     QWidget* previous = nullptr;
-    for (Tradition tradition : kButtonRow) {
-        QWidget* button = cmdSelectOption[static_cast<std::size_t>(tradition)];
+    for (Tradition tradition : InScreenOrder(traditions_)) {
+        if (!tradition->selector.place) continue;
+        QWidget* button = cmdSelectOption[IndexOf(tradition)];
         if (previous != nullptr) setTabOrder(previous, button);
         previous = button;
     }
@@ -135,15 +130,17 @@ void frmMDI::BuildStrips() {
     auto* row = new QHBoxLayout(picButtonContainer);
     row->setContentsMargins(10, 6, 10, 6);
     row->setSpacing(8);
-    for (Tradition tradition : kTraditions) {
-        const SelectorEntry& entry = Describe(tradition).selector;
-        const auto index = static_cast<std::size_t>(tradition);
+    cmdSelectOption.resize(traditions_.size());
+    buttonPictures.resize(traditions_.size());
+    for (Tradition tradition : traditions_) {
+        const SelectorEntry& entry = tradition->selector;
+        const std::size_t index = IndexOf(tradition);
         auto* picture = new QLabel(picButtonContainer);
         picture->setObjectName(ToQt(entry.pictureName));
         picture->setFixedSize(kButtonPictureSize, kButtonPictureSize);
-        picture->setPixmap(SvgPixmap(QStringLiteral(":/frmMDI/%1.svg").arg(ToQt(entry.picture)),
+        picture->setPixmap(SvgPixmap(QStringLiteral(":/frmMDI/%1.svg").arg(ToQt(tradition->key)),
                                      kButtonPictureSize, devicePixelRatioF()));
-        SetAccessibleText(*picture, PictureShows(tradition),
+        SetAccessibleText(*picture, ToQt(entry.pictureShows),
                           QStringLiteral("Picture of %1").arg(ToQt(entry.caption)));
         auto* button = new StripButton(ToQt(entry.caption), picButtonContainer);
         button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
@@ -159,19 +156,17 @@ void frmMDI::BuildStrips() {
         cmdSelectOption[index] = button;
         buttonPictures[index] = picture;
     }
-    for (Tradition tradition : kButtonRow) {
-        row->addWidget(buttonPictures[static_cast<std::size_t>(tradition)]);
-        row->addWidget(cmdSelectOption[static_cast<std::size_t>(tradition)]);
-        row->addSpacing(14);
-    }
-    // A hidden entry (the African one) stays hidden; nothing shows it.
-    for (Tradition tradition : kTraditions) {
-        if (Describe(tradition).selector.shown) continue;
-        const auto index = static_cast<std::size_t>(tradition);
+    // A hidden entry stands after the others and stays hidden; nothing shows it.
+    for (Tradition tradition : InScreenOrder(traditions_)) {
+        const std::size_t index = IndexOf(tradition);
         row->addWidget(buttonPictures[index]);
         row->addWidget(cmdSelectOption[index]);
-        buttonPictures[index]->hide();
-        cmdSelectOption[index]->hide();
+        if (tradition->selector.place) {
+            row->addSpacing(14);
+        } else {
+            buttonPictures[index]->hide();
+            cmdSelectOption[index]->hide();
+        }
     }
 
     PicCoBrand = new QWidget(this);
@@ -205,21 +200,17 @@ void frmMDI::BuildWelcomePanel() {
     picMain->setMouseTracking(true);
     picMain->installEventFilter(this);
 
-    const std::array<QString, 3> headings = {
-        QStringLiteral("Welcome to Kestrin Oriastra"),
-        QStringLiteral(
-            "Astrology has evolved in different parts of the world in different forms! Each "
-            "country has its own culture and heritage which has been reflected in the zodiac "
-            "sign. Know more about your Tibetan, Arabic, Indonesian and Burmese Astrology signs "
-            "with this software."),
+    const std::array<QString, kHeadings> headings = {
+        QStringLiteral("Welcome to Kestrin Oriastra"), ToQt(ProseNamingTraditions().welcome),
         QStringLiteral("Kestrin Oriastra includes the following programs")};
-    for (int index = 0; index < 3; ++index) {
-        lblCaption[static_cast<std::size_t>(index)] =
-            PanelLabel(index, headings[static_cast<std::size_t>(index)], picMain);
+    lblCaption.resize(kHeadings + traditions_.size());
+    for (std::size_t index = 0; index < kHeadings; ++index) {
+        lblCaption[index] = PanelLabel(static_cast<int>(index), headings[index], picMain);
     }
-    for (Tradition tradition : kTraditions) {
-        const SelectorEntry& entry = Describe(tradition).selector;
-        QLabel* label = PanelLabel(entry.labelIndex, ToQt(entry.caption), picMain);
+    for (Tradition tradition : traditions_) {
+        const SelectorEntry& entry = tradition->selector;
+        const std::size_t labelIndex = LabelIndexOf(tradition);
+        QLabel* label = PanelLabel(static_cast<int>(labelIndex), ToQt(entry.caption), picMain);
         QPalette colour = label->palette();
         colour.setColor(QPalette::WindowText, QColor(entry.labelColor.red, entry.labelColor.green,
                                                      entry.labelColor.blue));
@@ -231,8 +222,8 @@ void frmMDI::BuildWelcomePanel() {
         label->setCursor(Qt::PointingHandCursor);
         label->setAccessibleDescription(
             QStringLiteral("Opens %1, as its button does").arg(ToQt(entry.caption)));
-        lblCaption[static_cast<std::size_t>(entry.labelIndex)] = label;
-        if (!entry.shown) label->hide();
+        lblCaption[labelIndex] = label;
+        if (!entry.place) label->hide();
     }
 
     QFont title = lblCaption[0]->font();
@@ -263,7 +254,8 @@ void frmMDI::BuildMenus() {
     QAction* exit = mnuFile_->addAction(QStringLiteral("E&xit"));
     exit->setObjectName("mnuExit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    mnuHelp_ = MakeHelpMenu(platform_, *this, {.makeMoneyName = QStringLiteral("mkmoney")});
+    mnuHelp_ = MakeHelpMenu(platform_, *this, ProseNamingTraditions().about,
+                             {.makeMoneyName = QStringLiteral("mkmoney")});
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::ShowMenusOf);
     ShowMenusOf(nullptr);
 }
@@ -289,12 +281,18 @@ void frmMDI::Form_Load() {
     picButtonContainer->move(CentredLeft(screenWidth, picButtonContainer->width()),
                              (Picture1->height() - picButtonContainer->height()) / 2);
     lblCaption[1]->setFixedWidth(std::min(720, screenWidth - 80));
+    // Top to bottom: the headings, then the traditions as their buttons stand.
+    std::vector<std::size_t> panelOrder;
+    for (std::size_t index = 0; index < kHeadings; ++index) panelOrder.push_back(index);
+    for (Tradition tradition : InScreenOrder(traditions_)) {
+        panelOrder.push_back(LabelIndexOf(tradition));
+    }
     int top = 48;
-    for (int index : kPanelOrder) {
-        QLabel* label = lblCaption[static_cast<std::size_t>(index)];
+    for (std::size_t index : panelOrder) {
+        QLabel* label = lblCaption[index];
         label->adjustSize();
         label->move(CentredLeft(screenWidth, label->width()), top);
-        if (label->isVisibleTo(picMain)) top += label->height() + (index <= 2 ? 28 : 14);
+        if (label->isVisibleTo(picMain)) top += label->height() + (index < kHeadings ? 28 : 14);
     }
     cmdMdiExit->move(screenWidth - (cmdMdiExit->width() + TwipsToPixels(120)),
                      (PicCoBrand->height() - cmdMdiExit->height()) / 2);
@@ -303,7 +301,7 @@ void frmMDI::Form_Load() {
 }
 
 void frmMDI::CloseTraditionWindows() {
-    for (WindowId id : TraditionCloseOrder()) windows_->Unload(id);
+    for (WindowId id : TraditionCloseOrder(traditions_)) windows_->Unload(id);
 }
 
 void frmMDI::OpenTradition(Tradition tradition) {
@@ -314,14 +312,14 @@ void frmMDI::OpenTradition(Tradition tradition) {
 
 void frmMDI::cmdSelectOption_Click(int index) {
     CloseTraditionWindows();
-    if (index < 0 || index >= static_cast<int>(kTraditions.size())) return;
-    OpenTradition(kTraditions[static_cast<std::size_t>(index)]);
+    if (index < 0 || index >= static_cast<int>(traditions_.size())) return;
+    OpenTradition(traditions_[static_cast<std::size_t>(index)]);
 }
 
 void frmMDI::lblCaption_Click(int index) {
     CloseTraditionWindows();
-    for (Tradition tradition : kTraditions) {
-        if (Describe(tradition).selector.labelIndex == index) OpenTradition(tradition);
+    for (Tradition tradition : traditions_) {
+        if (static_cast<int>(LabelIndexOf(tradition)) == index) OpenTradition(tradition);
     }
 }
 
@@ -334,7 +332,8 @@ void frmMDI::SetWelcomePanelVisible(bool visible) {
     // Back at the welcome panel, the keyboard goes on from the first tradition button.
     QWidget* focused = QApplication::focusWidget();
     if (visible && (focused == nullptr || !focused->isVisible())) {
-        cmdSelectOption[static_cast<std::size_t>(kButtonRow.front())]->setFocus(Qt::OtherFocusReason);
+        cmdSelectOption[IndexOf(InScreenOrder(traditions_).front())]->setFocus(
+            Qt::OtherFocusReason);
     }
 }
 
@@ -364,7 +363,7 @@ bool frmMDI::eventFilter(QObject* watched, QEvent* event) {
         }
         for (std::size_t index = 0; index < lblCaption.size(); ++index) {
             if (watched != lblCaption[index]) continue;
-            if (index >= 3) {
+            if (index >= kHeadings) {
                 QFont font = lblCaption[index]->font();
                 font.setUnderline(true);
                 lblCaption[index]->setFont(font);

@@ -1,7 +1,7 @@
 #pragma once
 #include <QMainWindow>
-#include <array>
 #include <memory>
+#include <vector>
 
 #include "common/logic/AppContext.h"
 #include "common/logic/Tradition.h"
@@ -43,12 +43,12 @@ public:
     QLabel* lblCorvaneBanner = nullptr;
     QWidget* Picture1 = nullptr;
     QFrame* picButtonContainer = nullptr;
-    std::array<QPushButton*, 5> cmdSelectOption{};
-    // Indexed by Tradition: Picture2 (African), Picture3 (Arabic), Picture4 (Burmese), Picture7
-    // (Indonesian), Picture5 (Tibetan).
-    std::array<QLabel*, 5> buttonPictures{};
+    // Indexed by each tradition's selector index; every button has its picture beside it.
+    std::vector<QPushButton*> cmdSelectOption;
+    std::vector<QLabel*> buttonPictures;
     QWidget* picMain = nullptr;
-    std::array<QLabel*, 8> lblCaption{};
+    // The three headings, then each tradition's label at 3 + its selector index.
+    std::vector<QLabel*> lblCaption;
     QWidget* PicCoBrand = nullptr;
     QPushButton* cmdMdiExit = nullptr;
     QLabel* Label7 = nullptr;
@@ -71,6 +71,7 @@ private:
     std::unique_ptr<WindowRegistry> windows_;
     QMenu* mnuFile_ = nullptr;
     QMenu* mnuHelp_ = nullptr;
+    std::vector<Tradition> traditions_;  // by selector index
 };
 
 }  // namespace oriastra

@@ -18,6 +18,7 @@
 #include "common/windows/QtText.h"
 #include "common/windows/SvgPicture.h"
 #include "tibetan/logic/TibetanState.h"
+#include "tibetan/logic/TibetanTradition.h"
 #include "tibetan/windows/TibetanPictures.h"
 
 namespace oriastra {
@@ -91,7 +92,7 @@ void ShowPicture(QLabel& box, const QString& path, const std::string& sign) {
 }  // namespace
 
 frmTibetanAstrologyDisplay::frmTibetanAstrologyDisplay(AppContext& context, TibetanState& state)
-    : ReadingWindow(context, Tradition::Tibetan, QStringLiteral("Kestrin Tibetan Astrology")),
+    : ReadingWindow(context, kTibetanTradition, QStringLiteral("Kestrin Tibetan Astrology")),
       state_(state) {
     setObjectName("frmTibetanAstrologyDisplay");
     Platform& platform = context.platform;
@@ -241,6 +242,14 @@ void frmTibetanAstrologyDisplay::Form_Load() {
     TS->setCurrentIndex(0);
     TS_Click();
 }
+
+QStringList frmTibetanAstrologyDisplay::PictureViews() const {
+    QStringList views;
+    for (int tab = 1; tab <= TS->count(); ++tab) views << QStringLiteral("tab%1").arg(tab);
+    return views;
+}
+
+void frmTibetanAstrologyDisplay::ShowPictureView(int view) { TS->setCurrentIndex(view); }
 
 void frmTibetanAstrologyDisplay::TS_Click() {
     const int tab = TS->currentIndex();

@@ -18,6 +18,8 @@ public:
     frmTibetanAstrologyDisplay(AppContext& context, TibetanState& state);
 
     void Form_Load() override;
+    QStringList PictureViews() const override;
+    void ShowPictureView(int view) override;
     void TS_Click();
     void cmdSave_Click();
     void cmdBack_Click();

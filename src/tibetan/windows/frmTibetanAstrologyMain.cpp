@@ -5,11 +5,12 @@
 
 #include "common/logic/BannerCaptions.h"
 #include "common/windows/BrandFrame.h"
+#include "tibetan/logic/TibetanTradition.h"
 
 namespace oriastra {
 
 frmTibetanAstrologyMain::frmTibetanAstrologyMain(AppContext& context)
-    : InputWindow(context, Tradition::Tibetan, QStringLiteral("Kestrin Tibetan Astrology")) {
+    : InputWindow(context, kTibetanTradition, QStringLiteral("Kestrin Tibetan Astrology")) {
     setObjectName("frmTibetanAstrologyMain");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     body_->addWidget(panel);

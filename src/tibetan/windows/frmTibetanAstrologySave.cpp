@@ -9,11 +9,12 @@
 #include "common/windows/ReportView.h"
 #include "tibetan/logic/TibetanReport.h"
 #include "tibetan/logic/TibetanState.h"
+#include "tibetan/logic/TibetanTradition.h"
 
 namespace oriastra {
 
 frmTibetanAstrologySave::frmTibetanAstrologySave(AppContext& context, TibetanState& state)
-    : ReportWindow(context, Tradition::Tibetan, QStringLiteral("Kestrin Tibetan Astrology")),
+    : ReportWindow(context, kTibetanTradition, QStringLiteral("Kestrin Tibetan Astrology")),
       state_(state) {
     setObjectName("frmTibetanAstrologySave");
     Platform& platform = context.platform;

@@ -1,4 +1,4 @@
-#include "burmese/logic/BurmeseCommands.h"
+#include "burmese/logic/BurmeseTradition.h"
 
 #include "burmese/logic/BurmeseReading.h"
 #include "burmese/logic/BurmeseReport.h"
@@ -70,12 +70,25 @@ std::optional<std::string> MissingAnswer(const ReadingRequest& request) {
 
 }  // namespace
 
-TraditionCommands BurmeseCommands() {
-    TraditionCommands commands;
-    commands.reading = Fields;
-    commands.report = Report;
-    commands.usageProblem = MissingAnswer;
-    return commands;
-}
+constinit const TraditionDescriptor kBurmeseTradition = {
+    .key = "burmese",
+    .extension = "bur",
+    .recordKind = "a Burmese record file",
+    .afternoonMeans = "born after 12 PM (needed for a Wednesday)",
+    .record = {.lines = 5, .nameLine = 0, .sexLine = std::nullopt, .dayLine = 1, .monthLine = 2,
+               .yearLine = 3, .answerLine = 4},
+    .dialogs = {.openFilter = "Kestrin Free Burmese Astrology (*.bur)|*.bur",
+                .saveTitle = "Kestrin Free Burmese Astrology",
+                .saveFilter = "Kestrin Free Burmese Astrology | *.bur"},
+    .panel = {.firstYear = 1901, .lastYear = 2050, .asksSex = false, .trimsNameForTest = false,
+              .nameMessage = "Please Enter Your Name !", .nameIcon = MessageIcon::Information,
+              .focusNameAfterMessage = true, .lettersOnlyName = true},
+    .report = {.printing = ReportPrinting::PrintDialog, .links = true},
+    .selector = {.index = 2, .place = 3, .caption = "Burmese Astrology",
+                 .labelColor = {0, 255, 0}, .pictureName = "Picture4",
+                 .pictureShows = "A golden pagoda"},
+    .commands = {.reading = Fields, .report = Report, .usageProblem = MissingAnswer},
+    .example = {.name = "AUNG KYAW", .day = "16", .month = "April", .year = "1990"},
+};
 
 }  // namespace oriastra

@@ -1,8 +1,0 @@
-#pragma once
-#include "common/logic/TraditionCommands.h"
-
-namespace oriastra {
-
-TraditionCommands TibetanCommands();
-
-}  // namespace oriastra

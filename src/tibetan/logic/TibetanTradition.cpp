@@ -1,0 +1,58 @@
+#include "tibetan/logic/TibetanTradition.h"
+
+#include "tibetan/logic/TibetanReport.h"
+#include "tibetan/logic/modTibetanAstrology.h"
+
+namespace oriastra {
+
+namespace {
+
+// A fresh window has no earlier reading whose captions could stay.
+TibetanReading Calculate(const ReadingRequest& request) {
+    return CalculateTibetanReading(request.details, TibetanReading{});
+}
+
+ReadingFields Fields(const ReadingRequest& request) {
+    TibetanReading reading = Calculate(request);
+    return FieldsInOrder(
+        ReadingField{"sex", "Sex", request.details.sex},
+        ReadingField{"tibetanSunSign", "Tibetan sun sign", std::move(reading.tibetanSunSign)},
+        ReadingField{"translation", "Translation", std::move(reading.translation)},
+        ReadingField{"westernSunSign", "Western sun sign", std::move(reading.westernSunSign)},
+        ReadingField{"westernSunSignText", "Western sun sign reading",
+                     std::move(reading.westernSunSignText)},
+        ReadingField{"element", "Element", std::move(reading.element)},
+        ReadingField{"elementText", "Element reading", std::move(reading.elementText)},
+        ReadingField{"animalSign", "Animal sign", std::move(reading.animalSign)},
+        ReadingField{"animalSignText", "Animal sign reading", std::move(reading.animalSignText)});
+}
+
+StyledText Report(const ReadingRequest& request) {
+    return BuildTibetanReport(request.details, Calculate(request));
+}
+
+}  // namespace
+
+// The save dialog's title is the program's; its filter's description is what users of earlier
+// versions have always seen.
+constinit const TraditionDescriptor kTibetanTradition = {
+    .key = "tibetan",
+    .extension = "tib",
+    .recordKind = "a Tibetan record file",
+    .afternoonMeans = "",
+    .record = {.lines = 5, .nameLine = 0, .sexLine = 1, .dayLine = 2, .monthLine = 3,
+               .yearLine = 4, .answerLine = std::nullopt},
+    .dialogs = {.openFilter = "Tibetan Astrology (*.tib)|*.tib", .saveTitle = "Kestrin Oriastra",
+                .saveFilter = "Rich Text Format | *.tib"},
+    .panel = {.firstYear = 1930, .lastYear = 2030, .asksSex = true, .trimsNameForTest = true,
+              .nameMessage = kMessageEnterName, .nameIcon = MessageIcon::Error,
+              .focusNameAfterMessage = false, .lettersOnlyName = false},
+    .report = {.printing = ReportPrinting::DefaultPrinter, .links = false},
+    .selector = {.index = 4, .place = 1, .caption = "Tibetan Astrology",
+                 .labelColor = {255, 0, 0}, .pictureName = "Picture5",
+                 .pictureShows = "A snow mountain and the sun above a lake"},
+    .commands = {.reading = Fields, .report = Report, .usageProblem = nullptr},
+    .example = {.name = "Tenzin Dolma", .day = "21", .month = "August", .year = "1988"},
+};
+
+}  // namespace oriastra

@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "common/logic/WindowId.h"
-
 #include "common/logic/SelectorOrder.h"
+#include "common/logic/WindowId.h"
 #include "registry/logic/TraditionRegistry.h"
 
 namespace oriastra {
@@ -33,25 +32,6 @@ TEST(TraditionCloseOrder, IsTheNineteenClosingsOfTheMainWindow) {
     std::vector<std::string> order;
     for (WindowId id : TraditionCloseOrder(InIndexOrder(AllTraditions()))) order.push_back(Name(id));
     EXPECT_EQ(order, expected);
-}
-
-TEST(TraditionDescriptor, KeysAndExtensionsFindTheirTradition) {
-    for (Tradition tradition : AllTraditions()) {
-        const TraditionDescriptor& row = Describe(tradition);
-        SCOPED_TRACE(std::string(row.key));
-        EXPECT_EQ(TraditionFromKey(row.key), tradition);
-        EXPECT_EQ(TraditionOfRecord("folder/x." + std::string(row.extension)), tradition);
-        // Letter case counts, and the dot is not needed.
-        std::string upper(row.extension);
-        for (char& ch : upper) ch = static_cast<char>(ch - 'a' + 'A');
-        EXPECT_EQ(TraditionOfRecord("x." + upper), std::nullopt);
-        EXPECT_EQ(TraditionOfRecord("x" + std::string(row.extension)), tradition);
-        // A report saves what Open reads back: every line of the layout is one of the entries.
-        EXPECT_LT(row.record.yearLine, row.record.lines);
-        EXPECT_EQ(row.HasReport(), !row.dialogs.saveTitle.empty());
-    }
-    EXPECT_EQ(TraditionFromKey("Tibetan"), std::nullopt);
-    EXPECT_EQ(TraditionOfRecord("x.txt"), std::nullopt);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <QRadioButton>
 
 #include "WindowTest.h"
-
 #include "african/logic/AfricanTradition.h"
 #include "arabic/logic/ArabicTradition.h"
 #include "burmese/logic/BurmeseTradition.h"

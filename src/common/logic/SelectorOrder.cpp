@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <set>
 
 namespace oriastra {
 
@@ -19,18 +18,6 @@ std::vector<Tradition> InScreenOrder(std::span<const Tradition> traditions) {
         return tradition->selector.place.value_or(std::numeric_limits<int>::max());
     });
     return order;
-}
-
-bool SelectorsFitTogether(std::span<const Tradition> traditions) {
-    std::set<int> indices;
-    std::set<int> places;
-    for (Tradition tradition : traditions) {
-        const SelectorEntry& entry = tradition->selector;
-        if (entry.index < 0 || entry.index >= static_cast<int>(traditions.size())) return false;
-        if (!indices.insert(entry.index).second) return false;
-        if (entry.place && !places.insert(*entry.place).second) return false;
-    }
-    return true;
 }
 
 }  // namespace oriastra

@@ -13,8 +13,4 @@ std::vector<Tradition> InIndexOrder(std::span<const Tradition> traditions);
 // hidden ones by index.
 std::vector<Tradition> InScreenOrder(std::span<const Tradition> traditions);
 
-// Whether the selector indices are 0 to n-1, each once, and no two traditions share a place:
-// otherwise a button would be lost or laid over another.
-bool SelectorsFitTogether(std::span<const Tradition> traditions);
-
 }  // namespace oriastra

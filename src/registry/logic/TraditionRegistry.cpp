@@ -13,10 +13,12 @@ namespace oriastra {
 
 namespace {
 
-// Adding a tradition starts here, and in the list of window registrations beside this one.
-constinit const std::array<Tradition, 5> kTraditions = {
-    kTibetanTradition, kBurmeseTradition, kIndonesianTradition, kAfricanTradition,
-    kArabicTradition};
+// Adding a tradition starts here, and in the list of window registrations beside this one. The
+// sentences below name the traditions by hand, each in its own order; a new one is named there
+// when it should be.
+constinit const auto kTraditions = std::to_array<Tradition>(
+    {kTibetanTradition, kBurmeseTradition, kIndonesianTradition, kAfricanTradition,
+     kArabicTradition});
 
 constexpr TraditionsInProse kProse = {
     .welcome =

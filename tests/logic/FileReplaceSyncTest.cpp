@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ struct SyncedFile {
     std::filesystem::path path;
     bool folder = false;
     long long size = 0;
+    mode_t mode = 0;
 };
 
 std::vector<SyncedFile>* recording = nullptr;
@@ -33,7 +35,8 @@ extern "C" int fsync(int descriptor) {
         std::error_code error;
         recording->push_back({std::filesystem::read_symlink(
                                   "/proc/self/fd/" + std::to_string(descriptor), error),
-                              S_ISDIR(info.st_mode), static_cast<long long>(info.st_size)});
+                              S_ISDIR(info.st_mode), static_cast<long long>(info.st_size),
+                              info.st_mode & 07777});
     }
     using Fsync = int (*)(int);
     static const auto system = reinterpret_cast<Fsync>(::dlsym(RTLD_NEXT, "fsync"));
@@ -66,6 +69,42 @@ TEST(FileReplace, TheDataReachesTheDiskBeforeTheRenameAndTheFolderAfterIt) {
     EXPECT_TRUE(synced[1].folder);
     EXPECT_EQ(synced[1].path, fs::canonical(folder));
     fs::remove_all(folder);
+}
+
+// Another user who watches the folder must never read a private record through the temporary
+// file: it is open to its owner only until its data is on the disk, and only then takes the
+// record's own mode.
+TEST(FileReplace, TheTemporaryFileIsPrivateUntilItsDataIsOnTheDisk) {
+    const mode_t mask = ::umask(022);
+    const fs::path folder = fs::temp_directory_path() /
+                            ("oriastra-private-" + std::to_string(std::random_device{}()));
+    fs::create_directories(folder);
+    const struct {
+        const char* name;
+        std::optional<mode_t> before;  // nothing: a new file
+        mode_t after;
+    } rows[] = {{"private.tib", 0600, 0600}, {"shared.tib", 0644, 0644},
+                {"open.tib", 0666, 0666}, {"new.tib", std::nullopt, 0644}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const fs::path target = folder / row.name;
+        if (row.before) {
+            std::ofstream(target) << "old";
+            ::chmod(target.c_str(), *row.before);
+        }
+        std::vector<SyncedFile> synced;
+        recording = &synced;
+        const SaveResult saved = ReplaceFileContents(target, "a private record");
+        recording = nullptr;
+        ASSERT_TRUE(saved) << saved.problem;
+        ASSERT_FALSE(synced.empty());
+        EXPECT_EQ(synced[0].mode, 0600U) << "with the data written, before the rename";
+        struct stat info {};
+        ASSERT_EQ(::stat(target.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, row.after);
+    }
+    fs::remove_all(folder);
+    ::umask(mask);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "shell/windows/SingleCopyLock.h"
 
@@ -98,16 +100,21 @@ class DefaultLockPath : public testing::Test {
 protected:
     void SetUp() override {
         QStandardPaths::setTestModeEnabled(false);
-        savedRuntime_ = qgetenv("XDG_RUNTIME_DIR");
-        savedCache_ = qgetenv("XDG_CACHE_HOME");
-        home_ = temporary_.path();
+        for (const char* name : {"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "HOME"}) {
+            saved_.emplace_back(name, qgetenv(name));
+        }
+        root_ = temporary_.path();
+        home_ = root_ + "/home";
+        QDir().mkpath(home_);
+        qputenv("HOME", QFile::encodeName(home_));
     }
     void TearDown() override {
-        qputenv("XDG_RUNTIME_DIR", savedRuntime_);
-        if (savedCache_.isNull()) {
-            qunsetenv("XDG_CACHE_HOME");
-        } else {
-            qputenv("XDG_CACHE_HOME", savedCache_);
+        for (const auto& [name, value] : saved_) {
+            if (value.isNull()) {
+                qunsetenv(name);
+            } else {
+                qputenv(name, value);
+            }
         }
         QStandardPaths::setTestModeEnabled(true);
     }
@@ -121,37 +128,76 @@ protected:
         return SingleCopyLock::DefaultPath(QStringLiteral("kestrin-oriastra"));
     }
     QString Folder(const QString& name, fs::perms permissions) {
-        const QString path = home_ + "/" + name;
+        const QString path = root_ + "/" + name;
         QDir().mkpath(path);
         fs::permissions(path.toStdString(), permissions);
         return path;
     }
 
     QTemporaryDir temporary_;
+    QString root_;
     QString home_;
 
 private:
-    QByteArray savedRuntime_;
-    QByteArray savedCache_;
+    std::vector<std::pair<const char*, QByteArray>> saved_;
 };
 
 TEST_F(DefaultLockPath, IsTheRuntimeFolderWhenPrivateElseAPrivateFolderInTheCache) {
     const QString privateRuntime = Folder("run", fs::perms::owner_all);
     const QString sharedRuntime = Folder("shared", fs::perms::all);
-    const QString cache = home_ + "/cache";
+    const QString readableRuntime = Folder("readable", fs::perms::owner_all |
+                                                           fs::perms::group_read |
+                                                           fs::perms::others_read);
+    const QString cache = root_ + "/cache";
     const QString inCache = cache + "/kestrin-oriastra/kestrin-oriastra.lock";
     EXPECT_EQ(PathWith(privateRuntime, cache), privateRuntime + "/kestrin-oriastra.lock");
     EXPECT_EQ(PathWith(sharedRuntime, cache), inCache);
+    EXPECT_EQ(PathWith(readableRuntime, cache), inCache);
     EXPECT_EQ(PathWith("", cache), inCache);
     EXPECT_EQ(PathWith("relative/run", cache), inCache);
     EXPECT_EQ(fs::status((cache + "/kestrin-oriastra").toStdString()).permissions(),
               fs::perms::owner_all);
 }
 
+// A folder of the lock's name that another user could use, or a link someone put there, is
+// passed over for one under the home folder's cache.
+TEST_F(DefaultLockPath, PassesOverAFolderOthersCouldUseOrALink) {
+    const QString inHome = home_ + "/.cache/kestrin-oriastra/kestrin-oriastra.lock";
+    const QString elsewhere = Folder("elsewhere", fs::perms::owner_all);
+    const struct {
+        const char* name;
+        std::function<void(const QString& folder)> plant;
+    } rows[] = {
+        {"writable by all", [](const QString& folder) {
+             QDir().mkpath(folder);
+             fs::permissions(folder.toStdString(), fs::perms::all);
+         }},
+        {"readable by others", [](const QString& folder) {
+             QDir().mkpath(folder);
+             fs::permissions(folder.toStdString(), fs::perms::owner_all | fs::perms::others_read |
+                                                       fs::perms::others_exec);
+         }},
+        {"a link to a private folder", [&elsewhere](const QString& folder) {
+             fs::create_directory_symlink(elsewhere.toStdString(), folder.toStdString());
+         }},
+    };
+    int made = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString cache = root_ + "/shared-cache-" + QString::number(++made);
+        QDir().mkpath(cache);
+        row.plant(cache + "/kestrin-oriastra");
+        EXPECT_EQ(PathWith("", cache), inHome);
+        EXPECT_TRUE(QDir(elsewhere).isEmpty()) << "nothing is made through the link";
+    }
+}
+
 TEST_F(DefaultLockPath, IsEmptyWhenNoPrivatePlaceCanBeHad) {
-    QFile(home_ + "/file").open(QIODevice::WriteOnly);
-    EXPECT_EQ(PathWith("", home_ + "/file/cache"), QString()) << "a cache that cannot be made";
-    const QString cache = home_ + "/cache";
+    QFile(root_ + "/file").open(QIODevice::WriteOnly);
+    // The home folder's cache is taken by a file, so it cannot be had either.
+    QFile(home_ + "/.cache").open(QIODevice::WriteOnly);
+    EXPECT_EQ(PathWith("", root_ + "/file/cache"), QString()) << "a cache that cannot be made";
+    const QString cache = root_ + "/cache";
     QDir().mkpath(cache + "/kestrin-oriastra");
     fs::permissions((cache + "/kestrin-oriastra").toStdString(), fs::perms::all);
     EXPECT_EQ(PathWith("", cache), QString()) << "a folder in the cache that others can write";

@@ -7,8 +7,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <optional>
 #include <random>
+#include <string>
 
 #include "common/logic/FileDescriptor.h"
 
@@ -48,8 +50,10 @@ bool IsReadOnly(const fs::path& path, const struct stat& info) {
            ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
 }
 
-// A new file of its own beside the target. The name has a fixed length, so any name that fits
-// the folder for the target fits for the temporary too.
+// A new file of its own beside the target, open to nobody but its owner until it is complete:
+// another user watching the folder must never read a private record while it is written. The
+// name has a fixed length, so any name that fits the folder for the target fits for the
+// temporary too.
 FileDescriptor CreateTemporary(const fs::path& folder, fs::path& temporary) {
     thread_local std::mt19937 random{std::random_device{}()};
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -57,7 +61,7 @@ FileDescriptor CreateTemporary(const fs::path& folder, fs::path& temporary) {
         std::snprintf(name, sizeof name, ".~oriastra-%08x.tmp", static_cast<unsigned>(random()));
         temporary = folder / name;
         FileDescriptor file(::open(temporary.c_str(),
-                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         if (file.IsOpen() || errno != EEXIST) return file;
     }
     return FileDescriptor();
@@ -73,6 +77,20 @@ int WriteAll(int descriptor, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return 0;
+}
+
+// The mode a new file gets from the mask: what a file made with 0666 would have. The system
+// shows the mask in /proc; elsewhere it can only be read by setting it for a moment, when a file
+// another thread made could get the wrong mode.
+mode_t NewFileMode() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        unsigned mask = 0;
+        if (std::sscanf(line.c_str(), "Umask: %o", &mask) == 1) return 0666 & ~mask;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 // Makes the rename itself durable. Some file systems cannot sync a folder; the file's content
@@ -104,16 +122,15 @@ SaveResult ReplaceFileContents(const fs::path& path, std::string_view bytes) {
     fs::path temporary;
     FileDescriptor file = CreateTemporary(folder, temporary);
     if (!file.IsOpen()) return {SystemProblem(errno)};
-    int error = 0;
-    if (exists) {
-        // Owner first: changing it may clear bits that the mode then sets again.
-        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
-            [[maybe_unused]] const int ignored = ::fchown(file.Get(), old.st_uid, old.st_gid);
-        }
-        if (::fchmod(file.Get(), old.st_mode & 0777) != 0) error = errno;
-    }
-    if (error == 0) error = WriteAll(file.Get(), bytes);
+    int error = WriteAll(file.Get(), bytes);
     if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
+    // Only the complete file gets the old one's owner and mode. Owner first: changing it may
+    // clear bits that the mode then sets again.
+    if (error == 0 && exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
+        [[maybe_unused]] const int ignored = ::fchown(file.Get(), old.st_uid, old.st_gid);
+    }
+    const mode_t mode = exists ? old.st_mode & 0777 : NewFileMode();
+    if (error == 0 && mode != 0600 && ::fchmod(file.Get(), mode) != 0) error = errno;
     if (!file.Close() && error == 0) error = errno;
     if (error == 0 && ::rename(temporary.c_str(), target->c_str()) != 0) error = errno;
     if (error != 0) {

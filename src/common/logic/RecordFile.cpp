@@ -12,8 +12,10 @@ namespace {
 
 // A decoded value longer than this is empty anyway, so longer lines need not be kept.
 constexpr std::size_t kLongestUsefulLine = 32767;
-// Record files are a few hundred bytes; past this prefix the remaining lines read as empty.
-constexpr std::uintmax_t kMostBytesExamined = 8U * 1024U * 1024U;
+// Record files are a few hundred bytes. A longer line is skipped to its end, in bounded memory,
+// and reading goes on with the next; only past this much of the file do the remaining lines
+// read as empty, so a huge or sparse file cannot hold the program for long.
+constexpr std::uintmax_t kMostBytesExamined = 1024U * 1024U * 1024U;
 constexpr std::size_t kChunk = 64U * 1024U;
 
 // The first `count` lines, still encoded, as text.

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "common/logic/FileDescriptor.h"
@@ -17,5 +19,10 @@ struct OpenedFile {
 // could be endless. The type is checked before opening, so a device is never opened, and again
 // on the open file, in case the path changed in between.
 OpenedFile OpenRegularFile(const std::filesystem::path& path);
+
+// The whole content of a small regular file, read as OpenRegularFile opens it; nothing when it
+// cannot be read or holds more than `mostBytes` (more is never read).
+std::optional<std::string> ReadSmallRegularFile(const std::filesystem::path& path,
+                                                std::size_t mostBytes);
 
 }  // namespace oriastra

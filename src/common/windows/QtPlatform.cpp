@@ -2,18 +2,18 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QDir>
-#include <QGridLayout>
 #include <QSpacerItem>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "common/logic/WebPages.h"
@@ -62,8 +62,20 @@ namespace {
 constexpr int kTitleBarControls = 160;
 }  // namespace
 
+namespace {
+
+// Where the desktop keeps a program's settings: the user's configuration folder.
+std::filesystem::path SettingsPath(const QString& name) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QFile::encodeName(QDir(folder).filePath(name + QLatin1Char('/') + name +
+                                                   QStringLiteral(".conf")))
+        .toStdString();
+}
+
+}  // namespace
+
 QtPlatform::QtPlatform(QString settingsApplication)
-    : settingsApplication_(std::move(settingsApplication)) {}
+    : settings_(SettingsPath(settingsApplication)) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -169,15 +181,11 @@ void QtPlatform::OpenWebPage(const QString& address) {
 }
 
 QString QtPlatform::Setting(const QString& section, const QString& key) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, settingsApplication_,
-                       settingsApplication_);
-    return settings.value(section + QLatin1Char('/') + key).toString();
+    return ToQt(settings_.Value(FromQt(section), FromQt(key)));
 }
 
 void QtPlatform::SetSetting(const QString& section, const QString& key, const QString& value) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, settingsApplication_,
-                       settingsApplication_);
-    settings.setValue(section + QLatin1Char('/') + key, value);
+    settings_.SetValue(FromQt(section), FromQt(key), FromQt(value));
 }
 
 QDate QtPlatform::Today() { return QDate::currentDate(); }

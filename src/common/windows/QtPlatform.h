@@ -2,6 +2,7 @@
 #include <QString>
 #include <memory>
 
+#include "common/logic/SettingsFile.h"
 #include "common/windows/Platform.h"
 
 class QPrinter;
@@ -11,7 +12,8 @@ namespace oriastra {
 // The desktop as Qt offers it.
 class QtPlatform : public Platform {
 public:
-    // settingsApplication: the store's application name (the executable's name).
+    // settingsApplication: names the settings file, <config>/<name>/<name>.conf (the
+    // executable's name).
     explicit QtPlatform(QString settingsApplication);
     ~QtPlatform() override;
 
@@ -28,7 +30,7 @@ public:
     int ScreenWidth() override;
 
 private:
-    QString settingsApplication_;
+    SettingsFile settings_;
     std::unique_ptr<QPrinter> printer_;
     bool printerIsPdfFile_ = false;
 };

@@ -10,21 +10,14 @@
 #include <unistd.h>
 
 #include "common/logic/FileDescriptor.h"
+#include "common/logic/PrivateFolder.h"
 
 namespace oriastra {
 
 namespace {
 
-// A folder that no other user can put, rename or remove files in.
-bool IsPrivateFolder(const struct stat& info) {
-    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
-           (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
-}
-
-bool IsPrivateFolder(const QString& folder) {
-    struct stat info {};
-    return !folder.isEmpty() && ::stat(QFile::encodeName(folder).constData(), &info) == 0 &&
-           IsPrivateFolder(info);
+std::filesystem::path Native(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 }  // namespace
@@ -38,13 +31,9 @@ SingleCopyLock::~SingleCopyLock() {
 bool SingleCopyLock::Acquire() {
     if (descriptor_ >= 0 || path_.isEmpty()) return true;
     const QFileInfo lockFile(path_);
-    // The folder is checked on the open handle, so it cannot be swapped after the check.
-    const FileDescriptor folder(::open(QFile::encodeName(lockFile.path()).constData(),
-                                       O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileDescriptor folder = OpenPrivateFolder(Native(lockFile.path()));
+    if (!folder.IsOpen()) return true;
     struct stat info {};
-    if (!folder.IsOpen() || ::fstat(folder.Get(), &info) != 0 || !IsPrivateFolder(info)) {
-        return true;
-    }
     FileDescriptor file(::openat(folder.Get(), QFile::encodeName(lockFile.fileName()).constData(),
                                  O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
     if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
@@ -59,15 +48,19 @@ bool SingleCopyLock::Acquire() {
 QString SingleCopyLock::DefaultPath(const QString& programName) {
     const QString lockName = programName + QStringLiteral(".lock");
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (QDir::isAbsolutePath(runtime) && IsPrivateFolder(runtime)) {
+    if (QDir::isAbsolutePath(runtime) && IsPrivateFolder(Native(runtime))) {
         return QDir(runtime).filePath(lockName);
     }
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (cache.isEmpty() || !QDir().mkpath(cache)) return {};
-    const QString folder = QDir(cache).filePath(programName);
-    ::mkdir(QFile::encodeName(folder).constData(), 0700);
-    if (!IsPrivateFolder(folder)) return {};
-    return QDir(folder).filePath(lockName);
+    // A folder of its own in the cache folder the desktop names, else in the one under the home
+    // folder: the first could lie in a place others share.
+    QStringList caches = {QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)};
+    if (QDir::isAbsolutePath(QDir::homePath())) caches << QDir::home().filePath(".cache");
+    for (const QString& cache : caches) {
+        if (cache.isEmpty() || !QDir().mkpath(cache)) continue;
+        const QString folder = QDir(cache).filePath(programName);
+        if (MakePrivateFolder(Native(folder))) return QDir(folder).filePath(lockName);
+    }
+    return {};
 }
 
 }  // namespace oriastra

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "Utf8Repair.h"
+#include "common/logic/Utf8Repair.h"
+
 
 namespace oriastra::cli {
 

@@ -22,7 +22,7 @@ int RunOpenCommand(const CliOptions& options, CliStreams streams) {
     if (!opened.file.IsOpen()) return FileNotRead(streams.err, options.file, opened.problem);
     const TraditionDescriptor& descriptor = Describe(*tradition);
     const RecordEntries record = ReadRecordEntries(
-        descriptor.record, ReadRecordFile(opened.file, descriptor.record.lines));
+        descriptor.record, ReadRecordFile(opened.file, RecordLinesToRead(descriptor.record)));
 
     // A freshly opened window: --name stands for what the name box holds when the record
     // gives no name of its own.

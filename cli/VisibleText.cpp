@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "Utf8Repair.h"
+#include "common/logic/Utf8Repair.h"
+
 
 namespace oriastra::cli {
 

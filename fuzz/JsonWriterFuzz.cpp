@@ -4,7 +4,7 @@
 
 #include "FuzzCheck.h"
 #include "JsonCheck.h"
-#include "Utf8Repair.h"
+#include "common/logic/Utf8Repair.h"
 
 using namespace oriastra;
 
@@ -39,7 +39,7 @@ struct Repaired {
     cli::JsonValue operator()(std::nullptr_t) const { return nullptr; }
     cli::JsonValue operator()(bool flag) const { return flag; }
     cli::JsonValue operator()(std::int64_t number) const { return number; }
-    cli::JsonValue operator()(const std::string& text) const { return cli::RepairUtf8(text); }
+    cli::JsonValue operator()(const std::string& text) const { return RepairUtf8(text); }
     cli::JsonValue operator()(const cli::JsonArray& array) const {
         cli::JsonArray items;
         for (const cli::JsonValue& item : array) items.push_back(item.Visit(*this));
@@ -48,7 +48,7 @@ struct Repaired {
     cli::JsonValue operator()(const cli::JsonObject& object) const {
         cli::JsonObject members;
         for (const cli::JsonMember& member : object) {
-            members.push_back({cli::RepairUtf8(member.key), member.value.Visit(*this)});
+            members.push_back({RepairUtf8(member.key), member.value.Visit(*this)});
         }
         return members;
     }
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const cli::JsonValue tree = Build(input, 0);
     const std::string written = cli::WriteJson(tree);
-    FUZZ_CHECK(cli::RepairUtf8(written) == written);
+    FUZZ_CHECK(RepairUtf8(written) == written);
     FUZZ_CHECK(written.find('\n') == std::string::npos);
     const auto read = fuzz::JsonReader::Read(written);
     FUZZ_CHECK(read.has_value());

@@ -57,7 +57,9 @@ done
 for library in libqt6widgets6 libqt6svg6 libqt6printsupport6 libstdc++6; do
   dpkg-deb -f "$deb" Depends | grep -q "\b$library\b" || fail "Depends lacks $library"
 done
-dpkg-deb -f "$deb" Recommends | grep -q "\bxdg-utils\b" || fail "Recommends lacks xdg-utils"
+for recommended in xdg-utils fonts-noto-core fonts-tibetan-machine; do
+  dpkg-deb -f "$deb" Recommends | grep -q "\b$recommended\b" || fail "Recommends lacks $recommended"
+done
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT

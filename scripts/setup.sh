@@ -9,7 +9,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core fonts-dejavu-extra fonts-noto-core xvfb xauth x11-utils poppler-utils
+  fonts-dejavu-core fonts-dejavu-extra fonts-noto-core fonts-tibetan-machine
+  xvfb xauth x11-utils poppler-utils
   clang libclang-rt-14-dev
 )
 # Other scripts add the tools they need (scripts/package.sh) and build elsewhere.

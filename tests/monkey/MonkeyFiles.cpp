@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <random>
 #include <system_error>
@@ -258,6 +259,14 @@ void MonkeyFiles::ExpectSaved(const QString& path, const QString& extension,
     };
     QStringList lines;
     for (Field field : layout->second) lines.push_back(AsReadBack(value(field)));
+    // A name the record's code cannot hold is kept whole on a line of its own after the others.
+    const QString name = value(Field::Name);
+    const bool hasName = std::find(layout->second.begin(), layout->second.end(), Field::Name) !=
+                         layout->second.end();
+    if (hasName && AsReadBack(name) != name) {
+        lines.push_back(
+            AsReadBack(QStringLiteral("UTF8:") + QString::fromLatin1(name.toUtf8().toBase64())));
+    }
     crafted_.erase(path);
     saved_[path] = lines;
     verified_.erase(path);

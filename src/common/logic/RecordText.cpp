@@ -123,4 +123,8 @@ std::string EncodeRecordText(std::string_view text) { return Shift(text, kShift)
 
 std::string DecodeRecordText(std::string_view text) { return Shift(text, -kShift); }
 
+bool RecordLineHoldsExactly(std::string_view text) {
+    return DecodeRecordText(FromCodePage1252(ToCodePage1252(EncodeRecordText(text)))) == text;
+}
+
 }  // namespace oriastra

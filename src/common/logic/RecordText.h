@@ -19,4 +19,8 @@ std::string EncodeRecordText(std::string_view text);
 // The reverse shift: -85, codes 0-84 dropped; the same length limit.
 std::string DecodeRecordText(std::string_view text);
 
+// Whether a record line gives the text back exactly: every character in the code page with a
+// code up to 170, and not too long.
+bool RecordLineHoldsExactly(std::string_view text);
+
 }  // namespace oriastra

@@ -56,7 +56,7 @@ void InputWindow::OpenSavedReading() {
     }
     const RecordLayout& layout = descriptor_.record;
     const RecordEntries record = ReadRecordEntries(
-        layout, ReadRecordFile(QFile::encodeName(*path).toStdString(), layout.lines));
+        layout, ReadRecordFile(QFile::encodeName(*path).toStdString(), RecordLinesToRead(layout)));
     PanelEntries entries = panel->Entries();
     FillPanelFromTexts(descriptor_.panel, record.panel, entries);
     panel->SetEntries(entries);

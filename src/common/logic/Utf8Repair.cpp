@@ -1,6 +1,6 @@
-#include "Utf8Repair.h"
+#include "common/logic/Utf8Repair.h"
 
-namespace oriastra::cli {
+namespace oriastra {
 
 namespace {
 
@@ -68,4 +68,13 @@ std::string RepairUtf8(std::string_view text) {
     return out;
 }
 
-}  // namespace oriastra::cli
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, at);
+        if (length == 0) return false;
+        at += length;
+    }
+    return true;
+}
+
+}  // namespace oriastra

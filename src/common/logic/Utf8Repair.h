@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-namespace oriastra::cli {
+namespace oriastra {
 
 // The text with every ill-formed UTF-8 sequence (stray or missing continuation bytes, overlong
 // forms, surrogates, code points past U+10FFFF) replaced by U+FFFD, one per maximal bad prefix.
@@ -12,4 +12,7 @@ std::string RepairUtf8(std::string_view text);
 // ill-formed or cut off.
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
 
-}  // namespace oriastra::cli
+// Whether the whole text is well-formed UTF-8.
+bool IsValidUtf8(std::string_view text);
+
+}  // namespace oriastra

@@ -1,6 +1,8 @@
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -94,6 +96,28 @@ TEST_F(Printing, EveryLinePrintedOnceAcrossPageBreaks) {
             }
         }
     }
+}
+
+// The report has no page numbers to choose. Qt's own dialog offers page ranges on a CUPS desktop
+// whatever its options say, and offers them again when another printer is picked.
+TEST_F(Printing, PrintDialogOffersNoPageRange) {
+    QtPlatform desktop(QStringLiteral("oriastra-window-tests"));
+    int pageChoices = 0;
+    ExpectModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        for (auto* choice : dialog->findChildren<QRadioButton*>()) {
+            if (!choice->text().startsWith(QStringLiteral("Pages"))) continue;
+            ++pageChoices;
+            EXPECT_FALSE(choice->isEnabled()) << choice->text().toStdString();
+            choice->setEnabled(true);  // as a printer that can pick pages does
+            EXPECT_FALSE(choice->isEnabled()) << choice->text().toStdString() << " again";
+        }
+        dialog->reject();
+    });
+    EXPECT_EQ(desktop.PrintDialog(false), nullptr);
+    EXPECT_EQ(pageChoices, 2) << "\"Pages from\" and \"Pages\"";
 }
 
 TEST(PdfStandIn, NamedAfterTheReportAndThePersonNeverOverwriting) {

@@ -139,6 +139,37 @@ std::optional<QString> QtPlatform::FileDialog(const FileDialogRequest& request) 
     return std::nullopt;
 }
 
+namespace {
+
+// Keeps the controls it watches switched off, whoever switches them on.
+class KeptOff : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* control = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::EnabledChange && control != nullptr && control->isEnabled()) {
+            control->setEnabled(false);
+        }
+        return false;
+    }
+};
+
+// Qt's own dialog offers page ranges on a CUPS desktop even without PrintPageRange (the print
+// system could pick the pages), and again whenever a printer that can is chosen.
+void KeepPageRangesOff(QPrintDialog& dialog) {
+    auto* keeper = new KeptOff(&dialog);
+    for (const char* name : {"printRange", "pagesRadioButton"}) {
+        if (auto* choice = dialog.findChild<QWidget*>(QLatin1String(name))) {
+            choice->setEnabled(false);
+            choice->installEventFilter(keeper);
+        }
+    }
+}
+
+}  // namespace
+
 QPrinter* QtPlatform::PrintDialog(bool presetSelection) {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer_.get(), QApplication::activeWindow());
@@ -146,6 +177,7 @@ QPrinter* QtPlatform::PrintDialog(bool presetSelection) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
     if (presetSelection) dialog.setPrintRange(QAbstractPrintDialog::Selection);
+    KeepPageRangesOff(dialog);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
     return printer_.get();
 }

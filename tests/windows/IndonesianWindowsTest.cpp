@@ -221,6 +221,34 @@ TEST_F(IndonesianWindows, NameTypedWithoutExtensionIsSavedAsJav) {
     EXPECT_EQ(Results(), Weton("Wage", "Selasa", "Tuesday"));
 }
 
+// The desktop's own open dialog: a name that exists as typed is that file, even one ending in
+// "jav" without a dot, which Open accepts; a name that does not exist gets ".jav".
+TEST_F(IndonesianWindows, OpenDialogTakesAnExistingNameAsTyped) {
+    Click(Input()->cmdOpen);  // cancelled: only to see what the window asks for
+    ASSERT_EQ(platform.dialogs.size(), 1U);
+    for (const char* file : {"sarijav", "sari.jav"}) {
+        ASSERT_TRUE(WriteRecordFile(FromQt(folder.filePath(file)), {"Sari", "17", "August", "1945"}));
+    }
+    const struct {
+        const char* typed;
+        const char* chosen;
+    } cases[] = {{"sarijav", "sarijav"}, {"sari", "sari.jav"}, {"sari.jav", "sari.jav"}};
+    QtPlatform desktop(QStringLiteral("oriastra-window-tests"));
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.typed);
+        const QString typed = folder.filePath(row.typed);
+        ExpectModal([typed](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(typed);
+            // As the Open button does, once this handler has returned: a refusal is a dialog
+            // of its own.
+            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+        });
+        EXPECT_EQ(desktop.FileDialog(platform.dialogs[0]), folder.filePath(row.chosen));
+    }
+}
+
 TEST_F(IndonesianWindows, ShownWindowsTakeTheFocusAndTabFollowsTheControls) {
     auto tabStops = [](int count) {
         std::vector<QWidget*> stops = {QApplication::focusWidget()};

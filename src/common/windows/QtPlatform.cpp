@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -110,11 +111,37 @@ MessageAnswer QtPlatform::MessageBox(const QString& text, MessageButtons buttons
     return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
+namespace {
+
+// Qt adds the default extension to every typed name without a dot, so a record named "sarijav",
+// which Open accepts, could not be chosen: a name that exists as typed is taken as it is.
+class OpenOrSaveDialog : public QFileDialog {
+public:
+    OpenOrSaveDialog(QWidget* parent, const QString& title, const QString& extension)
+        : QFileDialog(parent, title), extension_(extension) {
+        setDefaultSuffix(extension);
+    }
+
+    void accept() override {
+        if (acceptMode() == AcceptOpen) {
+            const auto* typed = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            const bool asTyped =
+                typed != nullptr && QFileInfo(QDir(directory()).filePath(typed->text())).isFile();
+            setDefaultSuffix(asTyped ? QString() : extension_);
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString extension_;
+};
+
+}  // namespace
+
 std::optional<QString> QtPlatform::FileDialog(const FileDialogRequest& request) {
-    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    OpenOrSaveDialog dialog(QApplication::activeWindow(), request.title, request.defaultExtension);
     dialog.setStyleSheet(DialogStyle());
     dialog.setNameFilter(QtNameFilter(request.filter));
-    dialog.setDefaultSuffix(request.defaultExtension);
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (request.kind == FileDialogRequest::Kind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);

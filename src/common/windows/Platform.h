@@ -40,7 +40,8 @@ public:
     // the user's documents folder, named after both, stands for it, so printing is never a
     // silent no-op.
     virtual QPrinter* DefaultPrinter(const QString& jobName, const QString& person) = 0;
-    // A job sent to a printer of this platform has ended; a PDF stand-in is then shown.
+    // A job sent to a printer of this platform has ended; a PDF stand-in is then shown, or
+    // named in a message when no viewer can be started.
     virtual void PrintingDone(QPrinter* printer) = 0;
     // Hands the address to the browser; the outcome is not examined.
     virtual void OpenWebPage(const QString& address) = 0;

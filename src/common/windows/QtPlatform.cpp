@@ -230,9 +230,11 @@ QPrinter* QtPlatform::DefaultPrinter(const QString& jobName, const QString& pers
 
 void QtPlatform::PrintingDone(QPrinter* printer) {
     if (printer != printer_.get() || !printerIsPdfFile_) return;
-    if (QFileInfo::exists(printer->outputFileName())) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(printer->outputFileName()));
-    }
+    const QString pdf = printer->outputFileName();
+    if (!QFileInfo::exists(pdf) || QDesktopServices::openUrl(QUrl::fromLocalFile(pdf))) return;
+    // No viewer to show it: the user must still learn where the print went.
+    MessageBox(QStringLiteral("No printer was found, so the report was saved as %1").arg(pdf),
+               MessageButtons::Ok, MessageIcon::Information);
 }
 
 void QtPlatform::OpenWebPage(const QString& address) {

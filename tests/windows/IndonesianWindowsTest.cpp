@@ -142,19 +142,6 @@ TEST_F(IndonesianWindows, BackThenAnotherDateReplacesAllFourLabels) {
     EXPECT_GE(paragraph->height(), paragraph->heightForWidth(paragraph->width()));
 }
 
-// A reading window closed while its report stays open comes back with its initial captions.
-TEST_F(IndonesianWindows, ReportOutlivingItsReadingBringsBackAFreshOne) {
-    Calculate("Ann", "February", "29", "2000");
-    Click(Display()->cmdSave);
-    Display()->findChild<QAction*>("mnuExit")->trigger();
-    Settle();
-    EXPECT_TRUE(Main().IsWelcomePanelVisible());
-    Report()->parentWidget()->close();
-    Settle();
-    ASSERT_NE(Display(), nullptr);
-    EXPECT_EQ(Results(), std::vector<std::string>(4, "Javanese Result"));
-}
-
 TEST_F(IndonesianWindows, ReportHeadingsAreDarkMagentaAndTypedTextIsNoMarkup) {
     Calculate("<b>Ann", "March", "1", "2001");
     Click(Display()->cmdSave);

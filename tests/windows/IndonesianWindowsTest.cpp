@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -228,9 +229,11 @@ TEST_F(IndonesianWindows, OpenDialogTakesAnExistingNameAsTyped) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText(typed);
-            // As the Open button does, once this handler has returned: a refusal is a dialog
-            // of its own.
-            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+            QPushButton* open =
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open);
+            EXPECT_TRUE(open->isEnabled());
+            // Clicked once this handler has returned: a refusal is a dialog of its own.
+            QTimer::singleShot(0, open, [open] { open->click(); });
         });
         EXPECT_EQ(desktop.FileDialog(platform.dialogs[0]), folder.filePath(row.chosen));
     }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -12,10 +13,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
 #include <QStandardPaths>
 #include <QUrl>
+#include <functional>
 
 #include "common/logic/WebPages.h"
 #include "common/windows/QtText.h"
@@ -113,43 +116,80 @@ MessageAnswer QtPlatform::MessageBox(const QString& text, MessageButtons buttons
 
 namespace {
 
-// Qt adds the default extension to every typed name without a dot, so a record named "sarijav",
-// which Open accepts, could not be chosen: a name that exists as typed is taken as it is.
-class OpenOrSaveDialog : public QFileDialog {
+// Holds a control switched on or off, as `wanted` says, whoever switches it otherwise; when
+// nothing is wanted the control is left alone.
+class EnabledHold : public QObject {
 public:
-    OpenOrSaveDialog(QWidget* parent, const QString& title, const QString& extension)
-        : QFileDialog(parent, title), extension_(extension) {
-        setDefaultSuffix(extension);
+    EnabledHold(QWidget& control, std::function<std::optional<bool>()> wanted)
+        : QObject(&control), wanted_(std::move(wanted)) {
+        control.installEventFilter(this);
+        Apply(control);
+    }
+    void Apply(QWidget& control) {
+        const std::optional<bool> wanted = wanted_();
+        if (wanted && control.isEnabled() != *wanted) control.setEnabled(*wanted);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* control = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::EnabledChange && control != nullptr) Apply(*control);
+        return false;
+    }
+
+private:
+    std::function<std::optional<bool>()> wanted_;
+};
+
+// Qt adds the default extension to every typed name without a dot and greys Open for a name its
+// file type hides, so a record named "sarijav", which Open accepts, could not be chosen: a name
+// that exists as typed is taken as it is.
+class FileChooser : public QFileDialog {
+public:
+    FileChooser(QWidget* parent, const FileDialogRequest& request)
+        : QFileDialog(parent, request.title), extension_(request.defaultExtension) {
+        setNameFilter(QtNameFilter(request.filter));
+        setDefaultSuffix(extension_);
+        setOption(QFileDialog::ReadOnly, false);
+        if (request.kind == FileDialogRequest::Kind::Save) {
+            setAcceptMode(AcceptSave);
+            setFileMode(AnyFile);
+            return;
+        }
+        setAcceptMode(AcceptOpen);
+        setFileMode(ExistingFile);
+        typed_ = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const auto* buttons = findChild<QDialogButtonBox*>();
+        QPushButton* open = buttons != nullptr ? buttons->button(QDialogButtonBox::Open) : nullptr;
+        if (typed_ == nullptr || open == nullptr) return;  // the desktop's own dialog
+        auto* hold = new EnabledHold(*open, [this]() -> std::optional<bool> {
+            if (TypedFileExists()) return true;
+            return std::nullopt;
+        });
+        // After Qt's own check of the name, which may leave the button greyed as it was.
+        connect(typed_, &QLineEdit::textChanged, hold, [hold, open] { hold->Apply(*open); });
     }
 
     void accept() override {
-        if (acceptMode() == AcceptOpen) {
-            const auto* typed = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            const bool asTyped =
-                typed != nullptr && QFileInfo(QDir(directory()).filePath(typed->text())).isFile();
-            setDefaultSuffix(asTyped ? QString() : extension_);
-        }
+        if (typed_ != nullptr) setDefaultSuffix(TypedFileExists() ? QString() : extension_);
         QFileDialog::accept();
     }
 
 private:
+    bool TypedFileExists() const {
+        return !typed_->text().isEmpty() &&
+               QFileInfo(directory().filePath(typed_->text())).isFile();
+    }
+
     QString extension_;
+    QLineEdit* typed_ = nullptr;
 };
 
 }  // namespace
 
 std::optional<QString> QtPlatform::FileDialog(const FileDialogRequest& request) {
-    OpenOrSaveDialog dialog(QApplication::activeWindow(), request.title, request.defaultExtension);
+    FileChooser dialog(QApplication::activeWindow(), request);
     dialog.setStyleSheet(DialogStyle());
-    dialog.setNameFilter(QtNameFilter(request.filter));
-    dialog.setOption(QFileDialog::ReadOnly, false);
-    if (request.kind == FileDialogRequest::Kind::Save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
     // Read-only files are refused: ask again until the user picks another or cancels.
     while (dialog.exec() == QDialog::Accepted) {
         const QStringList chosen = dialog.selectedFiles();
@@ -168,29 +208,12 @@ std::optional<QString> QtPlatform::FileDialog(const FileDialogRequest& request) 
 
 namespace {
 
-// Keeps the controls it watches switched off, whoever switches them on.
-class KeptOff : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* control = qobject_cast<QWidget*>(watched);
-        if (event->type() == QEvent::EnabledChange && control != nullptr && control->isEnabled()) {
-            control->setEnabled(false);
-        }
-        return false;
-    }
-};
-
 // Qt's own dialog offers page ranges on a CUPS desktop even without PrintPageRange (the print
 // system could pick the pages), and again whenever a printer that can is chosen.
 void KeepPageRangesOff(QPrintDialog& dialog) {
-    auto* keeper = new KeptOff(&dialog);
     for (const char* name : {"printRange", "pagesRadioButton"}) {
         if (auto* choice = dialog.findChild<QWidget*>(QLatin1String(name))) {
-            choice->setEnabled(false);
-            choice->installEventFilter(keeper);
+            new EnabledHold(*choice, [] { return std::optional<bool>(false); });
         }
     }
 }

@@ -345,6 +345,39 @@ TEST_F(KeyboardTest, TheFocusedControlIsScrolledIntoSight) {
     EXPECT_EQ(Main().MdiArea().verticalScrollBar()->value(), scrolled);
 }
 
+// "Make Money Online" is greyed, so Alt+H, O is Online Help alone: it opens at once, on the
+// main window and on input and reading windows alike.
+TEST_F(KeyboardTest, AltHThenOOpensTheOnlineHelp) {
+    const struct {
+        const char* window;
+        std::optional<Tradition> tradition;  // none: the main window
+        bool reading;
+    } cases[] = {{"main", std::nullopt, false},
+                 {"Burmese input", kBurmeseTradition, false},
+                 {"Burmese reading", kBurmeseTradition, true},
+                 {"Indonesian reading", kIndonesianTradition, true}};
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.window);
+        platform.openedPages.clear();
+        if (row.reading) {
+            ASSERT_NE(OpenReading<ChildWindow>(*row.tradition), nullptr);
+        } else if (row.tradition) {
+            Main().cmdSelectOption_Click((*row.tradition)->selector.index);
+            Settle();
+        }
+        QTest::keyClick(KeyTarget(), 'h', Qt::AltModifier);
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, 'o');
+        Settle();
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the menu stays open";
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        EXPECT_EQ(platform.openedPages, QStringList{ToQt(kHelpPageAddress)});
+        // The offscreen desktop leaves no window active once a menu has gone.
+        QApplication::setActiveWindow(&Main());
+    }
+}
+
 // Links come after every control of their window (the About window's after its OK); Enter or
 // Space opens one, Escape closes the About window.
 TEST_F(KeyboardTest, LinksFollowTheControlsAndOpenWithEnterOrSpace) {

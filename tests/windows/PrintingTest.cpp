@@ -1,6 +1,11 @@
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -96,6 +101,97 @@ TEST_F(Printing, EveryLinePrintedOnceAcrossPageBreaks) {
     }
 }
 
+// The report has no page numbers to choose. Qt's own dialog offers page ranges on a CUPS desktop
+// whatever its options say, and offers them again when another printer is picked.
+TEST_F(Printing, PrintDialogOffersNoPageRange) {
+    QtPlatform desktop(QStringLiteral("oriastra-window-tests"));
+    int pageChoices = 0;
+    ExpectModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        for (auto* choice : dialog->findChildren<QRadioButton*>()) {
+            if (!choice->text().startsWith(QStringLiteral("Pages"))) continue;
+            ++pageChoices;
+            EXPECT_FALSE(choice->isEnabled()) << choice->text().toStdString();
+            choice->setEnabled(true);  // as a printer that can pick pages does
+            EXPECT_FALSE(choice->isEnabled()) << choice->text().toStdString() << " again";
+        }
+        dialog->reject();
+    });
+    EXPECT_EQ(desktop.PrintDialog(false), nullptr);
+    EXPECT_EQ(pageChoices, 2) << "\"Pages from\" and \"Pages\"";
+}
+
+// Where the documents folder is: a temporary home for as long as it lives.
+class TemporaryHome {
+public:
+    TemporaryHome() : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("HOME", folder_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", folder_.filePath(QStringLiteral(".config")).toLocal8Bit());
+    }
+    ~TemporaryHome() {
+        qputenv("HOME", home_);
+        if (config_.isEmpty()) qunsetenv("XDG_CONFIG_HOME");
+        else qputenv("XDG_CONFIG_HOME", config_);
+    }
+    bool IsValid() const { return folder_.isValid(); }
+
+private:
+    QTemporaryDir folder_;
+    QByteArray home_, config_;
+};
+
+// Stands for the PDF viewer: what the desktop was asked to open.
+class Viewer : public QObject {
+    Q_OBJECT
+public:
+    QStringList opened;
+public slots:
+    void Open(const QUrl& url) { opened.push_back(url.toLocalFile()); }
+};
+
+// Without a printer the report goes to a PDF that the viewer shows; when no viewer can be
+// started, a message says where the file is, so printing never seems to do nothing.
+TEST_F(Printing, PdfStandInIsShownOrNamed) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this system has a printer";
+    TemporaryHome home;
+    ASSERT_TRUE(home.IsValid());
+    for (const bool viewerStarts : {true, false}) {
+        SCOPED_TRACE(viewerStarts ? "viewer" : "no viewer");
+        Viewer viewer;
+        // A handler that cannot be called makes the desktop fail to open the file.
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &viewer,
+                                        viewerStarts ? "Open" : "Missing");
+        QtPlatform desktop(QStringLiteral("oriastra-window-tests"));
+        QPrinter* printer = desktop.DefaultPrinter("Kestrin Tibetan Astrology", "Pema");
+        ASSERT_NE(printer, nullptr);
+        QPainter(printer).drawText(100, 100, QStringLiteral("Pema"));
+        const QString pdf = printer->outputFileName();
+        QStringList messages;
+        if (!viewerStarts) {
+            ExpectModal([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                ASSERT_NE(box, nullptr);
+                messages.push_back(box->text());
+                EXPECT_EQ(box->icon(), QMessageBox::Information);
+                box->accept();
+            });
+        }
+        desktop.PrintingDone(printer);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+        if (viewerStarts) {
+            EXPECT_EQ(viewer.opened, QStringList{pdf});
+            EXPECT_TRUE(messages.isEmpty());
+        } else {
+            EXPECT_EQ(messages,
+                      QStringList{QStringLiteral("No printer was found, so the report was saved as %1")
+                                      .arg(pdf)});
+        }
+    }
+}
+
 TEST(PdfStandIn, NamedAfterTheReportAndThePersonNeverOverwriting) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -136,3 +232,5 @@ TEST(PdfStandIn, StandsForTheDefaultPrinterWhenThereIsNone) {
 
 }  // namespace
 }  // namespace oriastra
+
+#include "PrintingTest.moc"

@@ -13,6 +13,7 @@
 #include "african/logic/AfricanTradition.h"
 #include "african/windows/AfricanPictures.h"
 #include "common/logic/BannerCaptions.h"
+#include "common/logic/BirthDetails.h"
 #include "common/windows/AccessibleText.h"
 #include "common/windows/BrandFrame.h"
 #include "common/windows/PlainLabel.h"
@@ -122,7 +123,11 @@ QWidget* frmAfricanAstrologyDisplay::MakeReadingFrame() {
     return frame;
 }
 
-void frmAfricanAstrologyDisplay::Form_Load() { PlaceAtTopCentre(); }
+void frmAfricanAstrologyDisplay::Form_Load() {
+    PlaceAtTopCentre();
+    // Also created by a closing report after this window was closed: never without the sign.
+    ShowReading(CalculateAfricanSign(context_.birthDetails.month, context_.birthDetails.day));
+}
 
 void frmAfricanAstrologyDisplay::ShowReading(const AfricanReading& reading) {
     reading_ = reading;

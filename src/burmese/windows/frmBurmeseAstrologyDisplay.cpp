@@ -16,6 +16,7 @@
 #include "burmese/logic/modBurmese.h"
 #include "burmese/windows/BurmeseChartFrame.h"
 #include "common/logic/BannerCaptions.h"
+#include "common/logic/BirthDetails.h"
 #include "common/windows/AccessibleText.h"
 #include "common/windows/BrandFrame.h"
 #include "common/windows/PlainLabel.h"
@@ -85,7 +86,8 @@ QGroupBox* MakeDayBox(QWidget* page,
 }  // namespace
 
 frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, BurmeseState& state)
-    : ReadingWindow(context, kBurmeseTradition, QStringLiteral("Kestrin Burmese Astrology")) {
+    : ReadingWindow(context, kBurmeseTradition, QStringLiteral("Kestrin Burmese Astrology")),
+      state_(state) {
     setObjectName("frmBurmeseAstrologyDisplay");
     AddStyleRules(QStringLiteral(
         "QLabel[burmeseValue=\"true\"] { color: #7a1010; }"
@@ -168,6 +170,14 @@ QWidget* frmBurmeseAstrologyDisplay::BuildInterpretationTab() {
 void frmBurmeseAstrologyDisplay::Form_Load() {
     SSTab1->setCurrentIndex(1);
     PlaceAtTopCentre();
+    // Also created by a closing report after this window was closed: never without the chart.
+    WriteChart();
+}
+
+void frmBurmeseAstrologyDisplay::WriteChart() {
+    BurmeseReading reading = reading_;
+    WriteBurmeseChart(reading, context_.birthDetails, state_.BirthWeekday, state_.AfternoonAnswer);
+    ShowReading(reading);
 }
 
 void frmBurmeseAstrologyDisplay::ShowReading(const BurmeseReading& reading) {

@@ -28,6 +28,9 @@ public:
     const BurmeseReading& Reading() const { return reading_; }
     // Writes the reading into the labels and keeps it for the report.
     void ShowReading(const BurmeseReading& reading);
+    // The chart of the current birth details and the Burmese state over the reading shown;
+    // what the chart leaves keeps its caption.
+    void WriteChart();
 
     QTabWidget* SSTab1 = nullptr;
     BurmeseChartFrame* Frame1 = nullptr;
@@ -45,6 +48,7 @@ private:
     QWidget* BuildChartTab(const HouseTexts& houses);
     QWidget* BuildInterpretationTab();
 
+    BurmeseState& state_;
     BurmeseReading reading_ = InitialBurmeseReading();
 };
 

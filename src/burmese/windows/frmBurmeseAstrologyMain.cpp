@@ -64,13 +64,9 @@ void frmBurmeseAstrologyMain::cmdGenerateChart_Click() {
         state_.AfternoonAnswer = answer == MessageAnswer::Yes ? kAfternoonYes : kAfternoonNo;
     }
     // A chart window still open keeps the captions no row replaces.
-    context_.windows.Load(ReadingOf(kBurmeseTradition));
-    auto* display = context_.windows.As<frmBurmeseAstrologyDisplay>(ReadingOf(kBurmeseTradition));
-    if (display != nullptr) {
-        BurmeseReading reading = display->Reading();
-        WriteBurmeseChart(reading, details, state_.BirthWeekday, state_.AfternoonAnswer);
-        display->ShowReading(reading);
-    }
+    auto* display = dynamic_cast<frmBurmeseAstrologyDisplay*>(
+        context_.windows.Load(ReadingOf(kBurmeseTradition)));
+    if (display != nullptr) display->WriteChart();
     ShowReadingWindow();
 }
 

@@ -27,7 +27,9 @@ QMenu* MakeHelpMenu(Platform& platform, QWidget& owner, std::string_view aboutTe
         frmAbout dialog(platform, aboutText, &owner);
         dialog.exec();
     });
-    QAction* makeMoney = add(names.makeMoneyName, QStringLiteral("Make Money &Online"),
+    // Switched off, so without its access key: a menu moves to a greyed entry by its letter
+    // too, and this one would take the "O" of "&Online Help".
+    QAction* makeMoney = add(names.makeMoneyName, QStringLiteral("Make Money Online"),
                              [&platform] { OpenFullBrandPage(platform); });
     makeMoney->setEnabled(false);
     return help;

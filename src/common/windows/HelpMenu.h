@@ -15,7 +15,7 @@ struct HelpMenuNames {
 };
 
 // The "&Help" menu every main, input and reading window carries, owned by `owner`. "Make Money
-// &Online" is created switched off (shown greyed) and nothing switches it on.
+// Online" is created switched off (shown greyed, no access key) and nothing switches it on.
 // `aboutText` is what the About window says.
 QMenu* MakeHelpMenu(Platform& platform, QWidget& owner, std::string_view aboutText,
                     const HelpMenuNames& names = {});

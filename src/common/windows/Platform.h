@@ -27,8 +27,10 @@ public:
     // Always modal, always titled "Kestrin Oriastra".
     virtual MessageAnswer MessageBox(const QString& text, MessageButtons buttons,
                                      MessageIcon icon) = 0;
-    // The chosen path, or nothing when cancelled. Open: the file must exist and be writable
-    // (read-only files are refused). Save: asks before overwriting, the folder must exist.
+    // The chosen path, or nothing when cancelled. A typed name without a dot gets the default
+    // extension, unless (on Open) a file of that very name exists. Open: the file must exist and
+    // be writable (read-only files are refused). Save: asks before overwriting, the folder must
+    // exist.
     virtual std::optional<QString> FileDialog(const FileDialogRequest& request) = 0;
     // A printer chosen in the print dialog (no page numbers; "selection" preset when asked), or
     // nullptr when cancelled. The platform keeps ownership.
@@ -38,7 +40,8 @@ public:
     // the user's documents folder, named after both, stands for it, so printing is never a
     // silent no-op.
     virtual QPrinter* DefaultPrinter(const QString& jobName, const QString& person) = 0;
-    // A job sent to a printer of this platform has ended; a PDF stand-in is then shown.
+    // A job sent to a printer of this platform has ended; a PDF stand-in is then shown, or
+    // named in a message when no viewer can be started.
     virtual void PrintingDone(QPrinter* printer) = 0;
     // Hands the address to the browser; the outcome is not examined.
     virtual void OpenWebPage(const QString& address) = 0;

@@ -2,19 +2,23 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
 #include <QStandardPaths>
 #include <QUrl>
+#include <functional>
 
 #include "common/logic/WebPages.h"
 #include "common/windows/QtText.h"
@@ -110,19 +114,82 @@ MessageAnswer QtPlatform::MessageBox(const QString& text, MessageButtons buttons
     return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-std::optional<QString> QtPlatform::FileDialog(const FileDialogRequest& request) {
-    QFileDialog dialog(QApplication::activeWindow(), request.title);
-    dialog.setStyleSheet(DialogStyle());
-    dialog.setNameFilter(QtNameFilter(request.filter));
-    dialog.setDefaultSuffix(request.defaultExtension);
-    dialog.setOption(QFileDialog::ReadOnly, false);
-    if (request.kind == FileDialogRequest::Kind::Save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
+namespace {
+
+// Holds a control switched on or off, as `wanted` says, whoever switches it otherwise; when
+// nothing is wanted the control is left alone.
+class EnabledHold : public QObject {
+public:
+    EnabledHold(QWidget& control, std::function<std::optional<bool>()> wanted)
+        : QObject(&control), wanted_(std::move(wanted)) {
+        control.installEventFilter(this);
+        Apply(control);
     }
+    void Apply(QWidget& control) {
+        const std::optional<bool> wanted = wanted_();
+        if (wanted && control.isEnabled() != *wanted) control.setEnabled(*wanted);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* control = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::EnabledChange && control != nullptr) Apply(*control);
+        return false;
+    }
+
+private:
+    std::function<std::optional<bool>()> wanted_;
+};
+
+// Qt adds the default extension to every typed name without a dot and greys Open for a name its
+// file type hides, so a record named "sarijav", which Open accepts, could not be chosen: a name
+// that exists as typed is taken as it is.
+class FileChooser : public QFileDialog {
+public:
+    FileChooser(QWidget* parent, const FileDialogRequest& request)
+        : QFileDialog(parent, request.title), extension_(request.defaultExtension) {
+        setNameFilter(QtNameFilter(request.filter));
+        setDefaultSuffix(extension_);
+        setOption(QFileDialog::ReadOnly, false);
+        if (request.kind == FileDialogRequest::Kind::Save) {
+            setAcceptMode(AcceptSave);
+            setFileMode(AnyFile);
+            return;
+        }
+        setAcceptMode(AcceptOpen);
+        setFileMode(ExistingFile);
+        typed_ = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const auto* buttons = findChild<QDialogButtonBox*>();
+        QPushButton* open = buttons != nullptr ? buttons->button(QDialogButtonBox::Open) : nullptr;
+        if (typed_ == nullptr || open == nullptr) return;  // the desktop's own dialog
+        auto* hold = new EnabledHold(*open, [this]() -> std::optional<bool> {
+            if (TypedFileExists()) return true;
+            return std::nullopt;
+        });
+        // After Qt's own check of the name, which may leave the button greyed as it was.
+        connect(typed_, &QLineEdit::textChanged, hold, [hold, open] { hold->Apply(*open); });
+    }
+
+    void accept() override {
+        if (typed_ != nullptr) setDefaultSuffix(TypedFileExists() ? QString() : extension_);
+        QFileDialog::accept();
+    }
+
+private:
+    bool TypedFileExists() const {
+        return !typed_->text().isEmpty() &&
+               QFileInfo(directory().filePath(typed_->text())).isFile();
+    }
+
+    QString extension_;
+    QLineEdit* typed_ = nullptr;
+};
+
+}  // namespace
+
+std::optional<QString> QtPlatform::FileDialog(const FileDialogRequest& request) {
+    FileChooser dialog(QApplication::activeWindow(), request);
+    dialog.setStyleSheet(DialogStyle());
     // Read-only files are refused: ask again until the user picks another or cancels.
     while (dialog.exec() == QDialog::Accepted) {
         const QStringList chosen = dialog.selectedFiles();
@@ -139,6 +206,20 @@ std::optional<QString> QtPlatform::FileDialog(const FileDialogRequest& request) 
     return std::nullopt;
 }
 
+namespace {
+
+// Qt's own dialog offers page ranges on a CUPS desktop even without PrintPageRange (the print
+// system could pick the pages), and again whenever a printer that can is chosen.
+void KeepPageRangesOff(QPrintDialog& dialog) {
+    for (const char* name : {"printRange", "pagesRadioButton"}) {
+        if (auto* choice = dialog.findChild<QWidget*>(QLatin1String(name))) {
+            new EnabledHold(*choice, [] { return std::optional<bool>(false); });
+        }
+    }
+}
+
+}  // namespace
+
 QPrinter* QtPlatform::PrintDialog(bool presetSelection) {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer_.get(), QApplication::activeWindow());
@@ -146,6 +227,7 @@ QPrinter* QtPlatform::PrintDialog(bool presetSelection) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
     if (presetSelection) dialog.setPrintRange(QAbstractPrintDialog::Selection);
+    KeepPageRangesOff(dialog);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
     return printer_.get();
 }
@@ -171,9 +253,11 @@ QPrinter* QtPlatform::DefaultPrinter(const QString& jobName, const QString& pers
 
 void QtPlatform::PrintingDone(QPrinter* printer) {
     if (printer != printer_.get() || !printerIsPdfFile_) return;
-    if (QFileInfo::exists(printer->outputFileName())) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(printer->outputFileName()));
-    }
+    const QString pdf = printer->outputFileName();
+    if (!QFileInfo::exists(pdf) || QDesktopServices::openUrl(QUrl::fromLocalFile(pdf))) return;
+    // No viewer to show it: the user must still learn where the print went.
+    MessageBox(QStringLiteral("No printer was found, so the report was saved as %1").arg(pdf),
+               MessageButtons::Ok, MessageIcon::Information);
 }
 
 void QtPlatform::OpenWebPage(const QString& address) {

@@ -13,7 +13,8 @@ class ReportView;
 
 // A tradition's report window: the report view `RTB` filled from the tradition's styled runs,
 // Save writing the record file of the current birth details, Print, and the unload step that
-// shows the reading window again (creating it afresh when it was closed meanwhile).
+// shows the reading window again (creating it afresh when it was closed meanwhile; a reading
+// window makes its reading from the current birth details on loading).
 class ReportWindow : public TraditionWindow {
     Q_OBJECT
 public:

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "common/logic/BannerCaptions.h"
+#include "common/logic/BirthDetails.h"
 #include "common/windows/AccessibleText.h"
 #include "common/windows/BrandFrame.h"
 #include "common/windows/PlainLabel.h"
@@ -113,7 +114,12 @@ void frmIndonesianAstrologyDisplay::BuildResultRows() {
     grid->setRowStretch(3, 1);
 }
 
-void frmIndonesianAstrologyDisplay::Form_Load() { PlaceAtTopCentre(); }
+void frmIndonesianAstrologyDisplay::Form_Load() {
+    PlaceAtTopCentre();
+    // Also created by a closing report after this window was closed: never without the weton.
+    const BirthDetails& details = context_.birthDetails;
+    ShowWeton(CalculateWeton(details.year, details.month, details.day));
+}
 
 void frmIndonesianAstrologyDisplay::ShowWeton(const WetonReading& weton) {
     weton_ = weton;

@@ -21,7 +21,7 @@ frmIndonesianAstrologySave::frmIndonesianAstrologySave(AppContext& context)
 }
 
 StyledText frmIndonesianAstrologySave::BuildReport() {
-    // Only the reading window opens this one; without it the weton is what a fresh one shows.
+    // Only the reading window opens this one, so it is there to read.
     const auto* display =
         context_.windows.As<frmIndonesianAstrologyDisplay>(ReadingOf(kIndonesianTradition));
     return BuildIndonesianReport(context_.birthDetails,

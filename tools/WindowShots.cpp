@@ -1,10 +1,9 @@
 #include "WindowShots.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QRadioButton>
 
+#include "ExampleReading.h"
 #include "common/windows/ChildWindow.h"
 #include "common/windows/InputWindow.h"
 #include "common/windows/QtText.h"
@@ -37,26 +36,6 @@ public:
         renders_.byName[name] = widget.grab().toImage();
     }
 
-    InputWindow* OpenInput(Tradition tradition) {
-        program_.MainWindow().cmdSelectOption_Click(tradition->selector.index);
-        return Windows().As<InputWindow>(InputOf(tradition));
-    }
-
-    // The example person's reading, through the window's own Calculate step.
-    ChildWindow* ShowReading(Tradition tradition) {
-        InputWindow* input = OpenInput(tradition);
-        if (input == nullptr) return nullptr;
-        const ExamplePerson& person = tradition->example;
-        BirthDetailsPanel& panel = *input->panel;
-        panel.txtName->setText(ToQt(person.name));
-        panel.cboMonth->setCurrentText(ToQt(person.month));
-        panel.cboDate->setCurrentText(ToQt(person.day));
-        panel.cboYear->setCurrentText(ToQt(person.year));
-        if (panel.optFemale != nullptr) panel.optFemale->setChecked(true);
-        input->Calculate();
-        return Windows().Window(ReadingOf(tradition));
-    }
-
     WindowRegistry& Windows() { return program_.MainWindow().Windows(); }
 
 private:
@@ -73,10 +52,11 @@ QString ReadmeFile(Tradition tradition, const char* what) {
 
 void RenderTraditionWindows(Application& program, WindowRenders& renders) {
     Camera camera(program, renders);
+    frmMDI& main = program.MainWindow();
 
     const auto traditions = AllTraditions();
     for (Tradition tradition : traditions) {
-        if (InputWindow* input = camera.OpenInput(tradition)) {
+        if (InputWindow* input = OpenInput(main, tradition)) {
             input->panel->txtName->setText(ToQt(tradition->example.name));
         }
         const QString name = camera.Take(InputOf(tradition));
@@ -86,13 +66,13 @@ void RenderTraditionWindows(Application& program, WindowRenders& renders) {
         }
     }
     for (Tradition tradition : traditions) {
-        ChildWindow* reading = camera.ShowReading(tradition);
+        ChildWindow* reading = ShowExampleReading(main, tradition);
         const QStringList views = reading != nullptr ? reading->PictureViews() : QStringList();
         QString first;
         if (views.isEmpty()) first = camera.Take(ReadingOf(tradition));
         for (int view = 0; view < views.size(); ++view) {
             // Each view from a fresh reading window, as a reader who just calculated sees it.
-            if (view > 0) reading = camera.ShowReading(tradition);
+            if (view > 0) reading = ShowExampleReading(main, tradition);
             if (reading == nullptr) break;
             reading->ShowPictureView(view);
             const QString name = camera.Take(ReadingOf(tradition), views[view]);
@@ -100,7 +80,7 @@ void RenderTraditionWindows(Application& program, WindowRenders& renders) {
         }
         if (!first.isEmpty()) renders.readme[ReadmeFile(tradition, "reading")] = first;
         if (!tradition->HasReport()) continue;
-        camera.ShowReading(tradition);
+        ShowExampleReading(main, tradition);
         camera.Windows().Show(ReportOf(tradition));
         const QString report = camera.Take(ReportOf(tradition));
         if (!report.isEmpty()) renders.readme[ReadmeFile(tradition, "report")] = report;

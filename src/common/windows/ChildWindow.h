@@ -26,7 +26,8 @@ public:
     virtual QStringList PictureViews() const { return {}; }
     virtual void ShowPictureView(int view) { (void)view; }
 
-    // Left = (screen width - window width) / 2, Top = 0 inside the main window.
+    // Left = (screen width - window width) / 2, Top = 0 inside the main window's area, never
+    // outside it on the left, nor on the right while the window fits.
     void PlaceAtTopCentre();
     // Closes this window through the registry (its unload step runs).
     void Unload();

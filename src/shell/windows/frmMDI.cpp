@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <array>
 
@@ -91,7 +92,7 @@ frmMDI::frmMDI(Platform& platform, QWidget* parent)
     layout->addWidget(Picture6);
     layout->addWidget(Picture1);
     layout->addWidget(GoldRule(central));
-    layout->addWidget(picMain, 1);
+    layout->addWidget(welcomeScroll_, 1);
     layout->addWidget(mdiArea_, 1);
     layout->addWidget(GoldRule(central));
     layout->addWidget(PicCoBrand);
@@ -199,6 +200,14 @@ void frmMDI::BuildWelcomePanel() {
     picMain->setPalette(black);
     picMain->setMouseTracking(true);
     picMain->installEventFilter(this);
+    // The panel scrolls when the window is too small for it (a small or scaled screen); its
+    // labels are the buttons' doubles for the mouse, so the keyboard never stops here.
+    welcomeScroll_ = new QScrollArea(this);
+    welcomeScroll_->setObjectName("picMainScroll");
+    welcomeScroll_->setFrameShape(QFrame::NoFrame);
+    welcomeScroll_->setFocusPolicy(Qt::NoFocus);
+    welcomeScroll_->setWidgetResizable(true);
+    welcomeScroll_->setWidget(picMain);
 
     const std::array<QString, kHeadings> headings = {
         QStringLiteral("Welcome to Kestrin Oriastra"), ToQt(ProseNamingTraditions().welcome),
@@ -287,13 +296,19 @@ void frmMDI::Form_Load() {
     for (Tradition tradition : InScreenOrder(traditions_)) {
         panelOrder.push_back(LabelIndexOf(tradition));
     }
-    int top = 48;
+    constexpr int kMargin = 48;
+    int top = kMargin;
+    QRect labels;
     for (std::size_t index : panelOrder) {
         QLabel* label = lblCaption[index];
         label->adjustSize();
         label->move(CentredLeft(screenWidth, label->width()), top);
-        if (label->isVisibleTo(picMain)) top += label->height() + (index < kHeadings ? 28 : 14);
+        if (!label->isVisibleTo(picMain)) continue;
+        top += label->height() + (index < kHeadings ? 28 : 14);
+        labels |= label->geometry();
     }
+    // Where the window gives the labels less room, the panel scrolls to them.
+    picMain->setMinimumSize(labels.right() + 1, labels.bottom() + 1 + kMargin);
     cmdMdiExit->move(screenWidth - (cmdMdiExit->width() + TwipsToPixels(120)),
                      (PicCoBrand->height() - cmdMdiExit->height()) / 2);
     // The offer text fills the strip up to the Exit button and never covers it.
@@ -326,7 +341,7 @@ void frmMDI::lblCaption_Click(int index) {
 void frmMDI::cmdMdiExit_Click() { close(); }
 
 void frmMDI::SetWelcomePanelVisible(bool visible) {
-    picMain->setVisible(visible);
+    welcomeScroll_->setVisible(visible);
     mdiArea_->setVisible(!visible);
     ShowMenusOf(visible ? nullptr : mdiArea_->activeSubWindow());
     // Back at the welcome panel, the keyboard goes on from the first tradition button.

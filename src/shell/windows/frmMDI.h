@@ -11,6 +11,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QFrame;
 
 namespace oriastra {
@@ -68,6 +69,7 @@ private:
 
     Platform& platform_;
     QMdiArea* mdiArea_ = nullptr;
+    QScrollArea* welcomeScroll_ = nullptr;
     std::unique_ptr<WindowRegistry> windows_;
     QMenu* mnuFile_ = nullptr;
     QMenu* mnuHelp_ = nullptr;

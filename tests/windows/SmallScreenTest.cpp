@@ -87,7 +87,9 @@ protected:
                                                   area.verticalScrollBar()->value());
         EXPECT_GE(start.x(), 0);
         EXPECT_GE(start.y(), 0);
-        if (frame.width() <= view.width()) EXPECT_LE(start.x() + frame.width(), view.width());
+        if (frame.width() <= view.width()) {
+            EXPECT_LE(start.x() + frame.width(), view.width());
+        }
         for (QWidget* control : window->findChildren<QWidget*>()) {
             if (!control->isVisibleTo(window)) continue;
             // What the window keeps out of its own sight stays there.

@@ -1,10 +1,26 @@
 // The command line: NUL-separated arguments. The parser either accepts them or throws a usage
-// error; commands that touch no file then run, and what they print is safe for a terminal.
+// error; commands that touch no file then run, and what they print is safe for a terminal. An
+// argument "@N" stands for the key of the registry's tradition N, so the seeds reach every
+// tradition without naming one.
 #include "CliOptions.h"
 #include "FuzzCheck.h"
 #include "UsageError.h"
+#include "registry/logic/TraditionRegistry.h"
 
 using namespace oriastra;
+
+namespace {
+
+std::string Expanded(std::string argument) {
+    const auto traditions = AllTraditions();
+    if (argument.size() == 2 && argument[0] == '@' && argument[1] >= '0' && argument[1] <= '9') {
+        return std::string(traditions[static_cast<std::size_t>(argument[1] - '0') %
+                                      traditions.size()]->key);
+    }
+    return argument;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> arguments;
@@ -14,10 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             current += byte;
             continue;
         }
-        arguments.push_back(std::move(current));
+        arguments.push_back(Expanded(std::move(current)));
         current.clear();
     }
-    if (!current.empty()) arguments.push_back(std::move(current));
+    if (!current.empty()) arguments.push_back(Expanded(std::move(current)));
     if (arguments.size() > 24) return 0;
 
     std::optional<cli::CliOptions> options;

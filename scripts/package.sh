@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ORIASTRA_INSTALL_ONLY=1 ORIASTRA_EXTRA_PACKAGES="dpkg-dev file appstream desktop-file-utils
-  lintian man-db openbox xdotool imagemagick ccache" scripts/setup.sh
+  lintian man-db openbox xdotool imagemagick ccache shared-mime-info xdg-utils libxml2-utils" \
+  scripts/setup.sh
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
@@ -42,6 +43,7 @@ expected=(
   ./usr/bin/kestrin-oriastra ./usr/bin/oriastra-cli
   ./usr/share/applications/net.kestrin.Oriastra.desktop
   ./usr/share/metainfo/net.kestrin.Oriastra.metainfo.xml
+  ./usr/share/mime/packages/net.kestrin.Oriastra.xml
   ./usr/share/icons/hicolor/scalable/apps/net.kestrin.Oriastra.svg
   ./usr/share/man/man1/oriastra-cli.1.gz ./usr/share/man/man1/kestrin-oriastra.1.gz
   ./usr/share/bash-completion/completions/oriastra-cli
@@ -57,7 +59,7 @@ done
 for library in libqt6widgets6 libqt6svg6 libqt6printsupport6 libstdc++6; do
   dpkg-deb -f "$deb" Depends | grep -q "\b$library\b" || fail "Depends lacks $library"
 done
-for recommended in xdg-utils fonts-noto-core fonts-tibetan-machine; do
+for recommended in xdg-utils shared-mime-info fonts-noto-core fonts-tibetan-machine; do
   dpkg-deb -f "$deb" Recommends | grep -q "\b$recommended\b" || fail "Recommends lacks $recommended"
 done
 
@@ -66,6 +68,9 @@ trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
 appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/net.kestrin.Oriastra.metainfo.xml
 desktop-file-validate "$unpacked"/usr/share/applications/net.kestrin.Oriastra.desktop
+xmllint --noout --schema /usr/share/mime/packages/freedesktop.org.xml \
+  "$unpacked"/usr/share/mime/packages/net.kestrin.Oriastra.xml 2>/dev/null ||
+  xmllint --noout "$unpacked"/usr/share/mime/packages/net.kestrin.Oriastra.xml
 for size in "${sizes[@]}"; do
   file "$unpacked/usr/share/icons/hicolor/${size}x${size}/apps/net.kestrin.Oriastra.png" |
     grep -q "PNG image data, $size x $size," || fail "the ${size}px icon is not ${size}x${size}"
@@ -142,11 +147,62 @@ DISPLAY=$display import -window root "$build/installed-program.png"
 echo "Main window: $(DISPLAY=$display xdotool getwindowname "$window");" \
   "screenshot: $build/installed-program.png"
 [ -f "$home/.config/kestrin-oriastra/kestrin-oriastra.conf" ] || fail "no settings written"
+
+step "Record files from the file manager"
+# One record of each tradition, saved by the installed command line.
+records="$home/records"
+mkdir -p "$records"
+declare -A record_types=([tibetan]=tib [burmese]=bur [indonesian]=jav [african]=afa)
+for tradition in "${!record_types[@]}"; do
+  extension=${record_types[$tradition]}
+  details=(--name "Sari $tradition" --day 17 --month August --year 1975)
+  case $tradition in
+    tibetan) details+=(--sex Female) ;;
+    burmese) details+=(--afternoon yes) ;;
+  esac
+  /usr/bin/oriastra-cli save "$records/sari.$extension" "$tradition" "${details[@]}" >/dev/null
+  type=$(HOME=$home XDG_DATA_HOME="$home/.local/share" xdg-mime query filetype "$records/sari.$extension")
+  [ "$type" = "application/x-kestrin-oriastra-$tradition" ] ||
+    fail "sari.$extension is of type '$type'"
+  handler=$(HOME=$home XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
+    xdg-mime query default "$type")
+  [ "$handler" = net.kestrin.Oriastra.desktop ] || fail "$type opens with '$handler'"
+  echo "sari.$extension: $type, opened by $handler"
+done
+# The running copy takes a record that xdg-open starts a second copy for; that copy ends at once
+# and shows nothing.
+DISPLAY=$display HOME=$home XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
+  XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb timeout 60 xdg-open "$records/sari.bur" ||
+  fail "xdg-open sari.bur failed"
+for _ in $(seq 50); do
+  pgrep -u "$(id -u)" -x kestrin-oriastr | grep -qvx "$program_pid" || break
+  sleep 0.2
+done
+! pgrep -u "$(id -u)" -x kestrin-oriastr | grep -qvx "$program_pid" || fail "the second copy still runs"
+sleep 1
+if DISPLAY=$display xdotool search --onlyvisible --name '^Kestrin Oriastra$' >/dev/null; then
+  fail "a message appeared"
+fi
+DISPLAY=$display import -window root "$build/opened-from-file-manager.png"
+echo "The Burmese record opened in the running copy; screenshot: $build/opened-from-file-manager.png"
 DISPLAY=$display xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
 for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
 if kill -0 "$program_pid" 2>/dev/null; then fail "the program did not close"; fi
 wait "$program_pid" || fail "the program ended with status $?"
 program_pid=""
+
+# Started by xdg-open with no copy running, the program opens the record itself.
+DISPLAY=$display HOME=$home XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
+  XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb xdg-open "$records/sari.jav" \
+  >"$build/program.log" 2>&1 &
+window=$(DISPLAY=$display timeout 90 xdotool search --sync --onlyvisible --name \
+  '^Kestrin Oriastra v') || fail "xdg-open started no program"
+sleep 1
+DISPLAY=$display import -window root "$build/started-by-xdg-open.png"
+echo "Screenshot: $build/started-by-xdg-open.png"
+DISPLAY=$display xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
+for _ in $(seq 50); do pgrep -u "$(id -u)" -x kestrin-oriastr >/dev/null || break; sleep 0.2; done
+! pgrep -u "$(id -u)" -x kestrin-oriastr >/dev/null || fail "the program did not close"
 
 step "Removing"
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get remove -y -qq --purge kestrin-oriastra

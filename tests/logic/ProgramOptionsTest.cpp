@@ -21,6 +21,7 @@ struct ArgumentsCase {
     std::vector<std::string_view> arguments;
     ProgramAction action;
     std::string problem = "";
+    std::vector<std::string> files = {};
     friend void PrintTo(const ArgumentsCase& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -30,22 +31,24 @@ TEST_P(ProgramArguments, AreReadBeforeAnyWindow) {
     const ProgramRequest request = ReadProgramArguments(GetParam().arguments);
     EXPECT_EQ(request.action, GetParam().action);
     EXPECT_EQ(request.problem, GetParam().problem);
+    EXPECT_EQ(request.files, GetParam().files);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Desktop, ProgramArguments,
     testing::Values(
         ArgumentsCase{"NoneRuns", {}, ProgramAction::Run},
-        // Record files given on the command line are for the run to handle.
-        ArgumentsCase{"PlainArgumentsRun", {"ann.tib", "-", "b.bur"}, ProgramAction::Run},
+        // Record files given on the command line are for the run to open, in their order.
+        ArgumentsCase{"PlainArgumentsAreFiles", {"ann.tib", "-", "b.bur"}, ProgramAction::Run, "",
+                      {"ann.tib", "-", "b.bur"}},
         ArgumentsCase{"Help", {"--help"}, ProgramAction::Help},
         ArgumentsCase{"ShortHelp", {"-h"}, ProgramAction::Help},
         ArgumentsCase{"Version", {"--version"}, ProgramAction::Version},
         ArgumentsCase{"FirstRequestWins", {"x.tib", "--version", "--help"}, ProgramAction::Version},
         ArgumentsCase{"ToolkitOptionsWithValues",
-                      {"-platform", "offscreen", "--style", "fusion", "-reverse", "-style=x"},
-                      ProgramAction::Run},
-        ArgumentsCase{"ToolkitValueIsNoOption", {"-name", "--help"}, ProgramAction::Run},
+                      {"-platform", "offscreen", "--style", "fusion", "-reverse", "-style=x", "a.jav"},
+                      ProgramAction::Run, "", {"a.jav"}},
+        ArgumentsCase{"ToolkitValueIsNoOptionAndNoFile", {"-name", "--help"}, ProgramAction::Run},
         ArgumentsCase{"ToolkitOptionWithoutValue", {"-platform"}, ProgramAction::UsageError,
                       "option '-platform' needs a value"},
         ArgumentsCase{"UnknownLongOption", {"--json"}, ProgramAction::UsageError,
@@ -54,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "unknown option '-x'"},
         ArgumentsCase{"HelpWithAValueIsUnknown", {"--help=1"}, ProgramAction::UsageError,
                       "unknown option '--help=1'"},
-        ArgumentsCase{"AfterDoubleDashAllArePlain", {"--", "--help", "-x"}, ProgramAction::Run}),
+        ArgumentsCase{"AfterDoubleDashAllAreFiles", {"a.tib", "--", "--help", "-x", "--"},
+                      ProgramAction::Run, "", {"a.tib", "--help", "-x", "--"}}),
     [](const auto& info) { return info.param.name; });
 
 struct Answer {
@@ -79,21 +83,21 @@ Answer AnswerOf(const ProgramRequest& request, std::FILE* given = nullptr) {
 }
 
 TEST(ProgramAnswer, HelpAndVersionGoToStandardOutput) {
-    const Answer help = AnswerOf({ProgramAction::Help, {}});
+    const Answer help = AnswerOf({ProgramAction::Help, {}, {}});
     EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.out.starts_with("Usage: kestrin-oriastra [OPTION]...\n")) << help.out;
+    EXPECT_TRUE(help.out.starts_with("Usage: kestrin-oriastra [OPTION]... [FILE]...\n")) << help.out;
     for (const char* option : {"--help", "--version", "oriastra-cli"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     EXPECT_EQ(help.err, "");
 
-    const Answer version = AnswerOf({ProgramAction::Version, {}});
+    const Answer version = AnswerOf({ProgramAction::Version, {}, {}});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "kestrin-oriastra " ORIASTRA_VERSION "\n");
     EXPECT_EQ(version.err, "");
 }
 
 TEST(ProgramAnswer, UsageErrorGoesToStandardErrorWithAHint) {
-    const Answer answer = AnswerOf({ProgramAction::UsageError, "unknown option '-x'"});
+    const Answer answer = AnswerOf({ProgramAction::UsageError, "unknown option '-x'", {}});
     EXPECT_EQ(answer.status, 2);
     EXPECT_EQ(answer.out, "");
     EXPECT_EQ(answer.err,
@@ -106,7 +110,7 @@ TEST(ProgramAnswer, UnwrittenOutputIsAFailure) {
     for (const ProgramAction action : {ProgramAction::Help, ProgramAction::Version}) {
         int ends[2];
         ASSERT_EQ(::pipe(ends), 0);
-        const Answer answer = AnswerOf({action, {}}, ::fdopen(ends[0], "r"));
+        const Answer answer = AnswerOf({action, {}, {}}, ::fdopen(ends[0], "r"));
         ::close(ends[1]);
         EXPECT_EQ(answer.status, 3);
         EXPECT_TRUE(answer.err.starts_with("kestrin-oriastra: cannot write standard output: "))
@@ -131,7 +135,7 @@ TEST(ProgramManualPage, DocumentsTheOptionsOfTheHelpAndPointsToTheCli) {
     const std::string page{std::istreambuf_iterator<char>(file), {}};
     const std::size_t options = page.find("\n.SH OPTIONS\n");
     ASSERT_NE(options, std::string::npos);
-    const std::string help = AnswerOf({ProgramAction::Help, {}}).out;
+    const std::string help = AnswerOf({ProgramAction::Help, {}, {}}).out;
     // The option lines of the help: "  -h, --help     show this help and exit".
     int named = 0;
     std::istringstream lines(help);

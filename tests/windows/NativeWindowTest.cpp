@@ -4,12 +4,18 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 
 #include "WindowTest.h"
+#include "burmese/logic/BurmeseTradition.h"
 #include "common/windows/QtPlatform.h"
 #include "common/windows/frmAbout.h"
 #include "registry/logic/TraditionRegistry.h"
+#include "shell/windows/HandOverServer.h"
+#include "shell/windows/RecordOpener.h"
+#include "shell/windows/SingleCopyLock.h"
 #include "tibetan/logic/TibetanTradition.h"
 
 namespace oriastra {
@@ -105,6 +111,44 @@ TEST_F(NativeWindow, ControlF4ClosesTheActiveChildWindow) {
     Settle();
     EXPECT_FALSE(Windows().IsLoaded(InputOf(kTibetanTradition)));
     EXPECT_TRUE(Main().IsWelcomePanelVisible());
+}
+
+// The real program, started a second time with a record named from its own folder, hands it to
+// the running copy (this test, holding the lock beside its socket) and ends without a word.
+TEST_F(NativeWindow, ASecondCopyHandsItsRecordToTheRunningOne) {
+    if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server";
+    Start();
+    QTemporaryDir runtime;  // this user's alone, as the desktop's runtime folder is
+    ASSERT_TRUE(runtime.isValid());
+    SingleCopyLock lock(QDir(runtime.path()).filePath(QStringLiteral("kestrin-oriastra.lock")));
+    ASSERT_TRUE(lock.Acquire());
+    ASSERT_TRUE(lock.Held());
+    RecordOpener opener;
+    opener.Serve(Main());
+    HandOverServer server;
+    QObject::connect(&server, &HandOverServer::FilesReceived, &opener, &RecordOpener::Open);
+    ASSERT_TRUE(server.Listen(HandOverSocketBeside(QFile::encodeName(lock.Path()).toStdString())));
+    WriteRecord(QStringLiteral("john.bur"), {"JOHN", "5", "January", "1990", "True"});
+
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    second.setProcessEnvironment(environment);
+    second.setWorkingDirectory(folder.path());
+    second.start(QStringLiteral(ORIASTRA_PROGRAM_PATH), {QStringLiteral("john.bur")});
+    // This copy's event loop runs meanwhile: it is the one that answers.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 60000))
+        << "the second copy did not end";
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(second.readAllStandardOutput(), QByteArray());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            ChildWindow* reading = Window(ReadingOf(kBurmeseTradition));
+            return reading != nullptr && reading->isVisible();
+        },
+        10000));
+    EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join('|').toStdString();
 }
 
 }  // namespace

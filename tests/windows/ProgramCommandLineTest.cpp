@@ -47,7 +47,8 @@ TEST(ProgramCommandLine, AnswersWithoutADisplayAndWritesNothing) {
     const QString render = QStringLiteral(ORIASTRA_RENDER_WINDOWS_PATH);
     const QString usage = QStringLiteral("Usage: ");
     for (const CommandCase& row : {
-             CommandCase{"help", desktop, {"--help"}, 0, "Usage: kestrin-oriastra [OPTION]...\n", ""},
+             CommandCase{"help", desktop, {"--help"}, 0,
+                         "Usage: kestrin-oriastra [OPTION]... [FILE]...\n", ""},
              CommandCase{"version", desktop, {"--version"}, 0, "kestrin-oriastra 1.25\n", ""},
              CommandCase{"unknown option", desktop, {"a.tib", "--bogus"}, 2, "",
                          "kestrin-oriastra: unknown option '--bogus'\n"},

@@ -44,19 +44,23 @@ void InputWindow::ShowReadingWindow() {
 }
 
 void InputWindow::OpenSavedReading() {
-    Platform& platform = context_.platform;
-    const auto path = platform.FileDialog({FileDialogRequest::Kind::Open,
-                                           QStringLiteral("Select the source file"),
-                                           ToQt(descriptor_.dialogs.openFilter),
-                                           ToQt(descriptor_.extension)});
+    const auto path = context_.platform.FileDialog({FileDialogRequest::Kind::Open,
+                                                    QStringLiteral("Select the source file"),
+                                                    ToQt(descriptor_.dialogs.openFilter),
+                                                    ToQt(descriptor_.extension)});
     if (!path || path->isEmpty()) return;
-    if (!HasRecordExtension(FromQt(*path), descriptor_.extension)) {
-        platform.MessageBox(ToQt(kMessageCheckFile), MessageButtons::Ok, MessageIcon::Error);
+    OpenRecord(*path);
+}
+
+void InputWindow::OpenRecord(const QString& path) {
+    if (!HasRecordExtension(FromQt(path), descriptor_.extension)) {
+        context_.platform.MessageBox(ToQt(kMessageCheckFile), MessageButtons::Ok,
+                                     MessageIcon::Error);
         return;
     }
     const RecordLayout& layout = descriptor_.record;
     const RecordEntries record = ReadRecordEntries(
-        layout, ReadRecordFile(QFile::encodeName(*path).toStdString(), RecordLinesToRead(layout)));
+        layout, ReadRecordFile(QFile::encodeName(path).toStdString(), RecordLinesToRead(layout)));
     PanelEntries entries = panel->Entries();
     FillPanelFromTexts(descriptor_.panel, record.panel, entries);
     panel->SetEntries(entries);

@@ -26,9 +26,10 @@ public:
 
     // The tradition's Calculate step, which the Open step runs after filling the panel.
     virtual void Calculate() = 0;
-    // "Open Previously Saved Reading": the dialog, the extension test, the record's lines into
-    // the panel, then the Calculate step.
+    // "Open Previously Saved Reading": the dialog, then OpenRecord with the chosen file.
     void OpenSavedReading();
+    // The extension test, the record's lines into the panel, then the Calculate step.
+    void OpenRecord(const QString& path);
 
     BirthDetailsPanel* panel = nullptr;
 

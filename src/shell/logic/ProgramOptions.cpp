@@ -12,11 +12,14 @@ namespace oriastra {
 namespace {
 
 // The usage line, then what the program gives (which names its traditions), then this.
-constexpr std::string_view kHelpUsage = "Usage: kestrin-oriastra [OPTION]...\n";
+constexpr std::string_view kHelpUsage = "Usage: kestrin-oriastra [OPTION]... [FILE]...\n";
 constexpr std::string_view kHelpOptions =
     R"(
   -h, --help     show this help and exit
       --version  show the version and exit
+
+Each FILE, a record saved before, is opened as its tradition's Open would, the tradition
+following from its extension. When a copy of the program is already running, it opens them.
 
 The toolkit's own options (-platform NAME, -style NAME, -reverse and the like) are passed on.
 Readings, reports and record files from the shell: oriastra-cli --help.
@@ -39,18 +42,26 @@ bool Holds(const std::array<std::string_view, N>& list, std::string_view word) {
 }
 
 ProgramRequest Usage(std::string problem) {
-    return {ProgramAction::UsageError, std::move(problem)};
+    return {ProgramAction::UsageError, std::move(problem), {}};
 }
 
 }  // namespace
 
 ProgramRequest ReadProgramArguments(const std::vector<std::string_view>& arguments) {
+    std::vector<std::string> files;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string_view argument = arguments[index];
-        if (argument == "--") break;
-        if (argument == "-" || !argument.starts_with('-')) continue;
-        if (argument == "--help" || argument == "-h") return {ProgramAction::Help, {}};
-        if (argument == "--version") return {ProgramAction::Version, {}};
+        if (argument == "--") {
+            files.insert(files.end(), arguments.begin() + static_cast<std::ptrdiff_t>(index) + 1,
+                         arguments.end());
+            break;
+        }
+        if (argument == "-" || !argument.starts_with('-')) {
+            files.emplace_back(argument);
+            continue;
+        }
+        if (argument == "--help" || argument == "-h") return {ProgramAction::Help, {}, {}};
+        if (argument == "--version") return {ProgramAction::Version, {}, {}};
 
         const std::string_view option = argument.substr(argument.starts_with("--") ? 2 : 1);
         if (Holds(kToolkitFlags, option)) continue;
@@ -64,7 +75,7 @@ ProgramRequest ReadProgramArguments(const std::vector<std::string_view>& argumen
         }
         return Usage("unknown option '" + std::string(argument) + "'");
     }
-    return {};
+    return {ProgramAction::Run, {}, std::move(files)};
 }
 
 int AnswerProgramRequest(const ProgramRequest& request, std::FILE* out, std::FILE* err) {

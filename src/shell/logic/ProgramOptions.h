@@ -13,10 +13,12 @@ enum class ProgramAction { Run, Help, Version, UsageError };
 struct ProgramRequest {
     ProgramAction action = ProgramAction::Run;
     std::string problem;  // UsageError: what was wrong, one line
+    // Run: the record files to open, as given (plain arguments, "-" and all after "--").
+    std::vector<std::string> files;
 };
 
 // The arguments without the program name. The toolkit's own options (-platform NAME, -style NAME,
-// -reverse, ...) and plain arguments are left for the run, as they always were.
+// -reverse, ...) are left for the toolkit; their values are never taken for files.
 ProgramRequest ReadProgramArguments(const std::vector<std::string_view>& arguments);
 
 // Prints what the request asks for (help, version, usage error) and returns the exit status:

@@ -23,6 +23,7 @@ public:
     bool Acquire();
     // True while this object holds the lock.
     bool Held() const { return descriptor_ >= 0; }
+    const QString& Path() const { return path_; }
 
     // The lock file for this user: in the runtime folder when it is private (this user's, mode
     // 0700, no link), else in a private folder of its own under the cache folder the desktop

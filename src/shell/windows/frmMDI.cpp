@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,8 +14,10 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <array>
+#include <optional>
 
 #include "common/logic/BannerCaptions.h"
+#include "common/logic/BirthDetailsRules.h"
 #include "common/logic/SelectorOrder.h"
 #include "common/logic/WebPages.h"
 #include "common/windows/AccessibleText.h"
@@ -23,6 +26,7 @@
 #include "common/windows/ChildWindow.h"
 #include "common/windows/FocusInView.h"
 #include "common/windows/HelpMenu.h"
+#include "common/windows/InputWindow.h"
 #include "common/windows/PlainLabel.h"
 #include "common/windows/Platform.h"
 #include "common/windows/QtText.h"
@@ -323,6 +327,17 @@ void frmMDI::OpenTradition(Tradition tradition) {
     SetWelcomePanelVisible(false);
     ChildWindow* input = windows_->Show(InputOf(tradition));
     if (input != nullptr) input->PlaceAtTopCentre();
+}
+
+void frmMDI::OpenRecordFile(const QString& path) {
+    const std::optional<Tradition> tradition = TraditionOfRecord(QFile::encodeName(path).toStdString());
+    if (!tradition) {
+        platform_.MessageBox(ToQt(kMessageCheckFile), MessageButtons::Ok, MessageIcon::Error);
+        return;
+    }
+    CloseTraditionWindows();
+    OpenTradition(*tradition);
+    if (auto* input = windows_->As<InputWindow>(InputOf(*tradition))) input->OpenRecord(path);
 }
 
 void frmMDI::cmdSelectOption_Click(int index) {

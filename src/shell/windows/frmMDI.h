@@ -39,6 +39,9 @@ public:
 
     // Every tradition window, in the order choosing a tradition closes them.
     void CloseTraditionWindows();
+    // A record given from outside the windows: its tradition chosen as by its button, then its
+    // Open run with the file. A name that ends in no tradition's extension changes nothing.
+    void OpenRecordFile(const QString& path);
 
     QWidget* Picture6 = nullptr;
     QLabel* lblCorvaneBanner = nullptr;

@@ -1,10 +1,13 @@
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
 #include "common/windows/QtPlatform.h"
 #include "shell/logic/ProgramOptions.h"
 #include "shell/windows/Application.h"
+#include "shell/windows/HandOverServer.h"
+#include "shell/windows/RecordOpener.h"
 #include "shell/windows/SingleCopyLock.h"
 
 int main(int argc, char** argv) {
@@ -20,7 +23,21 @@ int main(int argc, char** argv) {
 
     oriastra::QtPlatform platform(programName);
     oriastra::SingleCopyLock lock(oriastra::SingleCopyLock::DefaultPath(programName));
-    const auto program = oriastra::StartProgram(platform, !lock.Acquire());
+    const bool anotherCopyRunning = !lock.Acquire();
+    const QStringList files = oriastra::AbsolutePaths(request.files);
+    if (anotherCopyRunning && oriastra::HandOverFiles(lock.Path(), files)) return 0;
+
+    // Files can arrive from later copies while the update reminder waits for the user.
+    oriastra::RecordOpener opener;
+    oriastra::HandOverServer server;
+    if (lock.Held()) {
+        QObject::connect(&server, &oriastra::HandOverServer::FilesReceived, &opener,
+                         &oriastra::RecordOpener::Open);
+        server.Listen(oriastra::HandOverSocketBeside(QFile::encodeName(lock.Path()).toStdString()));
+    }
+    const auto program = oriastra::StartProgram(platform, anotherCopyRunning);
     if (!program) return 0;
+    opener.Serve(program->MainWindow());
+    opener.Open(files);
     return QApplication::exec();
 }

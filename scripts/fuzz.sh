@@ -10,7 +10,8 @@ shift || true
 build=${FUZZ_BUILD_DIR:-build-sanitize}
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-  targets=(fuzz_record_text fuzz_record_file fuzz_csv_batch fuzz_json_writer fuzz_cli_arguments)
+  targets=(fuzz_record_text fuzz_record_file fuzz_csv_batch fuzz_json_writer fuzz_cli_arguments
+    fuzz_hand_over)
 fi
 # Readable stacks without llvm-symbolizer: the sanitizers can use addr2line.
 if ! command -v llvm-symbolizer >/dev/null && command -v addr2line >/dev/null; then

@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "CsvReader.h"
 #include "DescriptorInput.h"
+#include "JsonStringCache.h"
 #include "ReadingOutput.h"
 #include "UsageError.h"
 #include "common/logic/RegularFile.h"
@@ -47,7 +48,7 @@ void AppendError(std::string& out, std::string_view message) {
 // One JSON object per row, added to `out`. Row numbers count the header as row 1, as a
 // spreadsheet shows them.
 void AppendRowResult(std::string& out, Tradition tradition, const TraditionCommands& commands,
-                     const CsvRecord& record, std::size_t row) {
+                     const CsvRecord& record, std::size_t row, JsonStringCache& cache) {
     // Built only for a row that fails.
     const auto where = [row] { return "Row " + std::to_string(row) + ": "; };
     // A blank line still gets its line, so output line N always answers input row N + 1.
@@ -65,7 +66,7 @@ void AppendRowResult(std::string& out, Tradition tradition, const TraditionComma
         }
         const auto& input = std::get<ReadingRequest>(outcome);
         const ReadingFields fields = commands.reading(input);
-        AppendReadingJson(out, tradition, input, fields);
+        AppendReadingJson(out, tradition, input, fields, &cache);
     } catch (const UsageError& problem) {
         AppendError(out, where() + problem.Message());
     } catch (const std::exception& problem) {
@@ -87,9 +88,10 @@ int WriteRows(std::istream& in, std::string_view source, const CliOptions& optio
     constexpr std::size_t kBlock = 1 << 16;
     std::size_t row = 1;
     std::string block;
+    JsonStringCache cache;
     while (const auto record = reader.Next()) {
         ++row;
-        AppendRowResult(block, options.tradition, commands, *record, row);
+        AppendRowResult(block, options.tradition, commands, *record, row, cache);
         block += '\n';
         if (block.size() >= kBlock) {
             out << block;

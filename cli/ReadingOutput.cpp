@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "JsonStringCache.h"
 #include "VisibleText.h"
 
 namespace oriastra::cli {
@@ -23,17 +24,22 @@ std::string TextOf(const ReadingField::Value& value) {
 }  // namespace
 
 void AppendReadingJson(std::string& out, Tradition tradition, const ReadingRequest& request,
-                       const ReadingFields& fields) {
+                       const ReadingFields& fields, JsonStringCache* cache) {
     out += "{\"tradition\":";
     AppendJsonString(out, TraditionKey(tradition));
     out += ",\"name\":";
     AppendJsonString(out, request.details.name);
     for (const ReadingField& field : fields) {
-        out += ',';
-        AppendJsonString(out, field.key);
-        out += ':';
+        // Keys are the program's own names, letters only: nothing to escape.
+        out += ",\"";
+        out += field.key;
+        out += "\":";
         if (const auto* text = std::get_if<std::string>(&field.value)) {
-            AppendJsonString(out, *text);
+            if (cache != nullptr) {
+                cache->Append(out, *text);
+            } else {
+                AppendJsonString(out, *text);
+            }
         } else if (const auto* number = std::get_if<std::int64_t>(&field.value)) {
             out += std::to_string(*number);
         } else {

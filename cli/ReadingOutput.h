@@ -9,10 +9,13 @@
 
 namespace oriastra::cli {
 
+class JsonStringCache;
+
 // The `reading --json` object, "tradition", "name", then the tradition's fields, added to the end
-// of `out` on one line. Written straight from the fields: a batch writes one per row.
+// of `out` on one line. Written straight from the fields: a batch writes one per row, and passes
+// a cache for the long texts that recur from row to row.
 void AppendReadingJson(std::string& out, Tradition tradition, const ReadingRequest& request,
-                       const ReadingFields& fields);
+                       const ReadingFields& fields, JsonStringCache* cache = nullptr);
 
 // The same fields as text, one "Label: value" line each, control characters made visible.
 std::string ReadingText(Tradition tradition, const ReadingRequest& request,

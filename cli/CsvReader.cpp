@@ -1,45 +1,68 @@
 #include "CsvReader.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <istream>
 
 namespace oriastra::cli {
 
 namespace {
+
 constexpr int kEnd = std::char_traits<char>::eof();
-}
+constexpr std::size_t kChunk = 64 * 1024;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The bytes that end a run of an unquoted field.
+constexpr std::array<bool, 256> kUnquotedStops = [] {
+    std::array<bool, 256> stops{};
+    for (const unsigned char stop : {',', '\n', '\r', '"'}) stops[stop] = true;
+    return stops;
+}();
+
+}  // namespace
 
 CsvReader::CsvReader(std::istream& in) : in_(in) {}
 
-int CsvReader::Get() {
-    // Straight from the buffer: a batch reads every byte through here.
-    if (pending_.empty()) {
-        const int ch = in_.rdbuf() != nullptr ? in_.rdbuf()->sbumpc() : kEnd;
-        if (ch == kEnd) in_.setstate(std::ios::eofbit);
-        return ch;
+bool CsvReader::Fill() {
+    if (used_ < buffer_.size()) return true;
+    std::streambuf* source = in_.rdbuf();
+    if (source == nullptr || source->sgetc() == kEnd) {
+        in_.setstate(std::ios::eofbit);
+        buffer_.clear();
+        used_ = 0;
+        return false;
     }
-    const char ch = pending_.front();
-    pending_.erase(0, 1);
-    return static_cast<unsigned char>(ch);
+    // What the stream holds already; a byte at least, so a pipe is never waited on for more
+    // than it has.
+    const auto ready = std::clamp<std::streamsize>(source->in_avail(), 1, kChunk);
+    buffer_.resize(static_cast<std::size_t>(ready));
+    buffer_.resize(static_cast<std::size_t>(source->sgetn(buffer_.data(), ready)));
+    used_ = 0;
+    return !buffer_.empty();
+}
+
+int CsvReader::Get() {
+    if (!Fill()) return kEnd;
+    return static_cast<unsigned char>(buffer_[used_++]);
 }
 
 int CsvReader::Peek() {
-    if (!pending_.empty()) return static_cast<unsigned char>(pending_.front());
-    return in_.rdbuf() != nullptr ? in_.rdbuf()->sgetc() : kEnd;
+    if (!Fill()) return kEnd;
+    return static_cast<unsigned char>(buffer_[used_]);
 }
 
 std::optional<CsvRecord> CsvReader::Next() {
     if (!started_) {
         started_ = true;
-        if (Peek() == 0xEF) {
-            const std::string bom = "\xEF\xBB\xBF";
-            std::string seen;
-            while (seen.size() < bom.size() &&
-                   Peek() == static_cast<unsigned char>(bom[seen.size()])) {
-                seen += static_cast<char>(Get());
-            }
-            // Not a byte order mark after all: the bytes are data.
-            if (seen != bom) pending_ = seen;
+        // The mark may arrive a byte at a time: gather up to its length before deciding.
+        std::string start;
+        while (start.size() < kByteOrderMark.size() && Peek() != kEnd &&
+               kByteOrderMark.starts_with(start + static_cast<char>(Peek()))) {
+            start += static_cast<char>(Get());
         }
+        // Not a byte order mark after all: the bytes are data.
+        if (start != kByteOrderMark) buffer_.insert(used_, start);
     }
     if (Peek() == kEnd) return std::nullopt;
 
@@ -63,12 +86,17 @@ std::optional<CsvRecord> CsvReader::Next() {
         field.clear();
         field.shrink_to_fit();
     };
-    auto append = [&](char ch) {
+    // A run of bytes of the current field; the field's bound is met before the record's.
+    auto append = [&](std::string_view run) {
         if (overBound) return;
-        if (field.size() == kMostFieldBytes) return dropRecord("a field is longer than 1 MiB");
-        if (recordBytes == kMostRecordBytes) return dropRecord("a record is longer than 4 MiB");
-        field += ch;
-        ++recordBytes;
+        const std::size_t fieldRoom = kMostFieldBytes - field.size();
+        const std::size_t recordRoom = kMostRecordBytes - recordBytes;
+        if (run.size() > std::min(fieldRoom, recordRoom)) {
+            return dropRecord(fieldRoom <= recordRoom ? "a field is longer than 1 MiB"
+                                                      : "a record is longer than 4 MiB");
+        }
+        field += run;
+        recordBytes += run.size();
     };
     auto endField = [&] {
         state = State::FieldStart;
@@ -81,45 +109,53 @@ std::optional<CsvRecord> CsvReader::Next() {
     };
 
     while (true) {
-        const int next = Get();
-        if (next == kEnd) {
+        if (!Fill()) {
             if (state == State::Quoted) noteProblem("a quoted field is not closed");
             break;
         }
-        const char ch = static_cast<char>(next);
+        const char* const start = buffer_.data() + used_;
+        const std::size_t ready = buffer_.size() - used_;
         if (state == State::Quoted) {
-            if (ch == '"') {
-                if (Peek() == '"') {
-                    Get();
-                    append('"');
-                } else {
-                    state = State::AfterQuote;
-                }
+            const void* quote = std::memchr(start, '"', ready);
+            const std::size_t run = quote != nullptr ? static_cast<const char*>(quote) - start : ready;
+            append({start, run});
+            used_ += run;
+            if (quote == nullptr) continue;
+            ++used_;
+            if (Peek() == '"') {
+                ++used_;
+                append("\"");
             } else {
-                append(ch);
+                state = State::AfterQuote;
             }
             continue;
         }
+        std::size_t run = 0;
+        while (run < ready && !kUnquotedStops[static_cast<unsigned char>(start[run])]) ++run;
+        if (run > 0) {
+            if (state == State::AfterQuote) noteProblem("text follows the closing quote of a field");
+            if (state == State::FieldStart) state = State::Unquoted;
+            append({start, run});
+            used_ += run;
+            continue;
+        }
+        const char ch = buffer_[used_++];
         if (ch == ',') {
             endField();
             continue;
         }
         if (ch == '\n' || ch == '\r') {
-            if (ch == '\r' && Peek() == '\n') Get();
+            if (ch == '\r' && Peek() == '\n') ++used_;
             break;
         }
-        if (ch == '"') {
-            if (state == State::FieldStart) {
-                state = State::Quoted;
-                quotedSeen = true;
-                continue;
-            }
-            noteProblem("a quote appears inside a field that is not quoted");
-        } else if (state == State::AfterQuote) {
-            noteProblem("text follows the closing quote of a field");
+        // A quote.
+        if (state == State::FieldStart) {
+            state = State::Quoted;
+            quotedSeen = true;
+            continue;
         }
-        if (state == State::FieldStart) state = State::Unquoted;
-        append(ch);
+        noteProblem("a quote appears inside a field that is not quoted");
+        append("\"");
     }
     endField();
     record.blank = !quotedSeen && record.fields.size() == 1 && record.fields.front().empty();

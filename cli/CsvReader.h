@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <iosfwd>
+#include <string_view>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,11 +34,17 @@ public:
     std::optional<CsvRecord> Next();
 
 private:
+    // Takes what the input has ready (at least a byte, unless it has ended) once everything
+    // taken before is used; false at the end of the input.
+    bool Fill();
     int Get();
     int Peek();
 
     std::istream& in_;
-    std::string pending_;  // bytes taken while looking for a byte order mark
+    // Bytes taken from the input and not yet used: fields are scanned and copied a run at a
+    // time rather than byte by byte.
+    std::string buffer_;
+    std::size_t used_ = 0;
     bool started_ = false;
 };
 

@@ -20,17 +20,42 @@ struct CsvCase {
 
 class CsvRecords : public testing::TestWithParam<CsvCase> {};
 
-TEST_P(CsvRecords, AreRead) {
-    std::istringstream in(GetParam().input);
-    CsvReader reader(in);
-    std::vector<std::vector<std::string>> records;
-    std::string problem;
-    while (const auto record = reader.Next()) {
-        records.push_back(record->fields);
-        if (problem.empty()) problem = record->problem;
+// Hands its text over `step` bytes at a time, as a pipe may: every mark, quote pair and line
+// end can be split between two reads.
+class Trickle : public std::streambuf {
+public:
+    Trickle(std::string text, std::size_t step) : text_(std::move(text)), step_(step) {}
+
+private:
+    int_type underflow() override {
+        if (next_ >= text_.size()) return traits_type::eof();
+        const std::size_t size = std::min(step_, text_.size() - next_);
+        setg(text_.data() + next_, text_.data() + next_, text_.data() + next_ + size);
+        next_ += size;
+        return traits_type::to_int_type(text_[next_ - size]);
     }
-    EXPECT_EQ(records, GetParam().records);
-    EXPECT_EQ(problem, GetParam().firstProblem);
+    std::string text_;
+    std::size_t step_;
+    std::size_t next_ = 0;
+};
+
+TEST_P(CsvRecords, AreRead) {
+    // Whole, and in pieces of one, two and three bytes.
+    for (std::size_t step : {std::size_t{0}, std::size_t{1}, std::size_t{2}, std::size_t{3}}) {
+        if (step > 0 && GetParam().input.size() > 100000) continue;
+        std::istringstream whole(GetParam().input);
+        Trickle pieces(GetParam().input, step);
+        std::istream trickled(&pieces);
+        CsvReader reader(step == 0 ? static_cast<std::istream&>(whole) : trickled);
+        std::vector<std::vector<std::string>> records;
+        std::string problem;
+        while (const auto record = reader.Next()) {
+            records.push_back(record->fields);
+            if (problem.empty()) problem = record->problem;
+        }
+        EXPECT_EQ(records, GetParam().records) << "pieces of " << step;
+        EXPECT_EQ(problem, GetParam().firstProblem) << "pieces of " << step;
+    }
 }
 
 using Rows = std::vector<std::vector<std::string>>;
@@ -54,6 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"QuotedLineBreaks", "\"one\r\ntwo\nthree\rfour\",x\r\n", Rows{{"one\r\ntwo\nthree\rfour", "x"}}, ""},
         CsvCase{"ByteOrderMark", "\xEF\xBB\xBFname,day\n", Rows{{"name", "day"}}, ""},
         CsvCase{"PartialMarkIsData", "\xEF\xBBx\n", Rows{{"\xEF\xBBx"}}, ""},
+        CsvCase{"MarkAlone", "\xEF\xBB\xBF", Rows{}, ""},
+        CsvCase{"PartialMarkAtTheEnd", "\xEF\xBB", Rows{{"\xEF\xBB"}}, ""},
+        CsvCase{"MarkOnlyAtTheStart", "a\n\xEF\xBB\xBF" "b\n", Rows{{"a"}, {"\xEF\xBB\xBF" "b"}}, ""},
+        CsvCase{"QuotePairsAndCrLf", "\"a\"\"\"\"b\"\r\n\"\"\"\"\r\n", Rows{{"a\"\"b"}, {"\""}}, ""},
         CsvCase{"SpacesKept", " a , b \n", Rows{{" a ", " b "}}, ""},
         CsvCase{"UnclosedQuote", "a,\"open\nrest", Rows{{"a", "open\nrest"}}, "a quoted field is not closed"},
         CsvCase{"StrayQuote", "ab\"c,d\n", Rows{{"ab\"c", "d"}}, "a quote appears inside a field that is not quoted"},

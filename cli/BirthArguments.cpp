@@ -53,11 +53,13 @@ BirthRequest ReadBirthArguments(Tradition tradition, const BirthArguments& argum
 
     const std::string& yearText = Required(arguments.year, "--year");
     const auto year = SmallWholeNumber(yearText);
-    const std::string range =
-        std::to_string(rules.firstYear) + "-" + std::to_string(rules.lastYear);
-    if (!year) throw UsageError("year " + Quoted(yearText) + " is not a year " + range);
+    // Only a row that fails needs the words: a batch reads every row through here.
+    const auto range = [&] {
+        return std::to_string(rules.firstYear) + "-" + std::to_string(rules.lastYear);
+    };
+    if (!year) throw UsageError("year " + Quoted(yearText) + " is not a year " + range());
     if (*year < rules.firstYear || *year > rules.lastYear) {
-        throw UsageError("year " + yearText + " is outside " + range);
+        throw UsageError("year " + yearText + " is outside " + range());
     }
     // The list's own text, so "02001" selects "2001".
     request.entries.yearText = std::to_string(*year);

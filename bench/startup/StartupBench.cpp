@@ -294,6 +294,13 @@ BENCHMARK(BM_ProcessStart_Bare)->UseManualTime()->Unit(benchmark::kMillisecond)-
 
 #endif
 
+// The goals of this release, each a ratio to the bare window.
+constexpr double kStartUpGoal = 1.10;
+constexpr double kMemoryGoal = 1.05;
+constexpr double kReadingGoal = 0.12;
+
+const char* Verdict(double ratio, double goal) { return ratio <= goal ? "met" : "missed"; }
+
 // The console table as usual, keeping each benchmark's time per iteration for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -320,16 +327,20 @@ public:
         const auto p = seconds_.find(program);
         const auto b = seconds_.find(bare);
         if (p == seconds_.end() || b == seconds_.end() || b->second <= 0) return;
-        std::printf("%s: start-up / bare window = %.2f (%.2f ms / %.2f ms)\n", what,
-                    p->second / b->second, p->second * 1e3, b->second * 1e3);
+        const double ratio = p->second / b->second;
+        std::printf("%s: start-up / bare window = %.2f (%.2f ms / %.2f ms), goal %.2f: %s\n", what,
+                    ratio, p->second * 1e3, b->second * 1e3, kStartUpGoal,
+                    Verdict(ratio, kStartUpGoal));
     }
 
     void PrintMemoryRatio(const std::string& program, const std::string& bare) const {
         const auto p = residentMiB_.find(program);
         const auto b = residentMiB_.find(bare);
         if (p == residentMiB_.end() || b == residentMiB_.end() || b->second <= 0) return;
-        std::printf("resident memory at the main window / bare window = %.2f (%.1f MiB / %.1f MiB)\n",
-                    p->second / b->second, p->second, b->second);
+        const double ratio = p->second / b->second;
+        std::printf("resident memory at the main window / bare window = %.2f (%.1f MiB / %.1f "
+                    "MiB), goal %.2f: %s\n",
+                    ratio, p->second, b->second, kMemoryGoal, Verdict(ratio, kMemoryGoal));
     }
 
     // Each reading window's Calculate-to-shown time against the bare window's start-up: the
@@ -341,8 +352,10 @@ public:
         if (b == seconds_.end() || b->second <= 0) return;
         for (const auto& [name, seconds] : seconds_) {
             if (name.rfind("BM_CalculateToReading", 0) != 0) continue;
-            std::printf("%s / %s = %.2f (%.2f ms / %.2f ms)\n", name.c_str(), b->first.c_str(),
-                        seconds / b->second, seconds * 1e3, b->second * 1e3);
+            const double ratio = seconds / b->second;
+            std::printf("%s / %s = %.2f (%.2f ms / %.2f ms), goal %.2f: %s\n", name.c_str(),
+                        b->first.c_str(), ratio, seconds * 1e3, b->second * 1e3, kReadingGoal,
+                        Verdict(ratio, kReadingGoal));
         }
     }
 

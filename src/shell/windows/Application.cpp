@@ -55,8 +55,11 @@ std::unique_ptr<Application> StartProgram(Platform& platform, bool anotherCopyRu
     ShowUpdateReminder(platform);
     auto application = std::make_unique<Application>(platform);
     frmMDI& mainWindow = application->MainWindow();
-    mainWindow.showMaximized();
+    // Loaded before it is shown: its strips have fixed heights and its labels are placed by the
+    // screen's width, and a label that has its place when shown is not first fitted to what its
+    // text would like, which took most of the start-up.
     mainWindow.Form_Load();
+    mainWindow.showMaximized();
     return application;
 }
 

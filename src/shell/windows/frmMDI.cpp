@@ -58,6 +58,9 @@ QLabel* PanelLabel(int index, const QString& text, QWidget* parent) {
     return label;
 }
 
+// The introduction wraps at a width readable on the screen, never wider than a line can be read.
+int IntroductionWidth(int screenWidth) { return std::min(720, screenWidth - 80); }
+
 }  // namespace
 
 frmMDI::frmMDI(Platform& platform, QWidget* parent)
@@ -248,6 +251,8 @@ void frmMDI::BuildWelcomePanel() {
     listHeading.setItalic(true);
     lblCaption[2]->setFont(listHeading);
     lblCaption[1]->setWordWrap(true);
+    // Its width from the start: shown without one, a wrapped text tries width after width.
+    lblCaption[1]->setFixedWidth(IntroductionWidth(platform_.ScreenWidth()));
     QFont intro = lblCaption[1]->font();
     intro.setPointSizeF(intro.pointSizeF() * 1.15);
     lblCaption[1]->setFont(intro);
@@ -293,7 +298,7 @@ void frmMDI::Form_Load() {
     picButtonContainer->adjustSize();
     picButtonContainer->move(CentredLeft(screenWidth, picButtonContainer->width()),
                              (Picture1->height() - picButtonContainer->height()) / 2);
-    lblCaption[1]->setFixedWidth(std::min(720, screenWidth - 80));
+    lblCaption[1]->setFixedWidth(IntroductionWidth(screenWidth));
     // Top to bottom: the headings, then the traditions as their buttons stand.
     std::vector<std::size_t> panelOrder;
     for (std::size_t index = 0; index < kHeadings; ++index) panelOrder.push_back(index);

@@ -161,6 +161,7 @@ Facts ReadFacts(std::string_view text) {
         {"watery", "Water"}, {"airy", "Air"}, {"earthy", "Earth"}, {"fiery", "Fire"}};
     static const std::set<std::string> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                     "Thursday", "Friday", "Saturday"};
+    // Capitals only: "the sun" over a field is weather, "the Sun" a planet.
     static const std::set<std::string> kPlanets = {"Sun",     "Moon",   "Mercury", "Venus",  "Mars", "Jupiter",
                                                    "Saturn",  "Uranus", "Neptune", "Pluto",  "Rahu", "Ketu"};
     static const std::set<std::string> kDirections = {
@@ -204,7 +205,8 @@ Facts ReadFacts(std::string_view text) {
         if (kDirections.contains(lower(i))) facts.items.push_back("direction " + lower(i));
         const std::string body = kBodySynonyms.contains(lower(i)) ? kBodySynonyms.at(lower(i)) : lower(i);
         if (bodyWords.contains(body)) facts.items.push_back("body " + body);
-        if (const auto number = NumberIn(word); number && !number->ordinal && (lower(i + 1) == "days" || lower(i + 1) == "day"))
+        const auto number = NumberIn(word);
+        if (number && !number->ordinal && (lower(i + 1) == "days" || lower(i + 1) == "day"))
             facts.dayCounts.push_back(number->value);
 
         std::size_t after = 0;
@@ -230,7 +232,8 @@ TEST(AfricanTexts, ReadingFactsFindsWhatTheProseStates) {
         std::size_t dates;
         std::size_t ranges;
     } kCases[] = {
-        {"Born between the fourth of December and the third of January.", {"month December", "month January"}, {}, 2, 1},
+        {"Born between the fourth of December and the third of January.",
+         {"month December", "month January"}, {}, 2, 1},
         {"From 5 April to May 4, thirty days in all.", {"month April", "month May"}, {30}, 2, 1},
         {"On the twenty-first of June, a fiery Tuesday.", {"month June", "element Fire", "day Tuesday"}, {}, 1, 0},
         {"The third day brings Mars from the east.", {"planet Mars", "direction east"}, {}, 0, 0},

@@ -1,12 +1,17 @@
 #include "tibetan/logic/TibetanTexts.h"
 
 #include "ProseChecks.h"
+#include "common/logic/Months.h"
+#include "tibetan/logic/modTibetanAstrology.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +23,12 @@ using Accessor = std::string_view (*)(int);
 using oriastra::AnimalSignText;
 using oriastra::ElementText;
 using oriastra::WesternSignText;
+
+using oriastra::kMonthNames;
+using oriastra::kTibetanAnimals;
+using oriastra::kTibetanElements;
+using oriastra::kTibetanSunSigns;
+using oriastra::TibetanSunSign;
 
 using prose::CodePoints;
 using prose::Sentences;
@@ -144,6 +155,205 @@ TEST(TibetanTexts, NoSentenceIsRepeatedAcrossAllParagraphs) {
             const auto [it, inserted] = firstSeenIn.emplace(sentence, r.key);
             EXPECT_TRUE(inserted) << r.key << " repeats a sentence from " << it->second << ": "
                                   << sentence;
+        }
+    }
+}
+
+// What the prose may name beside the fields the reading shows. The tables give the element,
+// animal and sun sign dates; the planets, body parts, directions and seasons below are the
+// traditional ones of each sign and element.
+const std::map<std::string, std::set<std::string>> kRulers = {
+    {"Aries", {"Mars"}},       {"Taurus", {"Venus"}},           {"Gemini", {"Mercury"}},
+    {"Cancer", {"Moon"}},      {"Leo", {"Sun"}},                {"Virgo", {"Mercury"}},
+    {"Libra", {"Venus"}},      {"Scorpio", {"Mars", "Pluto"}},  {"Sagittarius", {"Jupiter"}},
+    {"Capricorn", {"Saturn"}}, {"Aquarius", {"Saturn", "Uranus"}}, {"Pisces", {"Neptune", "Jupiter"}},
+};
+const std::map<std::string, std::set<std::string>> kBodyParts = {
+    {"Taurus", {"throat", "neck"}},   {"Gemini", {"shoulders", "lungs"}}, {"Cancer", {"chest", "stomach"}},
+    {"Leo", {"spine"}},               {"Virgo", {"intestines"}},          {"Libra", {"kidneys"}},
+    {"Sagittarius", {"hips", "thighs"}}, {"Capricorn", {"knees", "bones"}}, {"Aquarius", {"ankles", "shins"}},
+    {"Pisces", {"feet"}},
+};
+const std::map<std::string, std::set<std::string>> kElementPlaces = {
+    {"Earth", {}}, {"Fire", {"south", "summer"}}, {"Water", {"north", "winter"}},
+    {"Iron", {"west", "autumn"}}, {"Wood", {"east", "spring"}},
+};
+const std::set<std::string> kPlanets = {"Sun",     "Moon",   "Mercury", "Venus",   "Mars",
+                                        "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
+const std::set<std::string> kAllBodyParts = {"throat", "neck",    "shoulders", "lungs", "chest",  "stomach",
+                                             "spine",  "intestines", "kidneys", "hips", "thighs", "knees",
+                                             "bones",  "ankles",  "shins",     "feet"};
+const std::set<std::string> kPlaces = {"north", "south", "east", "west", "spring", "summer", "autumn", "winter"};
+const std::set<std::string> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                         "Thursday", "Friday", "Saturday"};
+
+// Words as written: letters only, so "Saturn's" gives "Saturn" and "s".
+std::vector<std::string> CasedWords(std::string_view text) {
+    std::vector<std::string> words(1);
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u >= 0x80) {
+            words.back() += c;
+        } else if (!words.back().empty()) {
+            words.emplace_back();
+        }
+    }
+    if (words.back().empty()) words.pop_back();
+    return words;
+}
+
+std::string Lower(std::string word) {
+    for (char& c : word) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return word;
+}
+
+bool IsSunSign(const Row& r) { return r.text == WesternSignText; }
+
+// The season of each month, January to December.
+constexpr std::string_view kSeasonOfMonth[] = {"winter", "winter", "spring", "spring", "spring", "summer",
+                                                "summer", "summer", "autumn", "autumn", "autumn", "winter"};
+
+// Months in which the sun sign date rule gives this row's sign.
+std::set<std::string> MonthsOfSunSign(int row) {
+    std::set<std::string> months;
+    for (std::string_view month : kMonthNames) {
+        for (int day = 1; day <= 31; ++day) {
+            if (TibetanSunSign(month, day) == kTibetanSunSigns[static_cast<std::size_t>(row)].tibetan)
+                months.emplace(month);
+        }
+    }
+    return months;
+}
+
+std::optional<int> DayNumber(const std::string& word) {
+    static const std::vector<std::string> ordinals = {
+        "first", "second", "third", "fourth", "fifth", "sixth", "seventh", "eighth", "ninth", "tenth",
+        "eleventh", "twelfth", "thirteenth", "fourteenth", "fifteenth", "sixteenth", "seventeenth",
+        "eighteenth", "nineteenth", "twentieth"};
+    for (std::size_t i = 0; i < ordinals.size(); ++i) {
+        if (Lower(word) == ordinals[i]) return static_cast<int>(i) + 1;
+    }
+    if (!word.empty() && word.find_first_not_of("0123456789") == std::string::npos && word.size() <= 2)
+        return std::stoi(word);
+    return std::nullopt;
+}
+
+// A planet, body part, direction or season in the prose belongs to the sign or element beside
+// it: the sun sign's rulers and the parts it governs, the element's quarter and season. The
+// animal and element texts name none of a sun sign's, so they never contradict the sign shown
+// beside them.
+TEST(TibetanTexts, PlanetsBodyPartsDirectionsAndSeasonsBelongToTheirOwnRow) {
+    for (const Row& r : kRows) {
+        SCOPED_TRACE(r.key);
+        const bool sunSign = IsSunSign(r);
+        std::set<std::string> planets;
+        for (const std::string& word : CasedWords(r.text(r.row))) {
+            if (kPlanets.contains(word)) planets.insert(word);
+            if (kWeekdays.contains(word)) ADD_FAILURE() << "no weekday belongs to this tradition: " << word;
+            const std::string lower = Lower(word);
+            if (kAllBodyParts.contains(lower)) {
+                EXPECT_TRUE(sunSign && kBodyParts.contains(r.key) && kBodyParts.at(r.key).contains(lower))
+                    << lower;
+            }
+            if (kPlaces.contains(lower)) {
+                std::set<std::string> allowed;
+                if (kElementPlaces.contains(r.key) && r.text == ElementText) allowed = kElementPlaces.at(r.key);
+                if (sunSign) {
+                    for (const std::string& month : MonthsOfSunSign(r.row)) {
+                        const auto index = oriastra::MonthIndex(month);
+                        allowed.emplace(kSeasonOfMonth[static_cast<std::size_t>(*index)]);
+                    }
+                }
+                EXPECT_TRUE(allowed.contains(lower)) << lower;
+            }
+        }
+        if (sunSign) {
+            EXPECT_EQ(planets, kRulers.at(r.key));
+        } else {
+            EXPECT_TRUE(planets.empty()) << planets.size() << " planets, first " << *planets.begin();
+        }
+    }
+}
+
+// An element text speaks of its own element only (Iron's as metal); the others name no
+// element, since any sun sign and animal can stand beside any of the five.
+TEST(TibetanTexts, OnlyTheElementTextNamesAnElement) {
+    for (const Row& r : kRows) {
+        SCOPED_TRACE(r.key);
+        std::set<std::string> allowed;
+        if (r.text == ElementText) {
+            const std::string own = Lower(std::string(kTibetanElements[static_cast<std::size_t>(r.row)]));
+            allowed = {own == "iron" ? "metal" : own, "element", "elements"};
+        } else if (IsSunSign(r)) {
+            // The translation shown beside the sign may be echoed ("water bearer").
+            for (const std::string& word :
+                 CasedWords(kTibetanSunSigns[static_cast<std::size_t>(r.row)].translation))
+                allowed.insert(Lower(word));
+        }
+        for (const std::string& word : CasedWords(r.text(r.row))) {
+            const std::string lower = Lower(word);
+            bool named = lower == "metal" || lower == "element" || lower == "elements";
+            for (std::string_view element : kTibetanElements) named = named || lower == Lower(std::string(element));
+            if (named) {
+                EXPECT_TRUE(allowed.contains(lower)) << word;
+            }
+        }
+    }
+}
+
+// An animal text may name its own animal and the two four years either side of it in the
+// cycle, its traditional friends; no other text names an animal of the cycle.
+TEST(TibetanTexts, AnimalsNamedAreTheOwnAnimalOrItsFriendsInTheCycle) {
+    std::map<std::string, int> animalRow = {{"mouse", 0}, {"rabbit", 3}, {"rooster", 9}, {"boar", 11}};
+    for (std::size_t row = 0; row < kTibetanAnimals.size(); ++row)
+        animalRow[Lower(std::string(kTibetanAnimals[row]))] = static_cast<int>(row);
+    for (const Row& r : kRows) {
+        SCOPED_TRACE(r.key);
+        std::set<int> allowed;
+        if (r.text == AnimalSignText) allowed = {r.row, (r.row + 4) % 12, (r.row + 8) % 12};
+        for (const std::string& word : CasedWords(r.text(r.row))) {
+            std::string lower = Lower(word);
+            if (!animalRow.contains(lower) && lower.ends_with('s')) lower.pop_back();
+            if (animalRow.contains(lower)) {
+                EXPECT_TRUE(allowed.contains(animalRow.at(lower))) << word;
+            }
+        }
+    }
+}
+
+// A month or date in a sun sign text falls within that sign under the date rule; other signs
+// appear only in the openings the tables fix. Element and animal go by the year alone, so their
+// texts name no month and no sign.
+TEST(TibetanTexts, MonthsDatesAndSignsAgreeWithTheSunSignTable) {
+    for (const Row& r : kRows) {
+        SCOPED_TRACE(r.key);
+        const std::string_view text = r.text(r.row);
+        const std::vector<std::string> words = CasedWords(text);
+        const std::size_t openingWords = CasedWords(r.opening).size();
+        const std::set<std::string> months = IsSunSign(r) ? MonthsOfSunSign(r.row) : std::set<std::string>{};
+        for (std::size_t at = 0; at < words.size(); ++at) {
+            const std::string& word = words[at];
+            if (std::find(kMonthNames.begin(), kMonthNames.end(), word) != kMonthNames.end()) {
+                EXPECT_TRUE(months.contains(word)) << word;
+                // "12 April", "the twelfth of April", "April 12".
+                std::vector<std::size_t> near;
+                if (at >= 1) near.push_back(at - 1);
+                if (at >= 2) near.push_back(at - 2);
+                if (at + 1 < words.size()) near.push_back(at + 1);
+                for (std::size_t other : near) {
+                    const std::optional<int> day = DayNumber(words[other]);
+                    if (!day) continue;
+                    EXPECT_TRUE(IsSunSign(r)) << "a date in a text that goes by the year: " << word;
+                    EXPECT_EQ(TibetanSunSign(word, *day), kTibetanSunSigns[static_cast<std::size_t>(r.row)].tibetan)
+                        << *day << " " << word;
+                }
+            }
+            for (std::size_t row = 0; row < kTibetanSunSigns.size(); ++row) {
+                const std::string_view western = kTibetanSunSigns[row].western;
+                const bool own = IsSunSign(r) && static_cast<int>(row) == r.row;
+                if (!own && at >= openingWords && word.starts_with(western.substr(0, 4)))
+                    ADD_FAILURE() << "names " << western << ": " << word;
+            }
         }
     }
 }

@@ -1,14 +1,18 @@
 #include "indonesian/logic/WetonTexts.h"
 
 #include "ProseChecks.h"
+#include "indonesian/logic/modJavaneseAstrology.h"
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -90,6 +94,91 @@ TEST(WetonTexts, NoSentenceIsRepeatedAcrossTheTable) {
             const auto [it, inserted] = firstSeenIn.emplace(sentence, KeyOf(r));
             EXPECT_TRUE(inserted) << KeyOf(r) << " repeats a sentence from " << it->second << ": "
                                   << sentence;
+        }
+    }
+}
+
+// Words a weton paragraph may only use about itself, each with the weekday or market day it
+// belongs to: the day names in every spelling, the planet of the weekday, and the colour and
+// compass point the old reckoning gives the market day. A weton comes round every 35 days, so a
+// month belongs to none of them (an empty owner).
+std::map<std::string, std::string, std::less<>> OwnerOfEachWatchedWord() {
+    using oriastra::kEnglishWeekdays;
+    using oriastra::kJavaneseWeekdays;
+    std::map<std::string, std::string, std::less<>> owner;
+    std::map<std::string_view, std::string_view> javaneseOfEnglish;
+    for (std::size_t i = 0; i < kJavaneseWeekdays.size(); ++i) {
+        const std::string javanese(kJavaneseWeekdays[i]);
+        owner[javanese] = javanese;
+        owner[std::string(kEnglishWeekdays[i])] = javanese;
+        owner[std::string(kEnglishWeekdays[i]) + "s"] = javanese;
+        javaneseOfEnglish[kEnglishWeekdays[i]] = kJavaneseWeekdays[i];
+    }
+    owner["Salasa"] = "Selasa";
+    owner["Kamis"] = "Kemis";
+    for (std::string_view market : oriastra::kMarketDays) owner[std::string(market)] = market;
+
+    const std::pair<std::string_view, std::string_view> planets[] = {
+        {"Sunday", "sun"},       {"Monday", "moon"},    {"Tuesday", "mars"},  {"Wednesday", "mercury"},
+        {"Thursday", "jupiter"}, {"Friday", "venus"},   {"Saturday", "saturn"}};
+    for (const auto& [english, planet] : planets) {
+        EXPECT_TRUE(javaneseOfEnglish.contains(english)) << english;
+        owner[std::string(planet)] = javaneseOfEnglish[english];
+    }
+    struct MarketLore {
+        std::string_view marketDay;
+        std::vector<std::string_view> words;
+    };
+    const MarketLore lore[] = {
+        {"Legi", {"white", "east"}},  {"Pahing", {"red", "south"}}, {"Pon", {"yellow", "west"}},
+        {"Wage", {"black", "north"}}, {"Kliwon", {"centre", "center"}}};
+    for (const MarketLore& l : lore) {
+        for (std::string_view word : l.words) owner[std::string(word)] = l.marketDay;
+    }
+    for (const char* month : {"January", "February", "March", "April", "May", "June", "July", "August",
+                              "September", "October", "November", "December"}) {
+        owner[month] = "";
+    }
+    return owner;
+}
+
+// Words as written (day names are told apart from English words by their capital: "Wage").
+std::vector<std::string> LetterRuns(std::string_view text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : text) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+            word += c;
+        } else if (!word.empty()) {
+            words.push_back(word);
+            word.clear();
+        }
+    }
+    if (!word.empty()) words.push_back(word);
+    return words;
+}
+
+// The reading window shows the weekday and market day beside the paragraph; a paragraph that
+// names another day, or another day's planet, colour or direction, contradicts them. The fixed
+// openings are left out: two of them compare the reader with Minggu Legi.
+TEST(WetonTexts, ParagraphsNameOnlyTheirOwnDaysPlanetColourAndDirection) {
+    const auto owner = OwnerOfEachWatchedWord();
+    for (const Row& r : kRows) {
+        SCOPED_TRACE(KeyOf(r));
+        const std::string_view text = WetonText(r.weekday, r.marketDay);
+        ASSERT_TRUE(text.starts_with(r.opening));
+        for (const std::string& word : LetterRuns(text.substr(r.opening.size()))) {
+            std::set<std::string> forms = {word};
+            std::string lower = word;
+            for (char& c : lower) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+            forms.insert(lower);
+            for (const std::string& form : forms) {
+                const auto it = owner.find(form);
+                if (it == owner.end()) continue;
+                EXPECT_TRUE(it->second == r.weekday || it->second == r.marketDay)
+                    << "names " << form << ", which belongs to "
+                    << (it->second.empty() ? std::string("no weton") : it->second);
+            }
         }
     }
 }

@@ -86,7 +86,7 @@ TEST(WriteBurmeseChart, UndecidedWednesdayChangesOnlyTheBirthDay) {
     expected.housePlanets = {"Moon", "Jupiter", "Sun", "Mercury", "Saturn", "Mars", "Venus"};
     EXPECT_EQ(Chart(Born(9, "December", 2026), "maybe"), expected);
     // The window was first drawn with the Garuda paragraph short of its full stop.
-    EXPECT_EQ(expected.animalDescription + ".", DaySignAnimalText(1));
+    EXPECT_EQ(std::string(expected.animalDescription) + ".", DaySignAnimalText(1));
     EXPECT_EQ(expected.characteristic, "Intelligent, Hard Working, Organizers.");
 }
 

@@ -8,16 +8,17 @@
 namespace oriastra {
 
 // What the chart window shows: the day sign on the interpretation tab and the planet of each
-// house on the chart tab. A fresh window starts from the initial captions.
+// house on the chart tab. A fresh window starts from the initial captions. Every value is one of
+// the program's own captions or table texts, so each is a view of it, never a copy.
 struct BurmeseReading {
-    std::string birthDay;
-    std::string luckyDirection;
-    std::string characteristic;
-    std::string birthDayPlanet;
-    std::string planetDescription;
-    std::string animalSign;
-    std::string animalDescription;
-    std::array<std::string, 7> housePlanets;  // house 1 first
+    std::string_view birthDay;
+    std::string_view luckyDirection;
+    std::string_view characteristic;
+    std::string_view birthDayPlanet;
+    std::string_view planetDescription;
+    std::string_view animalSign;
+    std::string_view animalDescription;
+    std::array<std::string_view, 7> housePlanets;  // house 1 first
     friend bool operator==(const BurmeseReading&, const BurmeseReading&) = default;
 };
 

@@ -28,10 +28,11 @@ std::string Output(std::vector<std::string> arguments) {
 
 TEST(AfricanCli, ReadingJsonHasTheSignsFields) {
     EXPECT_EQ(Output({"reading", "african", "--json"}),
-              R"({"tradition":"african","name":"Amara Okafor","sign":"The Baobab Tree",)"
-              R"("element":"Air","luckyDay":"Thursday","mostSuccessfulMonths":)"
-              R"("January and May","bodyParts":"Liver and Gall Bladder","description":")" +
-                  CalculateAfricanSign("January", 5).description + "\"}\n");
+              std::string(R"({"tradition":"african","name":"Amara Okafor","sign":"The Baobab Tree",)"
+                          R"("element":"Air","luckyDay":"Thursday","mostSuccessfulMonths":)"
+                          R"("January and May","bodyParts":"Liver and Gall Bladder",)"
+                          R"("description":")") +
+                  std::string(CalculateAfricanSign("January", 5).description) + "\"}\n");
 }
 
 TEST(AfricanCli, ReportIsTheWindowsTextExactly) {

@@ -15,7 +15,7 @@ StyledText BuildAfricanReport(const BirthDetails& details, const AfricanReading&
     const std::string date = LongDateText(details.month, details.day, details.year);
     const struct {
         std::string_view heading;
-        const std::string& value;
+        std::string_view value;
     } sections[] = {
         {"Name: ", details.name},
         {"Date of Birth: ", date},

@@ -14,13 +14,13 @@ AfricanReading Calculate(const ReadingRequest& request) {
 ReadingFields Fields(const ReadingRequest& request) {
     AfricanReading reading = Calculate(request);
     return FieldsInOrder(
-        ReadingField{"sign", "African astrology symbol", std::move(reading.sign)},
-        ReadingField{"element", "Element", std::move(reading.element)},
-        ReadingField{"luckyDay", "Lucky day", std::move(reading.luckyDay)},
+        ReadingField{"sign", "African astrology symbol", std::string(reading.sign)},
+        ReadingField{"element", "Element", std::string(reading.element)},
+        ReadingField{"luckyDay", "Lucky day", std::string(reading.luckyDay)},
         ReadingField{"mostSuccessfulMonths", "Most successful months",
-                     std::move(reading.mostSuccessfulMonths)},
-        ReadingField{"bodyParts", "Body parts", std::move(reading.bodyParts)},
-        ReadingField{"description", "Description", std::move(reading.description)});
+                     std::string(reading.mostSuccessfulMonths)},
+        ReadingField{"bodyParts", "Body parts", std::string(reading.bodyParts)},
+        ReadingField{"description", "Description", std::string(reading.description)});
 }
 
 StyledText Report(const ReadingRequest& request) {

@@ -45,13 +45,8 @@ int FindAfricanSign(std::string_view month, int day) {
 AfricanReading CalculateAfricanSign(std::string_view month, int day) {
     const int row = FindAfricanSign(month, day);
     const AfricanSign& sign = kAfricanSigns[static_cast<std::size_t>(row)];
-    return {std::string(sign.name),
-            std::string(sign.element),
-            std::string(sign.luckyDay),
-            std::string(sign.mostSuccessfulMonths),
-            std::string(sign.bodyParts),
-            std::string(AfricanSignText(row)),
-            row + 1};
+    return {sign.name,      sign.element,           sign.luckyDay, sign.mostSuccessfulMonths,
+            sign.bodyParts, AfricanSignText(row), row + 1};
 }
 
 }  // namespace oriastra

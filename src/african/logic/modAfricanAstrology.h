@@ -34,13 +34,14 @@ inline constexpr std::array<AfricanSign, 12> kAfricanSigns = {{
 
 // What the reading window shows. A window that has not been filled shows empty values and no
 // picture, and a report made from it says so.
+// Every value is a view of the sign table or its text, never a copy.
 struct AfricanReading {
-    std::string sign;
-    std::string element;
-    std::string luckyDay;
-    std::string mostSuccessfulMonths;
-    std::string bodyParts;
-    std::string description;
+    std::string_view sign;
+    std::string_view element;
+    std::string_view luckyDay;
+    std::string_view mostSuccessfulMonths;
+    std::string_view bodyParts;
+    std::string_view description;
     int picture = 0;  // counted from 1 (row + 1); 0 = none
     friend bool operator==(const AfricanReading&, const AfricanReading&) = default;
 };

@@ -131,9 +131,9 @@ void frmAfricanAstrologyDisplay::Form_Load() {
 
 void frmAfricanAstrologyDisplay::ShowReading(const AfricanReading& reading) {
     reading_ = reading;
-    const std::string* texts[] = {&reading.sign,     &reading.element,
-                                  &reading.luckyDay, &reading.mostSuccessfulMonths,
-                                  &reading.bodyParts, &reading.description};
+    const std::string_view* texts[] = {&reading.sign,      &reading.element,
+                                       &reading.luckyDay,  &reading.mostSuccessfulMonths,
+                                       &reading.bodyParts, &reading.description};
     for (std::size_t i = 0; i < lblResult.size(); ++i) ShowValue(*lblResult[i], ToQt(*texts[i]));
     const QString path = AfricanSignPicture(reading.picture);
     imgAfrican->setPixmap(path.isEmpty() ? QPixmap()

@@ -11,7 +11,7 @@ namespace {
 constexpr TextStyle kHeading{true, kIndonesianHeadingColor};
 constexpr TextStyle kValue{false, kBlack};
 
-void Section(StyledTextBuilder& builder, std::string_view heading, const std::string& value) {
+void Section(StyledTextBuilder& builder, std::string_view heading, std::string_view value) {
     builder.Add(kHeading, heading).Add(kValue, value).Add(kValue, "\n\n");
 }
 

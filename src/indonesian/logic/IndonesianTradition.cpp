@@ -15,10 +15,10 @@ WetonReading Calculate(const ReadingRequest& request) {
 ReadingFields Fields(const ReadingRequest& request) {
     WetonReading weton = Calculate(request);
     return FieldsInOrder(
-        ReadingField{"marketDay", "Market day", std::move(weton.marketDay)},
-        ReadingField{"javaneseWeekday", "Javanese weekday", std::move(weton.javaneseWeekday)},
-        ReadingField{"englishWeekday", "English weekday", std::move(weton.englishWeekday)},
-        ReadingField{"reading", "Reading", std::move(weton.reading)});
+        ReadingField{"marketDay", "Market day", std::string(weton.marketDay)},
+        ReadingField{"javaneseWeekday", "Javanese weekday", std::string(weton.javaneseWeekday)},
+        ReadingField{"englishWeekday", "English weekday", std::string(weton.englishWeekday)},
+        ReadingField{"reading", "Reading", std::string(weton.reading)});
 }
 
 StyledText Report(const ReadingRequest& request) {

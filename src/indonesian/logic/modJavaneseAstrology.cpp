@@ -60,8 +60,8 @@ int Offset(const MonthRow& row, std::string_view month) {
 }  // namespace
 
 WetonReading InitialWetonReading() {
-    const std::string caption(kJavaneseResultCaption);
-    return {caption, caption, caption, caption};
+    return {kJavaneseResultCaption, kJavaneseResultCaption, kJavaneseResultCaption,
+            kJavaneseResultCaption};
 }
 
 int JavaneseFirstWeekdayOffset(int year, std::string_view month) {

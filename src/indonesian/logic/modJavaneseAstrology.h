@@ -25,11 +25,12 @@ inline constexpr int kLastCalendarYear = 2036;
 inline constexpr std::string_view kJavaneseResultCaption = "Javanese Result";
 
 // One weton, in the order of the reading window's result labels. All texts UTF-8.
+// Every value is one of the program's own names, captions or texts: a view of it, never a copy.
 struct WetonReading {
-    std::string marketDay;
-    std::string javaneseWeekday;
-    std::string englishWeekday;
-    std::string reading;
+    std::string_view marketDay;
+    std::string_view javaneseWeekday;
+    std::string_view englishWeekday;
+    std::string_view reading;
     friend bool operator==(const WetonReading&, const WetonReading&) = default;
 };
 

@@ -123,8 +123,8 @@ void frmIndonesianAstrologyDisplay::Form_Load() {
 
 void frmIndonesianAstrologyDisplay::ShowWeton(const WetonReading& weton) {
     weton_ = weton;
-    const std::string* texts[] = {&weton.marketDay, &weton.javaneseWeekday,
-                                  &weton.englishWeekday, &weton.reading};
+    const std::string_view* texts[] = {&weton.marketDay, &weton.javaneseWeekday,
+                                       &weton.englishWeekday, &weton.reading};
     for (std::size_t row = 0; row < lblJavaneseResult.size(); ++row) {
         ShowValue(*lblJavaneseResult[row], ToQt(*texts[row]));
     }

@@ -113,7 +113,7 @@ TEST(CalculateTibetanReading, YearGivesAnimalElementTextsAndPicture) {
 TEST(CalculateTibetanReading, IronTextSpeaksOfMetal) {
     const TibetanReading reading = CalculateTibetanReading({"A", 1930, "May", 1, "Male"}, {});
     ASSERT_EQ(reading.element, "Iron");
-    std::string lower = reading.elementText;
+    std::string lower(reading.elementText);
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     EXPECT_NE(lower.find("metal"), std::string::npos);
 }

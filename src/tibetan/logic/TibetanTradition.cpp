@@ -16,15 +16,15 @@ ReadingFields Fields(const ReadingRequest& request) {
     TibetanReading reading = Calculate(request);
     return FieldsInOrder(
         ReadingField{"sex", "Sex", request.details.sex},
-        ReadingField{"tibetanSunSign", "Tibetan sun sign", std::move(reading.tibetanSunSign)},
-        ReadingField{"translation", "Translation", std::move(reading.translation)},
-        ReadingField{"westernSunSign", "Western sun sign", std::move(reading.westernSunSign)},
+        ReadingField{"tibetanSunSign", "Tibetan sun sign", std::string(reading.tibetanSunSign)},
+        ReadingField{"translation", "Translation", std::string(reading.translation)},
+        ReadingField{"westernSunSign", "Western sun sign", std::string(reading.westernSunSign)},
         ReadingField{"westernSunSignText", "Western sun sign reading",
-                     std::move(reading.westernSunSignText)},
-        ReadingField{"element", "Element", std::move(reading.element)},
-        ReadingField{"elementText", "Element reading", std::move(reading.elementText)},
-        ReadingField{"animalSign", "Animal sign", std::move(reading.animalSign)},
-        ReadingField{"animalSignText", "Animal sign reading", std::move(reading.animalSignText)});
+                     std::string(reading.westernSunSignText)},
+        ReadingField{"element", "Element", std::string(reading.element)},
+        ReadingField{"elementText", "Element reading", std::string(reading.elementText)},
+        ReadingField{"animalSign", "Animal sign", std::string(reading.animalSign)},
+        ReadingField{"animalSignText", "Animal sign reading", std::string(reading.animalSignText)});
 }
 
 StyledText Report(const ReadingRequest& request) {

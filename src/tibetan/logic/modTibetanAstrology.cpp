@@ -95,12 +95,12 @@ TibetanReading CalculateTibetanReading(const BirthDetails& details,
     const std::string_view animal = std::string_view(*entry).substr(hyphen + 1);
 
     if (const auto row = FindRow(kTibetanAnimals, animal)) {
-        reading.animalSign = animal;
+        reading.animalSign = kTibetanAnimals[*row];
         reading.animalSignText = AnimalSignText(static_cast<int>(*row));
         reading.animalPicture = static_cast<int>(*row) + 1;
     }
     if (const auto row = FindRow(kTibetanElements, element)) {
-        reading.element = element;
+        reading.element = kTibetanElements[*row];
         reading.elementText = ElementText(static_cast<int>(*row));
     }
     return reading;

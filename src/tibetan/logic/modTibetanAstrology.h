@@ -43,15 +43,16 @@ inline constexpr int kTibetanFirstYear = 1930;
 inline constexpr int kTibetanLastYear = 2030;
 
 // All texts UTF-8; empty until the first calculation.
+// Every value is a view of the sign tables or their texts, never a copy.
 struct TibetanReading {
-    std::string tibetanSunSign;
-    std::string translation;
-    std::string westernSunSign;
-    std::string westernSunSignText;
-    std::string animalSign;
-    std::string animalSignText;
-    std::string element;
-    std::string elementText;
+    std::string_view tibetanSunSign;
+    std::string_view translation;
+    std::string_view westernSunSign;
+    std::string_view westernSunSignText;
+    std::string_view animalSign;
+    std::string_view animalSignText;
+    std::string_view element;
+    std::string_view elementText;
     int sunSignPicture = 0;  // counted from 1 (row + 1); 0 = none yet
     int animalPicture = 0;
     friend bool operator==(const TibetanReading&, const TibetanReading&) = default;

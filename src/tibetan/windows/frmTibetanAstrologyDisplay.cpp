@@ -82,7 +82,7 @@ QGroupBox* MakeReadingFrame(const QString& title, QLabel* name, QPlainTextEdit* 
 }
 
 // The picture is named after the sign it shows.
-void ShowPicture(QLabel& box, const QString& path, const std::string& sign) {
+void ShowPicture(QLabel& box, const QString& path, std::string_view sign) {
     if (path.isEmpty()) return;
     box.setPixmap(SvgPixmap(path, kPictureSize, box.devicePixelRatioF()));
     box.setProperty("picture", path);
@@ -228,7 +228,7 @@ void frmTibetanAstrologyDisplay::Form_Load() {
     ShowPicture(*picTibetanAnimalSign, TibetanAnimalPicture(reading.animalPicture),
                 reading.animalSign);
     // Until a first reading exists the labels keep their initial captions.
-    auto copy = [](QLabel& label, const std::string& text) {
+    auto copy = [](QLabel& label, std::string_view text) {
         if (!text.empty()) ShowValue(label, ToQt(text));
     };
     copy(*lblTibetanSunSign, reading.tibetanSunSign);

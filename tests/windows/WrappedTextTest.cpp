@@ -2,10 +2,14 @@
 // question, and links must size like the plain labels beside them.
 #include <QApplication>
 #include <QFontMetrics>
+#include <QGridLayout>
+#include <QImage>
 #include <QLabel>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include "common/windows/BannerLabel.h"
+#include "common/windows/PlainLabel.h"
 #include "common/windows/WrappedText.h"
 
 namespace oriastra {
@@ -69,6 +73,63 @@ TEST(WrappedTextTest, ALinkSizesLikeAPlainWrappedLabel) {
     plain.setFont(larger);
     EXPECT_GT(link.sizeHint().height(), before.height());
     EXPECT_EQ(link.heightForWidth(300), plain.heightForWidth(300));
+}
+
+// A box of a reading window: a caption, a wrapped value beside it, a paragraph under both.
+struct ParagraphBox {
+    QWidget box;
+    QLabel* value = nullptr;
+    QLabel* paragraph = nullptr;
+
+    ParagraphBox(bool fixedParagraph, const QString& text, QSize size) {
+        box.setStyleSheet(QStringLiteral("QLabel { color: #7a1010; }"));
+        auto* rows = new QGridLayout(&box);
+        rows->addWidget(PlainLabel(QStringLiteral("caption"), QStringLiteral("Animal"), &box), 0,
+                        0);
+        value = PlainLabel(QStringLiteral("value"), QStringLiteral("Garuda, the bird"), &box);
+        value->setWordWrap(true);
+        rows->addWidget(value, 0, 1);
+        if (fixedParagraph) {
+            paragraph = FixedParagraphLabel(QStringLiteral("paragraph"), size, &box);
+        } else {
+            paragraph = PlainLabel(QStringLiteral("paragraph"), QString(), &box);
+            paragraph->setWordWrap(true);
+            paragraph->setFixedSize(size);
+        }
+        paragraph->setText(text);
+        rows->addWidget(paragraph, 1, 0, 1, 2);
+        box.ensurePolished();
+        box.adjustSize();
+    }
+};
+
+TEST(WrappedTextTest, AFixedParagraphLaysOutAndPaintsAsAPlainLabelOfThatSize) {
+    const QString sentence = QStringLiteral(
+        "Those born on a Saturday are patient and stubborn, slow to anger and slower to forgive. ");
+    struct Case {
+        const char* what;
+        QString text;
+        QSize size;
+    };
+    const Case cases[] = {
+        {"empty", QString(), {300, 40}},
+        {"fits", sentence, {500, 80}},
+        {"taller than its box", sentence.repeated(6), {240, 60}},
+        {"markup stays text", QStringLiteral("<b>bold?</b> ") + sentence, {400, 90}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ParagraphBox plain(false, c.text, c.size);
+        ParagraphBox fixed(true, c.text, c.size);
+        EXPECT_EQ(fixed.paragraph->size(), c.size);
+        EXPECT_EQ(fixed.box.size(), plain.box.size());
+        EXPECT_EQ(fixed.box.minimumSizeHint(), plain.box.minimumSizeHint());
+        EXPECT_EQ(fixed.value->geometry(), plain.value->geometry());
+        EXPECT_EQ(fixed.paragraph->geometry(), plain.paragraph->geometry());
+        // The window's style sheet reaches it as it reaches any label.
+        EXPECT_EQ(fixed.paragraph->palette().color(QPalette::WindowText), QColor("#7a1010"));
+        EXPECT_EQ(fixed.box.grab().toImage(), plain.box.grab().toImage());
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "common/windows/BannerLabel.h"
@@ -73,6 +74,52 @@ TEST(WrappedTextTest, ALinkSizesLikeAPlainWrappedLabel) {
     plain.setFont(larger);
     EXPECT_GT(link.sizeHint().height(), before.height());
     EXPECT_EQ(link.heightForWidth(300), plain.heightForWidth(300));
+}
+
+// Plain labels keep their measurements for the run: each must still get QLabel's own answer,
+// however little it differs from a label measured before it.
+TEST(WrappedTextTest, APlainLabelMeasuresAsQLabelDoes) {
+    const QString text = QStringLiteral(
+        "Your lucky direction is north-east, and the planet of your birth day is Jupiter.");
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    QFont larger = QApplication::font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.5);
+    struct Case {
+        const char* what;
+        std::function<void(QLabel&)> set;
+    };
+    // Each case differs from the one before it in one setting only, same text.
+    const Case cases[] = {
+        {"one line", [](QLabel&) {}},
+        {"wrapped", [](QLabel& l) { l.setWordWrap(true); }},
+        {"bold", [&](QLabel& l) { l.setWordWrap(true), l.setFont(bold); }},
+        {"larger", [&](QLabel& l) { l.setWordWrap(true), l.setFont(larger); }},
+        {"margin", [](QLabel& l) { l.setWordWrap(true), l.setMargin(7); }},
+        {"indent", [](QLabel& l) { l.setWordWrap(true), l.setIndent(12); }},
+        {"contents margins", [](QLabel& l) { l.setWordWrap(true), l.setContentsMargins(3, 4, 9, 2); }},
+        {"framed", [](QLabel& l) { l.setWordWrap(true), l.setFrameShape(QFrame::Box); }},
+        {"minimum width", [](QLabel& l) { l.setWordWrap(true), l.setMinimumWidth(300); }},
+        {"maximum width", [](QLabel& l) { l.setWordWrap(true), l.setMaximumWidth(150); }},
+        {"right aligned", [](QLabel& l) { l.setAlignment(Qt::AlignRight | Qt::AlignBottom); }},
+        {"other text", [](QLabel& l) { l.setWordWrap(true), l.setText(QStringLiteral("Mars")); }},
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.what << ", round " << round);
+            QWidget parent;
+            QLabel* label = PlainLabel(QStringLiteral("label"), text, &parent);
+            QLabel reference(text, &parent);
+            reference.setTextFormat(Qt::PlainText);
+            c.set(*label);
+            c.set(reference);
+            EXPECT_EQ(label->sizeHint(), reference.sizeHint());
+            EXPECT_EQ(label->minimumSizeHint(), reference.minimumSizeHint());
+            for (int width : {40, 120, 260, 900}) {
+                EXPECT_EQ(label->heightForWidth(width), reference.heightForWidth(width)) << width;
+            }
+        }
+    }
 }
 
 // A box of a reading window: a caption, a wrapped value beside it, a paragraph under both.

@@ -30,6 +30,14 @@ void EnterSample(oriastra::BirthDetailsPanel& panel) {
     if (panel.optFemale != nullptr) panel.optFemale->setChecked(true);
 }
 
+// The measured step on its own, so a profiler can collect exactly it
+// (valgrind --tool=callgrind --toggle-collect='*CalculateAndShow*').
+[[gnu::noinline]] void CalculateAndShow(oriastra::InputWindow& input) {
+    input.Calculate();
+    // Laid out and painted: the events the shown window posted are handled.
+    QCoreApplication::processEvents();
+}
+
 // The first Calculate of a tradition in the process, before any measurement or picture is kept.
 std::map<Tradition, double> firstMilliseconds;
 
@@ -55,9 +63,7 @@ void CalculateToReading(benchmark::State& state, Tradition tradition) {
         QCoreApplication::processEvents();
         QElapsedTimer timer;
         timer.start();
-        input->Calculate();
-        // Laid out and painted: the events the shown window posted are handled.
-        QCoreApplication::processEvents();
+        CalculateAndShow(*input);
         const double seconds = static_cast<double>(timer.nsecsElapsed()) * 1e-9;
         state.SetIterationTime(seconds);
         firstMilliseconds.try_emplace(tradition, seconds * 1e3);

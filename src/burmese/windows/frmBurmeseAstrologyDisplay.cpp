@@ -47,15 +47,14 @@ QLabel* MakeValue(const char* name, QWidget* parent) {
 // left the window taller than the screen; a paragraph box is sized for the longest of its texts.
 QLabel* MakeParagraph(const char* name, QWidget* parent, std::string_view (*paragraph)(int)) {
     constexpr int kParagraphWidth = 760;
-    QLabel* label = MakeText(name, QString(), parent);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QStringList paragraphs;
     for (int row = 1; row <= static_cast<int>(kDaySigns.size()); ++row) {
         paragraphs.push_back(ToQt(paragraph(row)));
     }
-    label->setFixedSize(kParagraphWidth,
-                        TallestWrappedText(label->font(), kParagraphWidth, paragraphs));
+    const QSize size(kParagraphWidth,
+                     TallestWrappedText(parent->font(), kParagraphWidth, paragraphs));
+    QLabel* label = FixedParagraphLabel(QString::fromLatin1(name), size, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 

@@ -137,6 +137,19 @@ program_state() {
   if kill -0 "$program_pid" 2>/dev/null; then echo "is still running"; else echo "has ended"; fi
   [ -s "$build/program.log" ] && echo "and wrote:" && sed 's/^/  /' "$build/program.log"
 }
+# Alt+F4 on the main window: the program must end, and end well.
+close_program() {
+  DISPLAY=$display xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
+  for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
+  if kill -0 "$program_pid" 2>/dev/null; then fail "the program did not close"; fi
+  wait "$program_pid" || fail "the program ended with status $?"
+  program_pid=""
+}
+# The desktop a file manager would start programs in: this run's display and home.
+on_desktop() {
+  DISPLAY=$display HOME=$home XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
+    XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb "$@"
+}
 # A busy machine can take a while over a first start.
 window=$(DISPLAY=$display timeout 90 xdotool search --sync --onlyvisible --name \
   '^Kestrin Oriastra') || fail "the main window did not appear (windows: $(DISPLAY=$display \
@@ -161,18 +174,16 @@ for tradition in "${!record_types[@]}"; do
     burmese) details+=(--afternoon yes) ;;
   esac
   /usr/bin/oriastra-cli save "$records/sari.$extension" "$tradition" "${details[@]}" >/dev/null
-  type=$(HOME=$home XDG_DATA_HOME="$home/.local/share" xdg-mime query filetype "$records/sari.$extension")
+  type=$(on_desktop xdg-mime query filetype "$records/sari.$extension")
   [ "$type" = "application/x-kestrin-oriastra-$tradition" ] ||
     fail "sari.$extension is of type '$type'"
-  handler=$(HOME=$home XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
-    xdg-mime query default "$type")
+  handler=$(on_desktop xdg-mime query default "$type")
   [ "$handler" = net.kestrin.Oriastra.desktop ] || fail "$type opens with '$handler'"
   echo "sari.$extension: $type, opened by $handler"
 done
 # The running copy takes a record that xdg-open starts a second copy for; that copy ends at once
 # and shows nothing. (xdg-open waits for the program it starts.)
-DISPLAY=$display HOME=$home XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
-  XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb timeout 20 xdg-open "$records/sari.bur" ||
+on_desktop timeout 20 xdg-open "$records/sari.bur" ||
   fail "the copy xdg-open started for sari.bur did not hand it over and end"
 sleep 1
 if DISPLAY=$display xdotool search --onlyvisible --name '^Kestrin Oriastra$' >/dev/null; then
@@ -180,27 +191,17 @@ if DISPLAY=$display xdotool search --onlyvisible --name '^Kestrin Oriastra$' >/d
 fi
 DISPLAY=$display import -window root "$build/opened-from-file-manager.png"
 echo "The Burmese record opened in the running copy; screenshot: $build/opened-from-file-manager.png"
-DISPLAY=$display xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
-for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
-if kill -0 "$program_pid" 2>/dev/null; then fail "the program did not close"; fi
-wait "$program_pid" || fail "the program ended with status $?"
-program_pid=""
+close_program
 
 # Started by xdg-open with no copy running, the program opens the record itself.
-DISPLAY=$display HOME=$home XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
-  XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb xdg-open "$records/sari.jav" \
-  >"$build/program.log" 2>&1 &
+on_desktop xdg-open "$records/sari.jav" >"$build/program.log" 2>&1 &
 program_pid=$!
 window=$(DISPLAY=$display timeout 90 xdotool search --sync --onlyvisible --name \
   '^Kestrin Oriastra v') || fail "xdg-open started no program; the program $(program_state)"
 sleep 1
 DISPLAY=$display import -window root "$build/started-by-xdg-open.png"
 echo "Screenshot: $build/started-by-xdg-open.png"
-DISPLAY=$display xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
-for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.2; done
-if kill -0 "$program_pid" 2>/dev/null; then fail "the program did not close"; fi
-wait "$program_pid" || fail "the program ended with status $?"
-program_pid=""
+close_program
 
 step "Removing"
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get remove -y -qq --purge kestrin-oriastra

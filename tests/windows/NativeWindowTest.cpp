@@ -2,10 +2,9 @@
 // message boxes. The title checks need a real X server (the test command runs them once under
 // a virtual one); elsewhere they skip.
 #include <QDialog>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 
 #include "WindowTest.h"
@@ -127,7 +126,7 @@ TEST_F(NativeWindow, ASecondCopyHandsItsRecordToTheRunningOne) {
     opener.Serve(Main());
     HandOverServer server;
     QObject::connect(&server, &HandOverServer::FilesReceived, &opener, &RecordOpener::Open);
-    ASSERT_TRUE(server.Listen(HandOverSocketBeside(QFile::encodeName(lock.Path()).toStdString())));
+    ASSERT_TRUE(server.Listen(lock.HandOverSocket()));
     WriteRecord(QStringLiteral("john.bur"), {"JOHN", "5", "January", "1990", "True"});
 
     QProcess second;

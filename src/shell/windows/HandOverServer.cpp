@@ -63,13 +63,12 @@ QStringList AbsolutePaths(const std::vector<std::string>& files) {
     return paths;
 }
 
-bool HandOverFiles(const QString& lockPath, const QStringList& files) {
-    if (files.isEmpty() || lockPath.isEmpty()) return false;
+bool HandOverFiles(const std::filesystem::path& socket, const QStringList& files) {
+    if (files.isEmpty() || socket.empty()) return false;
     std::vector<std::string> paths;
     for (const QString& file : files) paths.push_back(Native(file));
     const std::optional<std::string> message = EncodeHandOver(paths);
-    return message && SendHandOver(HandOverSocketBeside(Native(lockPath)), *message,
-                                   kHandOverPatience) == HandOverResult::Taken;
+    return message && SendHandOver(socket, *message, kHandOverPatience) == HandOverResult::Taken;
 }
 
 }  // namespace oriastra

@@ -39,8 +39,8 @@ private:
 // folder of its own.
 QStringList AbsolutePaths(const std::vector<std::string>& files);
 
-// Hands the files to the copy that holds the lock at `lockPath`. False when there were none or
-// that copy did not take them.
-bool HandOverFiles(const QString& lockPath, const QStringList& files);
+// Hands the files to the copy listening at `socket`. False when there were none or that copy
+// did not take them.
+bool HandOverFiles(const std::filesystem::path& socket, const QStringList& files);
 
 }  // namespace oriastra

@@ -11,6 +11,7 @@
 
 #include "common/logic/FileDescriptor.h"
 #include "common/logic/PrivateFolder.h"
+#include "shell/logic/HandOverSocket.h"
 
 namespace oriastra {
 
@@ -43,6 +44,10 @@ bool SingleCopyLock::Acquire() {
     if (::flock(file.Get(), LOCK_EX | LOCK_NB) != 0) return false;
     descriptor_ = file.Release();
     return true;
+}
+
+std::filesystem::path SingleCopyLock::HandOverSocket() const {
+    return path_.isEmpty() ? std::filesystem::path() : HandOverSocketBeside(Native(path_));
 }
 
 QString SingleCopyLock::DefaultPath(const QString& programName) {

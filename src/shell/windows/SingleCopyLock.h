@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <filesystem>
 
 namespace oriastra {
 
@@ -24,6 +25,8 @@ public:
     // True while this object holds the lock.
     bool Held() const { return descriptor_ >= 0; }
     const QString& Path() const { return path_; }
+    // Where the holder listens for the files later copies hand over; empty without a lock path.
+    std::filesystem::path HandOverSocket() const;
 
     // The lock file for this user: in the runtime folder when it is private (this user's, mode
     // 0700, no link), else in a private folder of its own under the cache folder the desktop

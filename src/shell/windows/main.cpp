@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -25,7 +24,7 @@ int main(int argc, char** argv) {
     oriastra::SingleCopyLock lock(oriastra::SingleCopyLock::DefaultPath(programName));
     const bool anotherCopyRunning = !lock.Acquire();
     const QStringList files = oriastra::AbsolutePaths(request.files);
-    if (anotherCopyRunning && oriastra::HandOverFiles(lock.Path(), files)) return 0;
+    if (anotherCopyRunning && oriastra::HandOverFiles(lock.HandOverSocket(), files)) return 0;
 
     // Files can arrive from later copies while the update reminder waits for the user.
     oriastra::RecordOpener opener;
@@ -33,7 +32,7 @@ int main(int argc, char** argv) {
     if (lock.Held()) {
         QObject::connect(&server, &oriastra::HandOverServer::FilesReceived, &opener,
                          &oriastra::RecordOpener::Open);
-        server.Listen(oriastra::HandOverSocketBeside(QFile::encodeName(lock.Path()).toStdString()));
+        server.Listen(lock.HandOverSocket());
     }
     const auto program = oriastra::StartProgram(platform, anotherCopyRunning);
     if (!program) return 0;

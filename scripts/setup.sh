@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev qt6-l10n-tools
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-noto-core fonts-tibetan-machine
   xvfb xauth x11-utils poppler-utils

@@ -1,6 +1,7 @@
 #include "african/logic/AfricanReport.h"
 
 #include "common/logic/LongDate.h"
+#include "common/logic/TranslatedText.h"
 
 namespace oriastra {
 
@@ -17,14 +18,14 @@ StyledText BuildAfricanReport(const BirthDetails& details, const AfricanReading&
         std::string_view heading;
         std::string_view value;
     } sections[] = {
-        {"Name: ", details.name},
-        {"Date of Birth: ", date},
-        {"African Astrology Symbol: ", reading.sign},
-        {"African Astrology Description: ", reading.description},
-        {"Element: ", reading.element},
-        {"Lucky Day: ", reading.luckyDay},
-        {"Most Successful Months: ", reading.mostSuccessfulMonths},
-        {"Body Parts: ", reading.bodyParts},
+        {Translated("Reports", "Name: "), details.name},
+        {Translated("Reports", "Date of Birth: "), date},
+        {Translated("Reports", "African Astrology Symbol: "), reading.sign},
+        {Translated("Reports", "African Astrology Description: "), reading.description},
+        {Translated("Reports", "Element: "), reading.element},
+        {Translated("Reports", "Lucky Day: "), reading.luckyDay},
+        {Translated("Reports", "Most Successful Months: "), reading.mostSuccessfulMonths},
+        {Translated("Reports", "Body Parts: "), reading.bodyParts},
     };
     StyledTextBuilder builder;
     for (const auto& section : sections) {

@@ -2,6 +2,7 @@
 
 #include "african/logic/AfricanReport.h"
 #include "african/logic/modAfricanAstrology.h"
+#include "common/logic/TranslatedText.h"
 
 namespace oriastra {
 
@@ -36,17 +37,18 @@ constinit const TraditionDescriptor kAfricanTradition = {
     .afternoonMeans = "",
     .record = {.lines = 4, .nameLine = 0, .sexLine = std::nullopt, .dayLine = 1, .monthLine = 2,
                .yearLine = 3, .answerLine = std::nullopt},
-    .dialogs = {.openFilter = "African Astrology (*.afa)|*.afa",
-                .saveTitle = "Kestrin Free African Astrology",
-                .saveFilter = "African Astrology | *.afa"},
+    .dialogs = {.openFilter = ORIASTRA_TEXT("Traditions", "African Astrology (*.afa)|*.afa"),
+                .saveTitle = ORIASTRA_TEXT("Traditions", "Kestrin Free African Astrology"),
+                .saveFilter = ORIASTRA_TEXT("Traditions", "African Astrology | *.afa")},
     .panel = {.firstYear = 1900, .lastYear = 2016, .asksSex = false, .trimsNameForTest = true,
               .nameMessage = kMessageEnterName, .nameIcon = MessageIcon::Error,
               .focusNameAfterMessage = true, .lettersOnlyName = false},
     .report = {.printing = ReportPrinting::DefaultPrinter, .links = false},
     // Complete, but no button or label shows it.
-    .selector = {.index = 0, .place = std::nullopt, .caption = "African Astrology",
+    .selector = {.index = 0, .place = std::nullopt,
+                 .caption = ORIASTRA_TEXT("Traditions", "African Astrology"),
                  .labelColor = {255, 255, 0}, .pictureName = "Picture2",
-                 .pictureShows = "A sun with triangular rays"},
+                 .pictureShows = ORIASTRA_TEXT("Traditions", "A sun with triangular rays")},
     .commands = {.reading = Fields, .report = Report, .usageProblem = nullptr},
     .example = {.name = "Amara Okafor", .day = "20", .month = "April", .year = "1984"},
 };

@@ -50,15 +50,15 @@ int DescriptionHeight(const QLabel& label) {
 }  // namespace
 
 frmAfricanAstrologyDisplay::frmAfricanAstrologyDisplay(AppContext& context)
-    : ReadingWindow(context, kAfricanTradition, QStringLiteral("Kestrin African Astrology")) {
+    : ReadingWindow(context, kAfricanTradition, tr("Kestrin African Astrology")) {
     setObjectName("frmAfricanAstrologyDisplay");
     Platform& platform = context.platform;
     body_->addWidget(MakeBrandFrame(platform, this));
     body_->addWidget(MakeReadingFrame(), 1);
 
-    cmdBack = AddButton("cmdBack", QStringLiteral("&Back"), kBackDescription,
+    cmdBack = AddButton("cmdBack", tr("&Back"), BackDescription(),
                         [this] { mnuBack_Click(); });
-    cmdSave = AddButton("cmdSave", QStringLiteral("&Save"), kReportDescription,
+    cmdSave = AddButton("cmdSave", tr("&Save"), ReportDescription(),
                         [this] { cmdSave_Click(); });
     auto* row = new QHBoxLayout;
     row->addWidget(cmdBack);
@@ -67,7 +67,7 @@ frmAfricanAstrologyDisplay::frmAfricanAstrologyDisplay(AppContext& context)
     row->addWidget(MakeSponsorLabel("Label14", ForumVisitCaption(true), platform, this), 1);
     body_->addLayout(row);
 
-    AddFileEntry("mnuBack", QStringLiteral("&Back"), [this] { mnuBack_Click(); });
+    AddFileEntry("mnuBack", tr("&Back"), [this] { mnuBack_Click(); });
     AddFileSeparator();
     AddExitAndHelp();
 }
@@ -80,10 +80,10 @@ QWidget* frmAfricanAstrologyDisplay::MakeReadingFrame() {
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(8);
 
-    const QString captions[] = {QStringLiteral("African Astrology Symbol"),
-                                QStringLiteral("Element"), QStringLiteral("Lucky Day"),
-                                QStringLiteral("Most Successful Months"),
-                                QStringLiteral("Body Parts")};
+    const QString captions[] = {tr("African Astrology Symbol"),
+                                tr("Element"), tr("Lucky Day"),
+                                tr("Most Successful Months"),
+                                tr("Body Parts")};
     for (std::size_t i = 0; i < lblCaptions.size(); ++i) {
         lblCaptions[i] =
             MakeLabel(QStringLiteral("lblCaptions(%1)").arg(i), captions[i], 8.25, frame);
@@ -91,8 +91,8 @@ QWidget* frmAfricanAstrologyDisplay::MakeReadingFrame() {
         colours.setColor(QPalette::WindowText, kCaptionColour);
         lblCaptions[i]->setPalette(colours);
     }
-    const QString spoken[] = {QStringLiteral("Your African sign"), captions[1], captions[2],
-                              captions[3], captions[4], QStringLiteral("About your sign")};
+    const QString spoken[] = {tr("Your African sign"), captions[1], captions[2],
+                              captions[3], captions[4], tr("About your sign")};
     for (std::size_t i = 0; i < lblResult.size(); ++i) {
         lblResult[i] = MakeLabel(QStringLiteral("lblResult(%1)").arg(i), QString(),
                                  i == 0 ? 12.0 : 8.25, frame);
@@ -108,7 +108,7 @@ QWidget* frmAfricanAstrologyDisplay::MakeReadingFrame() {
     imgAfrican = new QLabel(frame);
     imgAfrican->setObjectName("imgAfrican");
     imgAfrican->setFixedSize(kPictureSize, kPictureSize);
-    imgAfrican->setAccessibleDescription(QStringLiteral("Picture of your African sign"));
+    imgAfrican->setAccessibleDescription(tr("Picture of your African sign"));
 
     grid->addWidget(lblCaptions[0], 0, 0, 1, 2);
     grid->addWidget(lblResult[0], 0, 2);

@@ -14,28 +14,27 @@
 namespace oriastra {
 
 frmAfricanAstrologyMain::frmAfricanAstrologyMain(AppContext& context)
-    : InputWindow(context, kAfricanTradition, QStringLiteral("Kestrin African Astrology")) {
+    : InputWindow(context, kAfricanTradition, tr("Kestrin African Astrology")) {
     setObjectName("frmAfricanAstrologyMain");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     AddText("Label2",
-            QStringLiteral(
-                "Corvane welcomes you all to Kestrin Free African Astrology. The program is one "
+            tr("Corvane welcomes you all to Kestrin Free African Astrology. The program is one "
                 "of the best and most comprehensive online astrological resources for those "
                 "interested in exploring the astrological culture and the zodiacs of the African "
                 "civilization. The astrological cultures of Africa are something about which not "
                 "much is really known about. Kestrin Free African Astrology aims to help you "
                 "explore these unknown facets of astrology."));
     AddText("Label3",
-            QStringLiteral("Just input your name and date of birth and generate your African "
+            tr("Just input your name and date of birth and generate your African "
                            "Astrological Reading!"),
             true);
     body_->addWidget(panel);
-    cmdCalculate = AddButton("cmdCalculate", QStringLiteral("Get My &African Astrology Sign"),
-                             QStringLiteral("Shows your African sign for the details above"),
+    cmdCalculate = AddButton("cmdCalculate", tr("Get My &African Astrology Sign"),
+                             tr("Shows your African sign for the details above"),
                              [this] { cmdCalculate_Click(); });
     cmdOpen = AddOpenBeside(cmdCalculate, [this] { cmdOpen_Click(); });
     body_->addWidget(MakeSponsorLabel("Label14", ForumVisitCaption(true), context.platform, this));
-    AddFileEntry("mnuMayan", QStringLiteral("Get My &African Astrology Sign"),
+    AddFileEntry("mnuMayan", tr("Get My &African Astrology Sign"),
                  [this] { cmdCalculate_Click(); });
     AddFileSeparator();
     AddExitAndHelp();

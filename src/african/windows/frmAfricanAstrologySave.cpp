@@ -16,7 +16,7 @@
 namespace oriastra {
 
 frmAfricanAstrologySave::frmAfricanAstrologySave(AppContext& context)
-    : ReportWindow(context, kAfricanTradition, QStringLiteral("Kestrin African Astrology")) {
+    : ReportWindow(context, kAfricanTradition, tr("Kestrin African Astrology")) {
     setObjectName("frmAfricanAstrologySave");
     Platform& platform = context.platform;
     body_->addWidget(MakeBrandFrame(platform, this));

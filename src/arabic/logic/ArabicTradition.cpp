@@ -3,6 +3,7 @@
 #include <string>
 
 #include "arabic/logic/modArabicAstrology.h"
+#include "common/logic/TranslatedText.h"
 
 namespace oriastra {
 
@@ -31,15 +32,17 @@ constinit const TraditionDescriptor kArabicTradition = {
     .afternoonMeans = "",
     .record = {.lines = 6, .nameLine = std::nullopt, .sexLine = std::nullopt, .dayLine = 4,
                .monthLine = 3, .yearLine = 5, .answerLine = std::nullopt},
-    .dialogs = {.openFilter = "Kestrin Free Numerology Pro (*.num)|*.num", .saveTitle = "",
+    .dialogs = {.openFilter =
+                    ORIASTRA_TEXT("Traditions", "Kestrin Free Numerology Pro (*.num)|*.num"),
+                .saveTitle = "",
                 .saveFilter = ""},
     .panel = {.firstYear = 1900, .lastYear = 2050, .asksSex = false, .trimsNameForTest = false,
               .nameMessage = kMessageEnterName, .nameIcon = MessageIcon::Error,
               .focusNameAfterMessage = true, .lettersOnlyName = false},
     .report = {.printing = ReportPrinting::None, .links = false},
-    .selector = {.index = 1, .place = 0, .caption = "Arabic Astrology",
+    .selector = {.index = 1, .place = 0, .caption = ORIASTRA_TEXT("Traditions", "Arabic Astrology"),
                  .labelColor = {255, 0, 255}, .pictureName = "Picture3",
-                 .pictureShows = "A crescent moon and a star"},
+                 .pictureShows = ORIASTRA_TEXT("Traditions", "A crescent moon and a star")},
     .commands = {.reading = Fields, .report = nullptr, .usageProblem = nullptr},
     // The longest description (Leo), with both pictures.
     .example = {.name = "Layla Haddad", .day = "2", .month = "August", .year = "1984"},

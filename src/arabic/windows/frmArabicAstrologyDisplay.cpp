@@ -54,7 +54,7 @@ void ShowPicture(QLabel& box, const QString& path, QSize size, const QString& sh
 }  // namespace
 
 frmArabicAstrologyDisplay::frmArabicAstrologyDisplay(AppContext& context)
-    : ReadingWindow(context, kArabicTradition, QStringLiteral("Kestrin Arabic Astrology")) {
+    : ReadingWindow(context, kArabicTradition, tr("Kestrin Arabic Astrology")) {
     setObjectName("frmArabicAstrologyDisplay");
     // The result frame has the look of the input window's "Personal Details" frame.
     AddStyleRules(QStringLiteral(R"(
@@ -69,10 +69,10 @@ QGroupBox#fraResult QLabel[readingValue="true"] { font-weight: bold; color: #4a1
     BuildResultFrame();
     body_->addWidget(fraResult, 1);
 
-    cmdExit = AddButton("cmdExit", QStringLiteral("E&xit"),
-                        QStringLiteral("Closes the reading and the birth details"),
+    cmdExit = AddButton("cmdExit", tr("E&xit"),
+                        tr("Closes the reading and the birth details"),
                         [this] { cmdExit_Click(); });
-    cmdBack = AddButton("cmdBack", QStringLiteral("&Back"), kBackDescription,
+    cmdBack = AddButton("cmdBack", tr("&Back"), BackDescription(),
                         [this] { cmdBack_Click(); });
     for (QPushButton* button : {cmdExit, cmdBack}) button->setMinimumWidth(110);
     auto* buttons = new QHBoxLayout;
@@ -84,8 +84,8 @@ QGroupBox#fraResult QLabel[readingValue="true"] { font-weight: bold; color: #4a1
     body_->addWidget(MakeSponsorLabel("Label14", ForumVisitCaption(false), platform, this));
 
     // The entry is part of the menu as users know it, but printing has never been offered.
-    AddFileEntry("mnuPrint", QStringLiteral("&Print"), [] {})->setEnabled(false);
-    AddFileEntry("mnuBack", QStringLiteral("&Back"), [this] { cmdBack_Click(); });
+    AddFileEntry("mnuPrint", tr("&Print"), [] {})->setEnabled(false);
+    AddFileEntry("mnuBack", tr("&Back"), [this] { cmdBack_Click(); });
     AddFileSeparator("mnuFileSep1");
     AddExitAndHelp();
 
@@ -96,23 +96,23 @@ QGroupBox#fraResult QLabel[readingValue="true"] { font-weight: bold; color: #4a1
 }
 
 void frmArabicAstrologyDisplay::BuildResultFrame() {
-    fraResult = new QGroupBox(QStringLiteral("Kestrin Arabic Astrology Result"), this);
+    fraResult = new QGroupBox(tr("Kestrin Arabic Astrology Result"), this);
     fraResult->setObjectName("fraResult");
-    lblLabel[0] = PlainLabel("lblLabel(0)", QStringLiteral("English Sun Sign"), fraResult);
-    lblLabel[1] = PlainLabel("lblLabel(1)", QStringLiteral("Arabic Sun Sign"), fraResult);
-    lblLabel[2] = PlainLabel("lblLabel(2)", QStringLiteral("Phonetic"), fraResult);
-    lblLabel[3] = PlainLabel("lblLabel(3)", QStringLiteral("Urdu Name"), fraResult);
+    lblLabel[0] = PlainLabel("lblLabel(0)", tr("English Sun Sign"), fraResult);
+    lblLabel[1] = PlainLabel("lblLabel(1)", tr("Arabic Sun Sign"), fraResult);
+    lblLabel[2] = PlainLabel("lblLabel(2)", tr("Phonetic"), fraResult);
+    lblLabel[3] = PlainLabel("lblLabel(3)", tr("Urdu Name"), fraResult);
     lblResult[0] = MakeResult(0, 8.25, fraResult);
     lblResult[1] = MakeResult(1, 14.25, fraResult);
     lblResult[2] = MakeResult(2, 8.25, fraResult);
     for (int row = 0; row < 3; ++row) MarkValue(*lblResult[row], lblLabel[row]->text());
     picArabic = MakePicture("picArabic", kUrduNamePictureSize,
-                            QStringLiteral("Your sign's name in Urdu script"), fraResult);
+                            tr("Your sign's name in Urdu script"), fraResult);
     picZodiac = MakePicture("picZodiac", kZodiacPictureSize,
-                            QStringLiteral("Picture of your zodiac sign"), fraResult);
+                            tr("Picture of your zodiac sign"), fraResult);
     RTB = new ReportView(context_.platform, fraResult);
-    SetAccessibleText(*RTB, QStringLiteral("About your sign"),
-                      QStringLiteral("Read-only description of your zodiac sign"));
+    SetAccessibleText(*RTB, tr("About your sign"),
+                      tr("Read-only description of your zodiac sign"));
     RTB->setMinimumSize(440, kZodiacPictureSize.height());
 
     auto* names = new QGridLayout;
@@ -149,7 +149,7 @@ void frmArabicAstrologyDisplay::ShowReading(const ArabicReading& reading) {
     // The view reads each CR LF joint as one line break.
     RTB->ShowRuns({StyledRun{std::string(reading.description)}});
     ShowPicture(*picArabic, ArabicUrduNamePicture(reading.urduNamePicture), kUrduNamePictureSize,
-                QStringLiteral("%1 written in Urdu").arg(ToQt(reading.phoneticName)));
+                tr("%1 written in Urdu").arg(ToQt(reading.phoneticName)));
     ShowPicture(*picZodiac, ArabicZodiacPicture(reading.zodiacPicture), kZodiacPictureSize,
                 ToQt(reading.westernName));
 }

@@ -28,7 +28,7 @@ constexpr int kOpenButtonTop = 5400;
 }  // namespace
 
 frmArabicAstrologyMain::frmArabicAstrologyMain(AppContext& context, ArabicState& state)
-    : InputWindow(context, kArabicTradition, QStringLiteral("Kestrin Arabic Astrology")),
+    : InputWindow(context, kArabicTradition, tr("Kestrin Arabic Astrology")),
       state_(state) {
     setObjectName("frmArabicAstrologyMain");
     fillOrder_ = BirthDetailsPanel::FillOrder::DayMonthYear;
@@ -36,29 +36,29 @@ frmArabicAstrologyMain::frmArabicAstrologyMain(AppContext& context, ArabicState&
     panel->dateLabel->setObjectName("lblLabel(1)");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     AddText("lblLabel(2)",
-            QStringLiteral("Do you want to know your Arabic zodiac sign? Then what are you waiting "
+            tr("Do you want to know your Arabic zodiac sign? Then what are you waiting "
                            "for? Just enter your date of birth and get your result!"),
             true);
     body_->addWidget(panel);
     // The Calculate button sits inside the frame, below the lists.
-    cmdNext = new QPushButton(QStringLiteral("&Get My Arabic Astrology Sign"), panel);
+    cmdNext = new QPushButton(tr("&Get My Arabic Astrology Sign"), panel);
     cmdNext->setObjectName("cmdNext");
     cmdNext->setMinimumHeight(32);
     cmdNext->setAutoDefault(true);
     cmdNext->setAccessibleDescription(
-        QStringLiteral("Shows your Arabic zodiac sign for the date above"));
+        tr("Shows your Arabic zodiac sign for the date above"));
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
     auto* grid = static_cast<QGridLayout*>(panel->layout());
     grid->addWidget(cmdNext, grid->rowCount(), 1);
     body_->addWidget(MakeSponsorLabel("Label61", DiscussionBoardCaption(), context.platform, this));
-    AddExitAndHelp(QStringLiteral("&Check for Software Update"));
+    AddExitAndHelp(tr("&Check for Software Update"));
 
     // Outside the layout, so it never takes room; resizeEvent keeps it out of sight.
-    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), this);
+    cmdOpen = new QPushButton(tr("&Open Previously Saved Reading"), this);
     cmdOpen->setObjectName("cmdOpen");
     cmdOpen->setAutoDefault(true);
     cmdOpen->setAccessibleDescription(
-        QStringLiteral("Takes the date of birth from a Kestrin Free Numerology Pro file"));
+        tr("Takes the date of birth from a Kestrin Free Numerology Pro file"));
     connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
     setTabOrder(panel->cboYear, cmdNext);
     setTabOrder(cmdNext, cmdOpen);

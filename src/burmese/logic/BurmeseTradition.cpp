@@ -4,6 +4,7 @@
 #include "burmese/logic/BurmeseReport.h"
 #include "burmese/logic/modBurmese.h"
 #include "burmese/logic/modEnglishCalender.h"
+#include "common/logic/TranslatedText.h"
 
 namespace oriastra {
 
@@ -77,16 +78,19 @@ constinit const TraditionDescriptor kBurmeseTradition = {
     .afternoonMeans = "born after 12 PM (needed for a Wednesday)",
     .record = {.lines = 5, .nameLine = 0, .sexLine = std::nullopt, .dayLine = 1, .monthLine = 2,
                .yearLine = 3, .answerLine = 4},
-    .dialogs = {.openFilter = "Kestrin Free Burmese Astrology (*.bur)|*.bur",
-                .saveTitle = "Kestrin Free Burmese Astrology",
-                .saveFilter = "Kestrin Free Burmese Astrology | *.bur"},
+    .dialogs = {.openFilter =
+                    ORIASTRA_TEXT("Traditions", "Kestrin Free Burmese Astrology (*.bur)|*.bur"),
+                .saveTitle = ORIASTRA_TEXT("Traditions", "Kestrin Free Burmese Astrology"),
+                .saveFilter =
+                    ORIASTRA_TEXT("Traditions", "Kestrin Free Burmese Astrology | *.bur")},
     .panel = {.firstYear = 1901, .lastYear = 2050, .asksSex = false, .trimsNameForTest = false,
               .nameMessage = "Please Enter Your Name !", .nameIcon = MessageIcon::Information,
               .focusNameAfterMessage = true, .lettersOnlyName = true},
     .report = {.printing = ReportPrinting::PrintDialog, .links = true},
-    .selector = {.index = 2, .place = 3, .caption = "Burmese Astrology",
+    .selector = {.index = 2, .place = 3,
+                 .caption = ORIASTRA_TEXT("Traditions", "Burmese Astrology"),
                  .labelColor = {0, 255, 0}, .pictureName = "Picture4",
-                 .pictureShows = "A golden pagoda"},
+                 .pictureShows = ORIASTRA_TEXT("Traditions", "A golden pagoda")},
     .commands = {.reading = Fields, .report = Report, .usageProblem = MissingAnswer},
     .example = {.name = "AUNG KYAW", .day = "16", .month = "April", .year = "1990"},
 };

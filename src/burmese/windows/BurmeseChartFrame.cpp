@@ -179,7 +179,7 @@ void BurmeseChartFrame::Track(QWidget* widget, std::optional<int> house) {
 
 void BurmeseChartFrame::ShowPlanet(int house, const QString& planet) {
     lblPlanetName[house - 1]->setText(planet);
-    picHouse[house - 1]->setAccessibleName(QStringLiteral("House %1, %2: %3")
+    picHouse[house - 1]->setAccessibleName(tr("House %1, %2: %3")
                                                .arg(house)
                                                .arg(ToQt(HouseBoxCaption(house)), planet));
 }

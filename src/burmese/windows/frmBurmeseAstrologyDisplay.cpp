@@ -85,7 +85,7 @@ QGroupBox* MakeDayBox(QWidget* page,
 }  // namespace
 
 frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, BurmeseState& state)
-    : ReadingWindow(context, kBurmeseTradition, QStringLiteral("Kestrin Burmese Astrology")),
+    : ReadingWindow(context, kBurmeseTradition, tr("Kestrin Burmese Astrology")),
       state_(state) {
     setObjectName("frmBurmeseAstrologyDisplay");
     AddStyleRules(QStringLiteral(
@@ -103,17 +103,17 @@ frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, Burm
     body_->addWidget(MakeBrandFrame(platform, this));
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName("SSTab1");
-    SetAccessibleText(*SSTab1->tabBar(), QStringLiteral("Chart pages"),
-                      QStringLiteral("Left and Right choose between the chart and its "
+    SetAccessibleText(*SSTab1->tabBar(), tr("Chart pages"),
+                      tr("Left and Right choose between the chart and its "
                                      "interpretation"));
-    SSTab1->addTab(BuildChartTab(state.houses), QStringLiteral("Burmese Astrology Chart"));
-    SSTab1->addTab(BuildInterpretationTab(), QStringLiteral("Burmese Astrology Interpretation"));
+    SSTab1->addTab(BuildChartTab(state.houses), tr("Burmese Astrology Chart"));
+    SSTab1->addTab(BuildInterpretationTab(), tr("Burmese Astrology Interpretation"));
     body_->addWidget(SSTab1, 1);
 
     auto* bottom = new QHBoxLayout;
-    cmdPrint = AddButton("cmdPrint", QStringLiteral("&Print"), kReportDescription,
+    cmdPrint = AddButton("cmdPrint", tr("&Print"), ReportDescription(),
                          [this] { cmdPrint_Click(); });
-    cmdOK = AddButton("cmdOK", QStringLiteral("&Back"), kBackDescription,
+    cmdOK = AddButton("cmdOK", tr("&Back"), BackDescription(),
                       [this] { cmdOK_Click(); });
     cmdPrint->setMinimumWidth(110);
     cmdOK->setMinimumWidth(110);
@@ -127,10 +127,10 @@ frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, Burm
     setTabOrder(Frame1->picHouse.back(), cmdPrint);
     setTabOrder(cmdPrint, cmdOK);
 
-    AddFileEntry("mnuPrint", QStringLiteral("&Print"), [this] { cmdPrint_Click(); });
-    AddFileEntry("mnuFileBack", QStringLiteral("&Back"), [this] { cmdOK_Click(); });
+    AddFileEntry("mnuPrint", tr("&Print"), [this] { cmdPrint_Click(); });
+    AddFileEntry("mnuFileBack", tr("&Back"), [this] { cmdOK_Click(); });
     AddFileSeparator();
-    AddExitAndHelp(QStringLiteral("&Check for Software Update"), QStringLiteral("mnumakemoney"));
+    AddExitAndHelp(tr("&Check for Software Update"), QStringLiteral("mnumakemoney"));
     ShowReading(reading_);
 }
 
@@ -155,12 +155,12 @@ QWidget* frmBurmeseAstrologyDisplay::BuildInterpretationTab() {
                                         {"Basic Characteristic Traits", lblCharacteristic}}));
     lblBirthDayPlanet = MakeValue("lblBirthDayPlanet", page);
     lblPlanetDesc = MakeParagraph("lblPlanetDesc", page, DaySignPlanetText);
-    MarkValue(*lblPlanetDesc, QStringLiteral("About your birth day planet"));
+    MarkValue(*lblPlanetDesc, tr("About your birth day planet"));
     layout->addWidget(
         MakeDayBox(page, {{"Your Birth Day Planet", lblBirthDayPlanet}}, lblPlanetDesc));
     lblAnimalSign = MakeValue("lblAnimalSign", page);
     lblAnimalDesc = MakeParagraph("lblAnimalDesc", page, DaySignAnimalText);
-    MarkValue(*lblAnimalDesc, QStringLiteral("About your animal sign"));
+    MarkValue(*lblAnimalDesc, tr("About your animal sign"));
     layout->addWidget(MakeDayBox(page, {{"Animal Sign", lblAnimalSign}}, lblAnimalDesc));
     layout->addStretch();
     return page;

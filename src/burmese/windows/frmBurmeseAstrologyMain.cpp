@@ -19,34 +19,33 @@
 namespace oriastra {
 
 frmBurmeseAstrologyMain::frmBurmeseAstrologyMain(AppContext& context, BurmeseState& state)
-    : InputWindow(context, kBurmeseTradition, QStringLiteral("Kestrin Burmese Astrology")),
+    : InputWindow(context, kBurmeseTradition, tr("Kestrin Burmese Astrology")),
       state_(state) {
     setObjectName("frmBurmeseAstrologyMain");
     // This window numbers its "Date of Birth" label 2.
     panel->dateLabel->setObjectName("Label1(2)");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     AddText("Label3",
-            QStringLiteral(
-                "Kestrin Burmese Astrology is an unique zodiac interpretation software which "
+            tr("Kestrin Burmese Astrology is an unique zodiac interpretation software which "
                 "helps you to find your Burmese day sign based on your date of birth. Know More "
                 "about your day sign, the planet that rules your day and your animal sign."));
     AddText("Label4",
-            QStringLiteral("Just input your name and date of birth and get a Reading Now!"), true);
+            tr("Just input your name and date of birth and get a Reading Now!"), true);
     body_->addWidget(panel);
-    cmdGenerateChart = AddButton("cmdGenerateChart", QStringLiteral("Get My &Burmese Astrology Chart"),
-                                 QStringLiteral("Shows your Burmese chart and its interpretation "
+    cmdGenerateChart = AddButton("cmdGenerateChart", tr("Get My &Burmese Astrology Chart"),
+                                 tr("Shows your Burmese chart and its interpretation "
                                                 "for the details above"),
                                  [this] { cmdGenerateChart_Click(); });
     body_->addWidget(cmdGenerateChart);
     cmdOpen = AddButton("cmdOpen",
-                        QStringLiteral("Click Here To Open Previously Saved Burmese Interpretation"),
-                        kOpenDescription, [this] { cmdOpen_Click(); });
+                        tr("Click Here To Open Previously Saved Burmese Interpretation"),
+                        OpenDescription(), [this] { cmdOpen_Click(); });
     body_->addWidget(cmdOpen);
     body_->addWidget(MakeSponsorLabel("Label61", DiscussionBoardCaption(), context.platform, this));
-    AddFileEntry("mnuBurmeseAstrologyChart", QStringLiteral("Get My &Burmese Astrology Chart"),
+    AddFileEntry("mnuBurmeseAstrologyChart", tr("Get My &Burmese Astrology Chart"),
                  [this] { cmdGenerateChart_Click(); });
     AddFileEntry("mnuOpenPreviouslySavedRecord",
-                 QStringLiteral("Open Previously Saved Burmese Interpretation"),
+                 tr("Open Previously Saved Burmese Interpretation"),
                  [this] { cmdOpen_Click(); });
     AddExitAndHelp(QString(), QStringLiteral("mnumakemoney"));
 }

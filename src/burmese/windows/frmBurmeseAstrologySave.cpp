@@ -17,7 +17,7 @@
 namespace oriastra {
 
 frmBurmeseAstrologySave::frmBurmeseAstrologySave(AppContext& context, BurmeseState& state)
-    : ReportWindow(context, kBurmeseTradition, QStringLiteral("Kestrin Burmese Astrology")),
+    : ReportWindow(context, kBurmeseTradition, tr("Kestrin Burmese Astrology")),
       state_(state) {
     setObjectName("frmBurmeseAstrologySave");
     Platform& platform = context.platform;

@@ -6,6 +6,7 @@
 
 #include "common/logic/BirthDetails.h"
 #include "common/logic/MessageKind.h"
+#include "common/logic/TranslatedText.h"
 
 namespace oriastra {
 
@@ -54,12 +55,19 @@ struct ValidationFailure {
     bool focusName = false;
 };
 
-inline constexpr std::string_view kMessageEnterName = "Please Enter Your Name";
-inline constexpr std::string_view kMessageSelectSex = "Please Select Your Sex";
-inline constexpr std::string_view kMessageFebruaryDate = "Please Enter Correct Date Or Month!";
-inline constexpr std::string_view kMessageThirtyDayMonth = "Please Enter Correct Date Or Month !";
-inline constexpr std::string_view kMessageCheckFile = "Please Check The File.";
-inline constexpr std::string_view kMessageOnlyAlphabet = "Please Enter Only Alphabet";
+// The windows show these translated; the command line prints them as they are.
+inline constexpr std::string_view kMessageEnterName =
+    ORIASTRA_TEXT("Messages", "Please Enter Your Name");
+inline constexpr std::string_view kMessageSelectSex =
+    ORIASTRA_TEXT("Messages", "Please Select Your Sex");
+inline constexpr std::string_view kMessageFebruaryDate =
+    ORIASTRA_TEXT("Messages", "Please Enter Correct Date Or Month!");
+inline constexpr std::string_view kMessageThirtyDayMonth =
+    ORIASTRA_TEXT("Messages", "Please Enter Correct Date Or Month !");
+inline constexpr std::string_view kMessageCheckFile =
+    ORIASTRA_TEXT("Messages", "Please Check The File.");
+inline constexpr std::string_view kMessageOnlyAlphabet =
+    ORIASTRA_TEXT("Messages", "Please Enter Only Alphabet");
 
 // The first rule the entries break, or nothing when they may be used.
 std::optional<ValidationFailure> ValidateBirthDetails(const PanelRules& rules,

@@ -1,5 +1,6 @@
 #include "common/windows/AccessibleText.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace oriastra {
@@ -15,7 +16,7 @@ void SetAccessibleText(QWidget& control, const QString& name, const QString& des
 
 void MarkValue(QLabel& value, const QString& caption) {
     value.setProperty(kCaptionProperty, caption);
-    value.setAccessibleDescription(QStringLiteral("A result of your reading"));
+    value.setAccessibleDescription(QCoreApplication::translate("AccessibleText", "A result of your reading"));
     ShowValue(value, value.text());
 }
 

@@ -13,6 +13,7 @@
 #include "common/windows/AccessibleText.h"
 #include "common/windows/Platform.h"
 #include "common/windows/QtText.h"
+#include "common/windows/Translations.h"
 
 namespace oriastra {
 
@@ -34,14 +35,14 @@ void Select(QComboBox& list, const QString& text) {
 }  // namespace
 
 BirthDetailsPanel::BirthDetailsPanel(const PanelRules& rules, Platform& platform, QWidget* parent)
-    : QGroupBox(QStringLiteral("Personal Details"), parent), rules_(rules), platform_(platform) {
+    : QGroupBox(tr("Personal Details"), parent), rules_(rules), platform_(platform) {
     setObjectName("fraPersonalDetails");
-    nameLabel = new QLabel(QStringLiteral("Name"), this);
+    nameLabel = new QLabel(tr("Name"), this);
     nameLabel->setObjectName("Label1(0)");
     txtName = new QLineEdit(this);
     txtName->setObjectName("txtName");
     txtName->setMinimumWidth(260);
-    dateLabel = new QLabel(QStringLiteral("Date of Birth"), this);
+    dateLabel = new QLabel(tr("Date of Birth"), this);
     dateLabel->setObjectName("Label1(1)");
     cboMonth = MakeList("cboMonth", this);
     cboDate = MakeList("cboDate", this);
@@ -64,11 +65,11 @@ BirthDetailsPanel::BirthDetailsPanel(const PanelRules& rules, Platform& platform
     grid->addLayout(lists, 1, 1);
 
     if (rules_.asksSex) {
-        Label2 = new QLabel(QStringLiteral("Sex"), this);
+        Label2 = new QLabel(tr("Sex"), this);
         Label2->setObjectName("Label2");
-        optMale = new QRadioButton(QStringLiteral("Male"), this);
+        optMale = new QRadioButton(tr("Male"), this);
         optMale->setObjectName("optMale");
-        optFemale = new QRadioButton(QStringLiteral("Female"), this);
+        optFemale = new QRadioButton(tr("Female"), this);
         optFemale->setObjectName("optFemale");
         auto* group = new QButtonGroup(this);
         group->addButton(optMale);
@@ -93,26 +94,26 @@ void BirthDetailsPanel::NameControls() {
     // Each caption is its input's buddy, so assistive technology relates the two; the inputs
     // carry the names a screen reader says when the focus reaches them.
     nameLabel->setBuddy(txtName);
-    SetAccessibleText(*txtName, QStringLiteral("Name"),
-                      QStringLiteral("The name of the person the reading is for"));
+    SetAccessibleText(*txtName, tr("Name"),
+                      tr("The name of the person the reading is for"));
     dateLabel->setBuddy(cboMonth);
-    SetAccessibleText(*cboMonth, QStringLiteral("Month of birth"),
-                      QStringLiteral("Date of Birth: the month"));
-    SetAccessibleText(*cboDate, QStringLiteral("Day of birth"),
-                      QStringLiteral("Date of Birth: the day of the month"));
-    SetAccessibleText(*cboYear, QStringLiteral("Year of birth"),
-                      QStringLiteral("Date of Birth: the year"));
+    SetAccessibleText(*cboMonth, tr("Month of birth"),
+                      tr("Date of Birth: the month"));
+    SetAccessibleText(*cboDate, tr("Day of birth"),
+                      tr("Date of Birth: the day of the month"));
+    SetAccessibleText(*cboYear, tr("Year of birth"),
+                      tr("Date of Birth: the year"));
     if (Label2 == nullptr) return;
     Label2->setBuddy(optMale);
     for (QRadioButton* option : {optMale, optFemale}) {
-        option->setAccessibleDescription(QStringLiteral("Sex"));
+        option->setAccessibleDescription(tr("Sex"));
     }
 }
 
 void BirthDetailsPanel::FillLists(FillOrder order) {
     auto fillMonths = [this] {
         cboMonth->clear();
-        for (std::string_view month : kMonthNames) cboMonth->addItem(ToQt(month));
+        for (std::string_view month : kMonthNames) cboMonth->addItem(TranslatedQt("Months", month));
     };
     auto fillDays = [this] {
         cboDate->clear();
@@ -155,7 +156,7 @@ PanelEntries BirthDetailsPanel::Entries() const {
 bool BirthDetailsPanel::Validate() {
     const auto failure = ValidateBirthDetails(rules_, Entries());
     if (!failure) return true;
-    platform_.MessageBox(ToQt(failure->message), MessageButtons::Ok, failure->icon);
+    platform_.MessageBox(TranslatedQt("Messages", failure->message), MessageButtons::Ok, failure->icon);
     if (failure->focusName) txtName->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -189,7 +190,7 @@ bool BirthDetailsPanel::eventFilter(QObject* watched, QEvent* event) {
     const char32_t typed = text.toUcs4().value(0);
     const NameKeyResult result = FilterLettersOnlyKey(typed);
     if (result.verdict == NameKeyVerdict::Refuse) {
-        platform_.MessageBox(ToQt(kMessageOnlyAlphabet), MessageButtons::Ok, MessageIcon::None);
+        platform_.MessageBox(TranslatedQt("Messages", kMessageOnlyAlphabet), MessageButtons::Ok, MessageIcon::None);
         return true;
     }
     if (result.key != typed) {

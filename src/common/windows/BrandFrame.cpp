@@ -1,5 +1,6 @@
 #include "common/windows/BrandFrame.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 
@@ -12,12 +13,21 @@ namespace oriastra {
 namespace {
 
 // What each page is, as assistive technology describes a link to it.
-const QString kHomePageRole = QStringLiteral(
-    "Opens the sponsor's home page, a discussion forum on mystic subjects, in your browser");
-const QString kCoBrandPageRole = QStringLiteral(
-    "Opens the page on co-branding this software for your own site, in your browser");
-const QString kFullBrandPageRole = QStringLiteral(
-    "Opens the offer to get this software fully branded for your web site, in your browser");
+QString HomePageRole() {
+    return QCoreApplication::translate(
+        "BrandFrame",
+        "Opens the sponsor's home page, a discussion forum on mystic subjects, in your browser");
+}
+QString CoBrandPageRole() {
+    return QCoreApplication::translate(
+        "BrandFrame",
+        "Opens the page on co-branding this software for your own site, in your browser");
+}
+QString FullBrandPageRole() {
+    return QCoreApplication::translate(
+        "BrandFrame",
+        "Opens the offer to get this software fully branded for your web site, in your browser");
+}
 
 }  // namespace
 
@@ -25,9 +35,9 @@ QGroupBox* MakeBrandFrame(Platform& platform, QWidget* parent) {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName("fraFullBrand");
     frame->setProperty("banner", true);
-    auto* lblCobrand = new BannerLabel("lblCobrand", kCoBrandCaption, kCoBrandPageRole,
+    auto* lblCobrand = new BannerLabel("lblCobrand", CoBrandCaption(), CoBrandPageRole(),
                                        [&platform] { OpenCoBrandPage(platform); }, frame);
-    auto* lblFullBrand = MakeFullBrandLabel("lblFullBrand", kFullBrandCaption, platform, frame);
+    auto* lblFullBrand = MakeFullBrandLabel("lblFullBrand", FullBrandCaption(), platform, frame);
     auto* layout = new QHBoxLayout(frame);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(14);
@@ -38,7 +48,7 @@ QGroupBox* MakeBrandFrame(Platform& platform, QWidget* parent) {
 
 BannerLabel* MakeSponsorLabel(const QString& objectName, std::string_view caption,
                               Platform& platform, QWidget* parent) {
-    auto* label = new BannerLabel(objectName, caption, kHomePageRole,
+    auto* label = new BannerLabel(objectName, caption, HomePageRole(),
                                   [&platform] { OpenHomePage(platform); }, parent);
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -46,7 +56,7 @@ BannerLabel* MakeSponsorLabel(const QString& objectName, std::string_view captio
 
 BannerLabel* MakeFullBrandLabel(const QString& objectName, std::string_view caption,
                                 Platform& platform, QWidget* parent) {
-    return new BannerLabel(objectName, caption, kFullBrandPageRole,
+    return new BannerLabel(objectName, caption, FullBrandPageRole(),
                            [&platform] { OpenFullBrandPage(platform); }, parent);
 }
 

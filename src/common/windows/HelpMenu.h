@@ -10,7 +10,7 @@ namespace oriastra {
 class Platform;
 
 struct HelpMenuNames {
-    QString updateCaption = QStringLiteral("Check for Software &Update");
+    QString updateCaption;  // empty: "Check for Software &Update"
     QString makeMoneyName = QStringLiteral("mnuMakeMoney");
 };
 

@@ -11,6 +11,7 @@
 #include "common/windows/PlainLabel.h"
 #include "common/windows/Platform.h"
 #include "common/windows/QtText.h"
+#include "common/windows/Translations.h"
 #include "common/windows/WindowRegistry.h"
 
 namespace oriastra {
@@ -18,8 +19,8 @@ namespace oriastra {
 InputWindow::InputWindow(AppContext& context, Tradition tradition, const QString& caption)
     : TraditionWindow(context, InputOf(tradition), caption, true),
       descriptor_(Describe(tradition)) {
-    setAccessibleDescription(QStringLiteral("Birth details for your %1 reading")
-                                 .arg(ToQt(descriptor_.selector.caption)));
+    setAccessibleDescription(tr("Birth details for your %1 reading")
+                                 .arg(TranslatedQt("Traditions", descriptor_.selector.caption)));
     panel = new BirthDetailsPanel(descriptor_.panel, context.platform, this);
 }
 
@@ -45,8 +46,8 @@ void InputWindow::ShowReadingWindow() {
 
 void InputWindow::OpenSavedReading() {
     const auto path = context_.platform.FileDialog({FileDialogRequest::Kind::Open,
-                                                    QStringLiteral("Select the source file"),
-                                                    ToQt(descriptor_.dialogs.openFilter),
+                                                    tr("Select the source file"),
+                                                    TranslatedQt("Traditions", descriptor_.dialogs.openFilter),
                                                     ToQt(descriptor_.extension)});
     if (!path || path->isEmpty()) return;
     OpenRecord(*path);
@@ -54,7 +55,7 @@ void InputWindow::OpenSavedReading() {
 
 void InputWindow::OpenRecord(const QString& path) {
     if (!HasRecordExtension(FromQt(path), descriptor_.extension)) {
-        context_.platform.MessageBox(ToQt(kMessageCheckFile), MessageButtons::Ok,
+        context_.platform.MessageBox(TranslatedQt("Messages", kMessageCheckFile), MessageButtons::Ok,
                                      MessageIcon::Error);
         return;
     }
@@ -82,8 +83,8 @@ QWidget* InputWindow::AddText(const char* name, const QString& text, bool emphas
 }
 
 QPushButton* InputWindow::AddOpenBeside(QPushButton* calculate, std::function<void()> open) {
-    QPushButton* openButton = AddButton("cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
-                                        kOpenDescription, std::move(open));
+    QPushButton* openButton = AddButton("cmdOpen", tr("&Open Previously Saved Reading"),
+                                        OpenDescription(), std::move(open));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(calculate, 1);
     buttons->addWidget(openButton, 1);

@@ -9,10 +9,6 @@
 
 namespace oriastra {
 
-// What the Open button of every input window does, as assistive technology describes it.
-inline const QString kOpenDescription =
-    QStringLiteral("Opens a reading saved before and calculates it again");
-
 // What every tradition's input window has beyond menus and buttons: the birth details panel,
 // the load step (placed at the top centre, lists filled), the unload step (the welcome panel
 // comes back), the two halves every Calculate step shares, and the Open step.
@@ -20,6 +16,11 @@ class InputWindow : public TraditionWindow {
     Q_OBJECT
 public:
     InputWindow(AppContext& context, Tradition tradition, const QString& caption);
+
+    // What the Open button of every input window does, as assistive technology describes it.
+    static QString OpenDescription() {
+        return tr("Opens a reading saved before and calculates it again");
+    }
 
     void Form_Load() override;
     void Form_Unload() override;

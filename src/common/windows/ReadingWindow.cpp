@@ -1,6 +1,7 @@
 #include "common/windows/ReadingWindow.h"
 
 #include "common/windows/QtText.h"
+#include "common/windows/Translations.h"
 #include "common/windows/WindowRegistry.h"
 
 namespace oriastra {
@@ -8,7 +9,7 @@ namespace oriastra {
 ReadingWindow::ReadingWindow(AppContext& context, Tradition tradition, const QString& caption)
     : TraditionWindow(context, ReadingOf(tradition), caption, true) {
     setAccessibleDescription(
-        QStringLiteral("Your %1 reading").arg(ToQt(Describe(tradition).selector.caption)));
+        tr("Your %1 reading").arg(TranslatedQt("Traditions", Describe(tradition).selector.caption)));
 }
 
 void ReadingWindow::Form_Unload() { context_.welcome.SetWelcomePanelVisible(true); }

@@ -15,6 +15,7 @@
 #include "common/windows/Platform.h"
 #include "common/windows/QtText.h"
 #include "common/windows/ReportView.h"
+#include "common/windows/Translations.h"
 #include "common/windows/WindowRegistry.h"
 
 namespace oriastra {
@@ -22,18 +23,18 @@ namespace oriastra {
 ReportWindow::ReportWindow(AppContext& context, Tradition tradition, const QString& caption)
     : TraditionWindow(context, ReportOf(tradition), caption, false),
       descriptor_(Describe(tradition)) {
-    setAccessibleDescription(QStringLiteral("Your %1 report, to save or print")
-                                 .arg(ToQt(descriptor_.selector.caption)));
+    setAccessibleDescription(tr("Your %1 report, to save or print")
+                                 .arg(TranslatedQt("Traditions", descriptor_.selector.caption)));
     RTB = new ReportView(context.platform, this);
     RTB->setMinimumSize(560, 380);
     SetAccessibleText(*RTB, QStringLiteral("Report"),
-                      QStringLiteral("Your reading, laid out for printing"));
-    cmdSave = AddButton("cmdSave", QStringLiteral("&Save"),
-                        QStringLiteral("Saves your birth details to a file, to open the reading "
+                      tr("Your reading, laid out for printing"));
+    cmdSave = AddButton("cmdSave", tr("&Save"),
+                        tr("Saves your birth details to a file, to open the reading "
                                        "again later"),
                         [this] { cmdSave_Click(); });
-    cmdPrint = AddButton("cmdPrint", QStringLiteral("&Print"),
-                         QStringLiteral("Prints the report"), [this] { cmdPrint_Click(); });
+    cmdPrint = AddButton("cmdPrint", tr("&Print"),
+                         tr("Prints the report"), [this] { cmdPrint_Click(); });
 }
 
 void ReportWindow::AddSaveAndPrintRow() {
@@ -43,7 +44,7 @@ void ReportWindow::AddSaveAndPrintRow() {
     row->addWidget(cmdPrint);
     row->addSpacing(12);
     auto* sponsors = new QVBoxLayout;
-    sponsors->addWidget(MakeSponsorLabel("Label14", kForumShortCaption, platform, this));
+    sponsors->addWidget(MakeSponsorLabel("Label14", ForumShortCaption(), platform, this));
     sponsors->addWidget(MakeSponsorLabel("Label1", ClickToVisitCaption(), platform, this));
     row->addLayout(sponsors, 1);
     body_->addLayout(row);
@@ -62,8 +63,8 @@ void ReportWindow::Form_Unload() {
 
 void ReportWindow::cmdSave_Click() {
     const auto path = context_.platform.FileDialog(
-        {FileDialogRequest::Kind::Save, ToQt(descriptor_.dialogs.saveTitle),
-         ToQt(descriptor_.dialogs.saveFilter), ToQt(descriptor_.extension)});
+        {FileDialogRequest::Kind::Save, TranslatedQt("Traditions", descriptor_.dialogs.saveTitle),
+         TranslatedQt("Traditions", descriptor_.dialogs.saveFilter), ToQt(descriptor_.extension)});
     if (!path || path->isEmpty()) return;
     // Written from the stored details, never from the report's text.
     WriteRecordFile(QFile::encodeName(*path).toStdString(),

@@ -26,7 +26,7 @@ TraditionWindow::TraditionWindow(AppContext& context, WindowId id, const QString
     // The menus live with the window; the main window's one menu bar shows them while this
     // window is active, so no two sets of access keys ever compete.
     if (withMenus) {
-        fileMenu_ = new QMenu(QStringLiteral("&File"), this);
+        fileMenu_ = new QMenu(tr("&File"), this);
         fileMenu_->setObjectName("mnuFile");
     }
 }
@@ -66,7 +66,7 @@ void TraditionWindow::AddFileSeparator(const char* name) {
 }
 
 void TraditionWindow::AddExitAndHelp(const QString& updateCaption, const QString& makeMoneyName) {
-    AddFileEntry("mnuExit", QStringLiteral("E&xit"), [this] { Unload(); });
+    AddFileEntry("mnuExit", tr("E&xit"), [this] { Unload(); });
     HelpMenuNames names;
     if (!updateCaption.isEmpty()) names.updateCaption = updateCaption;
     if (!makeMoneyName.isEmpty()) names.makeMoneyName = makeMoneyName;

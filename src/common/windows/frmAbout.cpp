@@ -41,8 +41,8 @@ frmAbout::frmAbout(Platform& platform, std::string_view text, QWidget* parent)
     Picture1->setFixedSize(32, 32);
     Picture1->setPixmap(
         SvgPixmap(QStringLiteral(":/frmAbout/about.svg"), 32, Picture1->devicePixelRatioF()));
-    SetAccessibleText(*Picture1, QStringLiteral("Kestrin Oriastra icon"),
-                      QStringLiteral("The program's icon"));
+    SetAccessibleText(*Picture1, tr("Kestrin Oriastra icon"),
+                      tr("The program's icon"));
 
     Label2 = MakeText("Label2", ToQt(kProgramTitle), this);
     QFont heading = Label2->font();
@@ -57,7 +57,7 @@ frmAbout::frmAbout(Platform& platform, std::string_view text, QWidget* parent)
     Line1->setFrameShadow(QFrame::Sunken);
 
     Label3 = MakeText("Label3",
-                      QStringLiteral("Home Business Opportunity. Start your own Internet business "
+                      tr("Home Business Opportunity. Start your own Internet business "
                                      "and make money online. Get this software fully branded for "
                                      "your website. "),
                       this);
@@ -68,10 +68,10 @@ frmAbout::frmAbout(Platform& platform, std::string_view text, QWidget* parent)
     // One line: the address fits the dialog's width and must not break.
     lblHomePage->setWordWrap(false);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setDefault(true);
-    cmdOK->setAccessibleDescription(QStringLiteral("Closes this window"));
+    cmdOK->setAccessibleDescription(tr("Closes this window"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* top = new QHBoxLayout;

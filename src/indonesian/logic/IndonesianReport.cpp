@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/logic/LongDate.h"
+#include "common/logic/TranslatedText.h"
 
 namespace oriastra {
 
@@ -19,12 +20,13 @@ void Section(StyledTextBuilder& builder, std::string_view heading, std::string_v
 
 StyledText BuildIndonesianReport(const BirthDetails& details, const WetonReading& weton) {
     StyledTextBuilder builder;
-    Section(builder, "Name: ", details.name);
-    Section(builder, "Date of Birth: ", LongDateText(details.month, details.day, details.year));
-    Section(builder, "Indonesian Day Sign: ", weton.marketDay);
-    Section(builder, "Indonesian Weekday: ", weton.javaneseWeekday);
-    Section(builder, "English Weekday: ", weton.englishWeekday);
-    builder.Add(kHeading, "Description: \n").Add(kValue, weton.reading);
+    Section(builder, Translated("Reports", "Name: "), details.name);
+    Section(builder, Translated("Reports", "Date of Birth: "),
+            LongDateText(details.month, details.day, details.year));
+    Section(builder, Translated("Reports", "Indonesian Day Sign: "), weton.marketDay);
+    Section(builder, Translated("Reports", "Indonesian Weekday: "), weton.javaneseWeekday);
+    Section(builder, Translated("Reports", "English Weekday: "), weton.englishWeekday);
+    builder.Add(kHeading, Translated("Reports", "Description: \n")).Add(kValue, weton.reading);
     return builder.Take();
 }
 

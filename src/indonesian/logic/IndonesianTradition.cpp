@@ -1,5 +1,6 @@
 #include "indonesian/logic/IndonesianTradition.h"
 
+#include "common/logic/TranslatedText.h"
 #include "indonesian/logic/IndonesianReport.h"
 #include "indonesian/logic/modJavaneseAstrology.h"
 
@@ -34,16 +35,19 @@ constinit const TraditionDescriptor kIndonesianTradition = {
     .afternoonMeans = "",
     .record = {.lines = 4, .nameLine = 0, .sexLine = std::nullopt, .dayLine = 1, .monthLine = 2,
                .yearLine = 3, .answerLine = std::nullopt},
-    .dialogs = {.openFilter = "Kestrin Free Indonesian Astrology (*.jav)|*.jav",
-                .saveTitle = "Kestrin Free Indonesian Astrology",
-                .saveFilter = "Kestrin Free Indonesian Astrology | *.jav"},
+    .dialogs = {.openFilter =
+                    ORIASTRA_TEXT("Traditions", "Kestrin Free Indonesian Astrology (*.jav)|*.jav"),
+                .saveTitle = ORIASTRA_TEXT("Traditions", "Kestrin Free Indonesian Astrology"),
+                .saveFilter =
+                    ORIASTRA_TEXT("Traditions", "Kestrin Free Indonesian Astrology | *.jav")},
     .panel = {.firstYear = 1901, .lastYear = 2036, .asksSex = false, .trimsNameForTest = true,
               .nameMessage = kMessageEnterName, .nameIcon = MessageIcon::Error,
               .focusNameAfterMessage = true, .lettersOnlyName = false},
     .report = {.printing = ReportPrinting::DefaultPrinter, .links = false},
-    .selector = {.index = 3, .place = 2, .caption = "Indonesian Astrology",
+    .selector = {.index = 3, .place = 2,
+                 .caption = ORIASTRA_TEXT("Traditions", "Indonesian Astrology"),
                  .labelColor = {0, 255, 255}, .pictureName = "Picture7",
-                 .pictureShows = "A four-petal batik motif"},
+                 .pictureShows = ORIASTRA_TEXT("Traditions", "A four-petal batik motif")},
     .commands = {.reading = Fields, .report = Report, .usageProblem = nullptr},
     .example = {.name = "Sri Wahyuni", .day = "17", .month = "August", .year = "1945"},
 };

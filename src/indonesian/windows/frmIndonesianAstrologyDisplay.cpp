@@ -39,7 +39,7 @@ int TallestParagraph(const QLabel& label, int width) {
 }  // namespace
 
 frmIndonesianAstrologyDisplay::frmIndonesianAstrologyDisplay(AppContext& context)
-    : ReadingWindow(context, kIndonesianTradition, QStringLiteral("Kestrin Indonesian Astrology")) {
+    : ReadingWindow(context, kIndonesianTradition, tr("Kestrin Indonesian Astrology")) {
     setObjectName("frmIndonesianAstrologyDisplay");
     AddStyleRules(QStringLiteral(
         "QFrame#Shape1 { background: #fffdf6; border: 2px solid #c8b07a; border-radius: 6px; }"
@@ -53,9 +53,9 @@ frmIndonesianAstrologyDisplay::frmIndonesianAstrologyDisplay(AppContext& context
 
     Frame5 = new QGroupBox(this);
     Frame5->setObjectName("Frame5");
-    cmdSave = AddButton("cmdSave", QStringLiteral("&Save"), kReportDescription,
+    cmdSave = AddButton("cmdSave", tr("&Save"), ReportDescription(),
                         [this] { cmdSave_Click(); });
-    cmdBack = AddButton("cmdBack", QStringLiteral("&Back"), kBackDescription,
+    cmdBack = AddButton("cmdBack", tr("&Back"), BackDescription(),
                         [this] { mnuBack_Click(); });
     cmdSave->setParent(Frame5);
     cmdBack->setParent(Frame5);
@@ -66,7 +66,7 @@ frmIndonesianAstrologyDisplay::frmIndonesianAstrologyDisplay(AppContext& context
     bottom->addWidget(cmdBack, 0, Qt::AlignVCenter);
     body_->addWidget(Frame5);
 
-    AddFileEntry("mnuBack", QStringLiteral("&Back"), [this] { mnuBack_Click(); });
+    AddFileEntry("mnuBack", tr("&Back"), [this] { mnuBack_Click(); });
     AddFileSeparator("mnuSep1");
     AddExitAndHelp();
 }
@@ -79,13 +79,13 @@ void frmIndonesianAstrologyDisplay::BuildResultRows() {
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);
 
-    const QString captions[] = {QStringLiteral("Indonesian Day Sign:"),
-                                QStringLiteral("Indonesian Weekday:"),
-                                QStringLiteral("English Weekday")};
-    const QString spoken[] = {QStringLiteral("Indonesian Day Sign"),
-                              QStringLiteral("Indonesian Weekday"),
-                              QStringLiteral("English Weekday"),
-                              QStringLiteral("Your weton's reading")};
+    const QString captions[] = {tr("Indonesian Day Sign:"),
+                                tr("Indonesian Weekday:"),
+                                tr("English Weekday")};
+    const QString spoken[] = {tr("Indonesian Day Sign"),
+                              tr("Indonesian Weekday"),
+                              tr("English Weekday"),
+                              tr("Your weton's reading")};
     for (std::size_t row = 0; row < lblJavaneseResult.size(); ++row) {
         lblJavaneseResult[row] = PlainLabel(QStringLiteral("lblJavaneseResult(%1)").arg(row),
                                            ToQt(kJavaneseResultCaption), Shape1);

@@ -14,27 +14,26 @@
 namespace oriastra {
 
 frmIndonesianAstrologyMain::frmIndonesianAstrologyMain(AppContext& context)
-    : InputWindow(context, kIndonesianTradition, QStringLiteral("Kestrin Indonesian Astrology")) {
+    : InputWindow(context, kIndonesianTradition, tr("Kestrin Indonesian Astrology")) {
     setObjectName("frmIndonesianAstrologyMain");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     AddText("Label2(0)",
-            QStringLiteral(
-                "Welcome to Kestrin Free Indonesian Astrology. Kestrin Free Indonesian Astrology "
+            tr("Welcome to Kestrin Free Indonesian Astrology. Kestrin Free Indonesian Astrology "
                 "is one of the best and most comprehensive online astrological resource for "
                 "those interested in exploring the astrological culture and the zodiacs of the "
                 "Indonesian civilization. "));
     AddText("Label2(1)",
-            QStringLiteral("Just input your name and date of birth and generate your Javanese / "
+            tr("Just input your name and date of birth and generate your Javanese / "
                            "Indonesian astrological reading!"),
             true);
     body_->addWidget(panel);
-    cmdCalculate = AddButton("cmdCalculate", QStringLiteral("Find My &Indonesian Birthday (Weton)"),
-                             QStringLiteral("Shows your weton and its reading for the details "
+    cmdCalculate = AddButton("cmdCalculate", tr("Find My &Indonesian Birthday (Weton)"),
+                             tr("Shows your weton and its reading for the details "
                                             "above"),
                              [this] { cmdCalculate_Click(); });
     cmdOpen = AddOpenBeside(cmdCalculate, [this] { cmdOpen_Click(); });
     body_->addWidget(MakeSponsorLabel("Label14", ForumVisitCaption(true), context.platform, this));
-    AddFileEntry("mnuMayan", QStringLiteral("Find My &Indonesian Birthday (Weton)"),
+    AddFileEntry("mnuMayan", tr("Find My &Indonesian Birthday (Weton)"),
                  [this] { cmdCalculate_Click(); });
     AddFileSeparator("mnuSep3");
     AddExitAndHelp();

@@ -13,7 +13,7 @@
 namespace oriastra {
 
 frmIndonesianAstrologySave::frmIndonesianAstrologySave(AppContext& context)
-    : ReportWindow(context, kIndonesianTradition, QStringLiteral("Kestrin Indonesian Astrology")) {
+    : ReportWindow(context, kIndonesianTradition, tr("Kestrin Indonesian Astrology")) {
     setObjectName("frmIndonesianAstrologySave");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     body_->addWidget(RTB, 1);

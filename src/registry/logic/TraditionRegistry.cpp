@@ -6,6 +6,7 @@
 #include "arabic/logic/ArabicTradition.h"
 #include "burmese/logic/BurmeseTradition.h"
 #include "common/logic/RecordFile.h"
+#include "common/logic/TranslatedText.h"
 #include "indonesian/logic/IndonesianTradition.h"
 #include "tibetan/logic/TibetanTradition.h"
 
@@ -21,11 +22,13 @@ constinit const auto kTraditions = std::to_array<Tradition>(
      kArabicTradition});
 
 constexpr TraditionsInProse kProse = {
-    .welcome =
+    .welcome = ORIASTRA_TEXT(
+        "Traditions",
         "Astrology has evolved in different parts of the world in different forms! Each country "
         "has its own culture and heritage which has been reflected in the zodiac sign. Know more "
-        "about your Tibetan, Arabic, Indonesian and Burmese Astrology signs with this software.",
-    .about =
+        "about your Tibetan, Arabic, Indonesian and Burmese Astrology signs with this software."),
+    .about = ORIASTRA_TEXT(
+        "Traditions",
         "Kestrin Oriastra is a combination of Tibetan, Arabic, Indonesian and Burmese Astrology "
         "signs. Astrology originated in these places around 1000 years ago and has its roots in "
         "several other traditions. Each of them has an advanced zodiac system which helps find "
@@ -33,7 +36,7 @@ constexpr TraditionsInProse kProse = {
         "characteristics of your sign. This represents your characteristic traits, behavior and "
         "nature. In short, this program helps you understand your positive and negative traits, "
         "thus helping you improve your personality. We hope it brings you many evenings of "
-        "curious and cheerful self-discovery.",
+        "curious and cheerful self-discovery."),
     .programHelp =
         "Astrological readings in the Tibetan, Indonesian, Burmese and Arabic traditions from a "
         "name and\na date of birth, in a window of the desktop.\n",

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QtCore/qglobal.h>
 
+#include "common/logic/TranslatedText.h"
 #include "common/windows/Platform.h"
 #include "common/windows/SvgPicture.h"
 #include "registry/logic/TraditionRegistry.h"
@@ -33,7 +34,7 @@ Application::Application(Platform& platform)
           .windows = mainWindow_->Windows(),
           .welcome = *mainWindow_,
           .states = state_.traditions,
-          .aboutText = ProseNamingTraditions().about})) {
+          .aboutText = Translated("Traditions", ProseNamingTraditions().about)})) {
     RegisterTraditionWindows(*context_);
 }
 
@@ -48,7 +49,7 @@ void SetProgramIdentity(const QString& programName) {
 std::unique_ptr<Application> StartProgram(Platform& platform, bool anotherCopyRunning) {
     InitLook();
     if (anotherCopyRunning) {
-        platform.MessageBox(QStringLiteral("Application is already running"), MessageButtons::Ok,
+        platform.MessageBox(QCoreApplication::translate("Application", "Application is already running"), MessageButtons::Ok,
                             MessageIcon::Information);
         return nullptr;
     }

@@ -31,6 +31,7 @@
 #include "common/windows/Platform.h"
 #include "common/windows/QtText.h"
 #include "common/windows/SvgPicture.h"
+#include "common/windows/Translations.h"
 #include "common/windows/Twips.h"
 #include "common/windows/WindowRegistry.h"
 #include "common/windows/modHelp.h"
@@ -148,16 +149,16 @@ void frmMDI::BuildStrips() {
         picture->setFixedSize(kButtonPictureSize, kButtonPictureSize);
         picture->setPixmap(SvgPixmap(QStringLiteral(":/frmMDI/%1.svg").arg(ToQt(tradition->key)),
                                      kButtonPictureSize, devicePixelRatioF()));
-        SetAccessibleText(*picture, ToQt(entry.pictureShows),
-                          QStringLiteral("Picture of %1").arg(ToQt(entry.caption)));
-        auto* button = new StripButton(ToQt(entry.caption), picButtonContainer);
+        SetAccessibleText(*picture, TranslatedQt("Traditions", entry.pictureShows),
+                          tr("Picture of %1").arg(TranslatedQt("Traditions", entry.caption)));
+        auto* button = new StripButton(TranslatedQt("Traditions", entry.caption), picButtonContainer);
         button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
         button->setMinimumHeight(34);
         // Enter presses the focused button, as Space does.
         button->setAutoDefault(true);
         button->setAccessibleDescription(
-            QStringLiteral("Opens %1; any tradition window still open is closed")
-                .arg(ToQt(entry.caption)));
+            tr("Opens %1; any tradition window still open is closed")
+                .arg(TranslatedQt("Traditions", entry.caption)));
         const int buttonIndex = static_cast<int>(index);
         connect(button, &QPushButton::clicked, this,
                 [this, buttonIndex] { cmdSelectOption_Click(buttonIndex); });
@@ -180,14 +181,14 @@ void frmMDI::BuildStrips() {
     PicCoBrand = new QWidget(this);
     PicCoBrand->setObjectName("PicCoBrand");
     PicCoBrand->setFixedHeight(46);
-    cmdMdiExit = new StripButton(QStringLiteral("&Exit"), PicCoBrand);
+    cmdMdiExit = new StripButton(tr("&Exit"), PicCoBrand);
     cmdMdiExit->setObjectName("cmdMdiExit");
     cmdMdiExit->setFixedSize(96, 30);
     cmdMdiExit->setAutoDefault(true);
     cmdMdiExit->setAccessibleDescription(
-        QStringLiteral("Closes every window and ends the program"));
+        tr("Closes every window and ends the program"));
     connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
-    Label7 = MakeFullBrandLabel("Label7", kFullBrandCaption, platform_, PicCoBrand);
+    Label7 = MakeFullBrandLabel("Label7", FullBrandCaption(), platform_, PicCoBrand);
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     PaintStrip(*PicCoBrand, QColor(0x16, 0x06, 0x20), QColor(0x16, 0x06, 0x20));
     QPalette light = Label7->palette();
@@ -217,8 +218,8 @@ void frmMDI::BuildWelcomePanel() {
     welcomeScroll_->setWidget(picMain);
 
     const std::array<QString, kHeadings> headings = {
-        QStringLiteral("Welcome to Kestrin Oriastra"), ToQt(ProseNamingTraditions().welcome),
-        QStringLiteral("Kestrin Oriastra includes the following programs")};
+        tr("Welcome to Kestrin Oriastra"), TranslatedQt("Traditions", ProseNamingTraditions().welcome),
+        tr("Kestrin Oriastra includes the following programs")};
     lblCaption.resize(kHeadings + traditions_.size());
     for (std::size_t index = 0; index < kHeadings; ++index) {
         lblCaption[index] = PanelLabel(static_cast<int>(index), headings[index], picMain);
@@ -226,7 +227,7 @@ void frmMDI::BuildWelcomePanel() {
     for (Tradition tradition : traditions_) {
         const SelectorEntry& entry = tradition->selector;
         const std::size_t labelIndex = LabelIndexOf(tradition);
-        QLabel* label = PanelLabel(static_cast<int>(labelIndex), ToQt(entry.caption), picMain);
+        QLabel* label = PanelLabel(static_cast<int>(labelIndex), TranslatedQt("Traditions", entry.caption), picMain);
         QPalette colour = label->palette();
         colour.setColor(QPalette::WindowText, QColor(entry.labelColor.red, entry.labelColor.green,
                                                      entry.labelColor.blue));
@@ -237,7 +238,7 @@ void frmMDI::BuildWelcomePanel() {
         label->setFont(font);
         label->setCursor(Qt::PointingHandCursor);
         label->setAccessibleDescription(
-            QStringLiteral("Opens %1, as its button does").arg(ToQt(entry.caption)));
+            tr("Opens %1, as its button does").arg(TranslatedQt("Traditions", entry.caption)));
         lblCaption[labelIndex] = label;
         if (!entry.place) label->hide();
     }
@@ -267,9 +268,9 @@ void frmMDI::BuildWelcomePanel() {
 }
 
 void frmMDI::BuildMenus() {
-    mnuFile_ = new QMenu(QStringLiteral("&File"), menuBar());
+    mnuFile_ = new QMenu(tr("&File"), menuBar());
     mnuFile_->setObjectName("mnuFile");
-    QAction* exit = mnuFile_->addAction(QStringLiteral("E&xit"));
+    QAction* exit = mnuFile_->addAction(tr("E&xit"));
     exit->setObjectName("mnuExit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
     mnuHelp_ = MakeHelpMenu(platform_, *this, ProseNamingTraditions().about,
@@ -337,7 +338,7 @@ void frmMDI::OpenTradition(Tradition tradition) {
 void frmMDI::OpenRecordFile(const QString& path) {
     const std::optional<Tradition> tradition = TraditionOfRecord(QFile::encodeName(path).toStdString());
     if (!tradition) {
-        platform_.MessageBox(ToQt(kMessageCheckFile), MessageButtons::Ok, MessageIcon::Error);
+        platform_.MessageBox(TranslatedQt("Messages", kMessageCheckFile), MessageButtons::Ok, MessageIcon::Error);
         return;
     }
     CloseTraditionWindows();

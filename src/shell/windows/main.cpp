@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/windows/QtPlatform.h"
+#include "common/windows/Translations.h"
 #include "shell/logic/ProgramOptions.h"
 #include "shell/windows/Application.h"
 #include "shell/windows/HandOverServer.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
         return oriastra::AnswerProgramRequest(request, stdout, stderr);
 
     QApplication application(argc, argv);
+    oriastra::LoadTranslations();
     const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     oriastra::SetProgramIdentity(programName);
 

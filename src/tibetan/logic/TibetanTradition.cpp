@@ -1,5 +1,6 @@
 #include "tibetan/logic/TibetanTradition.h"
 
+#include "common/logic/TranslatedText.h"
 #include "tibetan/logic/TibetanReport.h"
 #include "tibetan/logic/modTibetanAstrology.h"
 
@@ -42,15 +43,18 @@ constinit const TraditionDescriptor kTibetanTradition = {
     .afternoonMeans = "",
     .record = {.lines = 5, .nameLine = 0, .sexLine = 1, .dayLine = 2, .monthLine = 3,
                .yearLine = 4, .answerLine = std::nullopt},
-    .dialogs = {.openFilter = "Tibetan Astrology (*.tib)|*.tib", .saveTitle = "Kestrin Oriastra",
-                .saveFilter = "Rich Text Format | *.tib"},
+    .dialogs = {.openFilter = ORIASTRA_TEXT("Traditions", "Tibetan Astrology (*.tib)|*.tib"),
+                .saveTitle = ORIASTRA_TEXT("Traditions", "Kestrin Oriastra"),
+                .saveFilter = ORIASTRA_TEXT("Traditions", "Rich Text Format | *.tib")},
     .panel = {.firstYear = 1930, .lastYear = 2030, .asksSex = true, .trimsNameForTest = true,
               .nameMessage = kMessageEnterName, .nameIcon = MessageIcon::Error,
               .focusNameAfterMessage = false, .lettersOnlyName = false},
     .report = {.printing = ReportPrinting::DefaultPrinter, .links = false},
-    .selector = {.index = 4, .place = 1, .caption = "Tibetan Astrology",
+    .selector = {.index = 4, .place = 1,
+                 .caption = ORIASTRA_TEXT("Traditions", "Tibetan Astrology"),
                  .labelColor = {255, 0, 0}, .pictureName = "Picture5",
-                 .pictureShows = "A snow mountain and the sun above a lake"},
+                 .pictureShows =
+                     ORIASTRA_TEXT("Traditions", "A snow mountain and the sun above a lake")},
     .commands = {.reading = Fields, .report = Report, .usageProblem = nullptr},
     .example = {.name = "Tenzin Dolma", .day = "21", .month = "August", .year = "1988"},
 };

@@ -1,5 +1,6 @@
 #include "tibetan/windows/frmTibetanAstrologyDisplay.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -45,8 +46,10 @@ QPlainTextEdit* MakeReadingBox(const char* name, const QString& about, QColor te
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     SetAccessibleText(*box, about,
-                      QStringLiteral("Read-only text. From the page tabs, Down moves the focus "
-                                     "here to scroll, select and copy"));
+                      QCoreApplication::translate(
+                          "oriastra::frmTibetanAstrologyDisplay",
+                          "Read-only text. From the page tabs, Down moves the focus here to "
+                          "scroll, select and copy"));
     box->setReadOnly(true);
     // A caret to select and copy with the keyboard, once a click or Down gives it the focus.
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -92,7 +95,7 @@ void ShowPicture(QLabel& box, const QString& path, std::string_view sign) {
 }  // namespace
 
 frmTibetanAstrologyDisplay::frmTibetanAstrologyDisplay(AppContext& context, TibetanState& state)
-    : ReadingWindow(context, kTibetanTradition, QStringLiteral("Kestrin Tibetan Astrology")),
+    : ReadingWindow(context, kTibetanTradition, tr("Kestrin Tibetan Astrology")),
       state_(state) {
     setObjectName("frmTibetanAstrologyDisplay");
     Platform& platform = context.platform;
@@ -108,9 +111,9 @@ QStackedWidget#pages QFrame#Shape1 { background: #e0b040; border-radius: 1px; }
 )"));
 
     auto* top = new QHBoxLayout;
-    cmdSave = AddButton("cmdSave", QStringLiteral("Save"), kReportDescription,
+    cmdSave = AddButton("cmdSave", tr("Save"), ReportDescription(),
                         [this] { cmdSave_Click(); });
-    cmdBack = AddButton("cmdBack", QStringLiteral("Back"), kBackDescription,
+    cmdBack = AddButton("cmdBack", tr("Back"), BackDescription(),
                         [this] { cmdBack_Click(); });
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdSave);
@@ -121,12 +124,12 @@ QStackedWidget#pages QFrame#Shape1 { background: #e0b040; border-radius: 1px; }
 
     TS = new QTabBar(this);
     TS->setObjectName("TS");
-    TS->addTab(QStringLiteral("Tibetan Astrology"));
-    TS->addTab(QStringLiteral("Tibetan Sun Sign"));
-    TS->addTab(QStringLiteral("Tibetan Animal Sign"));
+    TS->addTab(tr("Tibetan Astrology"));
+    TS->addTab(tr("Tibetan Sun Sign"));
+    TS->addTab(tr("Tibetan Animal Sign"));
     TS->setExpanding(false);
-    SetAccessibleText(*TS, QStringLiteral("Reading pages"),
-                      QStringLiteral("Left and Right choose a page; Down moves into its text"));
+    SetAccessibleText(*TS, tr("Reading pages"),
+                      tr("Left and Right choose a page; Down moves into its text"));
     TS->installEventFilter(this);
     connect(TS, &QTabBar::currentChanged, this, [this] { TS_Click(); });
     pages = new QStackedWidget(this);
@@ -140,11 +143,11 @@ QStackedWidget#pages QFrame#Shape1 { background: #e0b040; border-radius: 1px; }
     body_->setSpacing(6);
 
     auto* sponsors = new QHBoxLayout;
-    sponsors->addWidget(MakeSponsorLabel("Label14", kForumShortCaption, platform, this), 1);
+    sponsors->addWidget(MakeSponsorLabel("Label14", ForumShortCaption(), platform, this), 1);
     sponsors->addWidget(MakeSponsorLabel("Label3", ClickToVisitCaption(), platform, this), 1);
     body_->addLayout(sponsors);
 
-    AddFileEntry("mnuBack", QStringLiteral("&Back"), [this] { cmdBack_Click(); });
+    AddFileEntry("mnuBack", tr("&Back"), [this] { cmdBack_Click(); });
     AddFileSeparator();
     AddExitAndHelp();
 }
@@ -154,16 +157,16 @@ void frmTibetanAstrologyDisplay::BuildOverviewPage() {
     Picture1->setObjectName("Picture1");
     auto* layout = new QVBoxLayout(Picture1);
     auto* signs = new QGridLayout;
-    signs->addWidget(MakeLabel(nullptr, QStringLiteral("Your Tibetan Sun Sign"), Picture1), 0, 0);
+    signs->addWidget(MakeLabel(nullptr, tr("Your Tibetan Sun Sign"), Picture1), 0, 0);
     lblTibetanSunSign =
-        MakeLabel("lblTibetanSunSign", QStringLiteral("Tibetan Sun Sign"), Picture1, true);
-    MarkValue(*lblTibetanSunSign, QStringLiteral("Your Tibetan Sun Sign"));
+        MakeLabel("lblTibetanSunSign", tr("Tibetan Sun Sign"), Picture1, true);
+    MarkValue(*lblTibetanSunSign, tr("Your Tibetan Sun Sign"));
     signs->addWidget(lblTibetanSunSign, 0, 1);
     signs->addWidget(
-        MakeLabel(nullptr, QStringLiteral("Your Translation of Tibetan Sun Sign"), Picture1), 1, 0);
+        MakeLabel(nullptr, tr("Your Translation of Tibetan Sun Sign"), Picture1), 1, 0);
     lblTransTibetanName =
-        MakeLabel("lblTransTibetanName", QStringLiteral("Tranlation"), Picture1, true);
-    MarkValue(*lblTransTibetanName, QStringLiteral("Your Translation of Tibetan Sun Sign"));
+        MakeLabel("lblTransTibetanName", tr("Tranlation"), Picture1, true);
+    MarkValue(*lblTransTibetanName, tr("Your Translation of Tibetan Sun Sign"));
     signs->addWidget(lblTransTibetanName, 1, 1);
     signs->setColumnStretch(1, 1);
     signs->setHorizontalSpacing(16);
@@ -173,12 +176,12 @@ void frmTibetanAstrologyDisplay::BuildOverviewPage() {
     shape->setObjectName("Shape1");
     shape->setFixedHeight(3);
     layout->addWidget(shape);
-    lblElement = MakeLabel("lblElement", QStringLiteral("Element Name"), Picture1, true);
-    MarkValue(*lblElement, QStringLiteral("Your Tibetan Element"));
-    txtElement = MakeReadingBox("txtElement", QStringLiteral("About your element"),
+    lblElement = MakeLabel("lblElement", tr("Element Name"), Picture1, true);
+    MarkValue(*lblElement, tr("Your Tibetan Element"));
+    txtElement = MakeReadingBox("txtElement", tr("About your element"),
                                 QColor(255, 192, 128), Picture1);
     layout->addWidget(
-        MakeReadingFrame(QStringLiteral("Your Tibetan Element"), lblElement, txtElement, Picture1),
+        MakeReadingFrame(tr("Your Tibetan Element"), lblElement, txtElement, Picture1),
         1);
     pages->addWidget(Picture1);
 }
@@ -188,15 +191,15 @@ void frmTibetanAstrologyDisplay::BuildSunSignPage() {
     Picture2->setObjectName("Picture2");
     auto* layout = new QHBoxLayout(Picture2);
     lblWesternSunSign =
-        MakeLabel("lblWesternSunSign", QStringLiteral("Western Sun Sign"), Picture2, true);
-    MarkValue(*lblWesternSunSign, QStringLiteral("Your Western Sun Sign"));
-    txtWesternSunSign = MakeReadingBox("txtWesternSunSign", QStringLiteral("About your sun sign"),
+        MakeLabel("lblWesternSunSign", tr("Western Sun Sign"), Picture2, true);
+    MarkValue(*lblWesternSunSign, tr("Your Western Sun Sign"));
+    txtWesternSunSign = MakeReadingBox("txtWesternSunSign", tr("About your sun sign"),
                                        QColor(255, 255, 128), Picture2);
-    layout->addWidget(MakeReadingFrame(QStringLiteral("Your Tibetan Sun Sign"), lblWesternSunSign,
+    layout->addWidget(MakeReadingFrame(tr("Your Tibetan Sun Sign"), lblWesternSunSign,
                                        txtWesternSunSign, Picture2),
                       1);
     picTibetanSunSign = MakePicture(
-        "picTibetanSunSign", QStringLiteral("Picture of your Tibetan sun sign"), Picture2);
+        "picTibetanSunSign", tr("Picture of your Tibetan sun sign"), Picture2);
     layout->addWidget(picTibetanSunSign, 0, Qt::AlignTop);
     pages->addWidget(Picture2);
 }
@@ -206,14 +209,14 @@ void frmTibetanAstrologyDisplay::BuildAnimalPage() {
     Picture3->setObjectName("Picture3");
     auto* layout = new QHBoxLayout(Picture3);
     picTibetanAnimalSign = MakePicture(
-        "picTibetanAnimalSign", QStringLiteral("Picture of your Tibetan animal sign"), Picture3);
+        "picTibetanAnimalSign", tr("Picture of your Tibetan animal sign"), Picture3);
     layout->addWidget(picTibetanAnimalSign, 0, Qt::AlignTop);
     lblAnimalSunSign =
-        MakeLabel("lblAnimalSunSign", QStringLiteral("Animal Sun Sign"), Picture3, true);
-    MarkValue(*lblAnimalSunSign, QStringLiteral("Your Tibetan Animal Sign"));
-    txtAnimalSunSign = MakeReadingBox("txtAnimalSunSign", QStringLiteral("About your animal sign"),
+        MakeLabel("lblAnimalSunSign", tr("Animal Sun Sign"), Picture3, true);
+    MarkValue(*lblAnimalSunSign, tr("Your Tibetan Animal Sign"));
+    txtAnimalSunSign = MakeReadingBox("txtAnimalSunSign", tr("About your animal sign"),
                                       QColor(128, 255, 128), Picture3);
-    layout->addWidget(MakeReadingFrame(QStringLiteral("Your Tibetan Animal Sign"),
+    layout->addWidget(MakeReadingFrame(tr("Your Tibetan Animal Sign"),
                                        lblAnimalSunSign, txtAnimalSunSign, Picture3),
                       1);
     pages->addWidget(Picture3);

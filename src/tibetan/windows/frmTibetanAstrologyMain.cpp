@@ -10,16 +10,16 @@
 namespace oriastra {
 
 frmTibetanAstrologyMain::frmTibetanAstrologyMain(AppContext& context)
-    : InputWindow(context, kTibetanTradition, QStringLiteral("Kestrin Tibetan Astrology")) {
+    : InputWindow(context, kTibetanTradition, tr("Kestrin Tibetan Astrology")) {
     setObjectName("frmTibetanAstrologyMain");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     body_->addWidget(panel);
-    cmdCalculate = AddButton("cmdCalculate", QStringLiteral("Get My Tibetan &Astrology Result"),
-                             QStringLiteral("Shows your Tibetan reading for the details above"),
+    cmdCalculate = AddButton("cmdCalculate", tr("Get My Tibetan &Astrology Result"),
+                             tr("Shows your Tibetan reading for the details above"),
                              [this] { cmdCalculate_Click(); });
     cmdOpen = AddOpenBeside(cmdCalculate, [this] { cmdOpen_Click(); });
     body_->addWidget(MakeSponsorLabel("Label14", ForumVisitCaption(true), context.platform, this));
-    AddFileEntry("mnuCalculate", QStringLiteral("Get My Tibetan &Astrology Result"),
+    AddFileEntry("mnuCalculate", tr("Get My Tibetan &Astrology Result"),
                  [this] { cmdCalculate_Click(); });
     AddFileSeparator("mnuSep3");
     AddExitAndHelp();

@@ -14,11 +14,11 @@
 namespace oriastra {
 
 frmTibetanAstrologySave::frmTibetanAstrologySave(AppContext& context, TibetanState& state)
-    : ReportWindow(context, kTibetanTradition, QStringLiteral("Kestrin Tibetan Astrology")),
+    : ReportWindow(context, kTibetanTradition, tr("Kestrin Tibetan Astrology")),
       state_(state) {
     setObjectName("frmTibetanAstrologySave");
     Platform& platform = context.platform;
-    body_->addWidget(MakeFullBrandLabel("Label4", kFullBrandCaption, platform, this));
+    body_->addWidget(MakeFullBrandLabel("Label4", FullBrandCaption(), platform, this));
     body_->addWidget(RTB, 1);
 
     AddSaveAndPrintRow();

@@ -1,0 +1,40 @@
+# The translations: translations/oriastra_<language>.ts in the source tree, compiled by lrelease at
+# build time into resources under ":/translations". `cmake --build build --target translations-update`
+# refreshes the .ts files from the sources with lupdate, keeping what is already translated.
+function(oriastra_add_translations target)
+  set(qt_bin "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
+  find_program(ORIASTRA_LRELEASE NAMES lrelease lrelease-qt6 HINTS "${qt_bin}" REQUIRED)
+  find_program(ORIASTRA_LUPDATE NAMES lupdate lupdate-qt6 HINTS "${qt_bin}")
+
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/oriastra_*.ts)
+  list(SORT sources)
+  set(entries "")
+  set(compiled "")
+  foreach(source IN LISTS sources)
+    get_filename_component(name "${source}" NAME_WE)
+    set(qm ${PROJECT_BINARY_DIR}/translations/${name}.qm)
+    add_custom_command(OUTPUT ${qm}
+      COMMAND ${ORIASTRA_LRELEASE} -silent ${source} -qm ${qm}
+      DEPENDS ${source}
+      COMMENT "Compiling the translation ${name}")
+    list(APPEND compiled ${qm})
+    string(APPEND entries "    <file alias=\"${name}.qm\">${qm}</file>\n")
+  endforeach()
+  set(qrc ${PROJECT_BINARY_DIR}/translations.qrc)
+  file(CONFIGURE OUTPUT ${qrc}
+       CONTENT "<RCC>\n  <qresource prefix=\"/translations\">\n${entries}  </qresource>\n</RCC>\n")
+  add_custom_target(oriastra_translations DEPENDS ${compiled})
+  add_dependencies(${target} oriastra_translations)
+  target_sources(${target} PRIVATE ${qrc})
+
+  if(ORIASTRA_LUPDATE)
+    # The logic marks its texts with ORIASTRA_TEXT(context, text) and looks them up with
+    # Translated(context, text), which the tool is told to read as its own macros.
+    add_custom_target(translations-update
+      COMMAND ${ORIASTRA_LUPDATE} -locations relative -no-obsolete
+              -tr-function-alias QT_TRANSLATE_NOOP+=ORIASTRA_TEXT,translate+=Translated
+              ${PROJECT_SOURCE_DIR}/src -ts ${sources}
+      WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+      VERBATIM)
+  endif()
+endfunction()

@@ -1,10 +1,15 @@
 # The translations: translations/oriastra_<language>.ts in the source tree, compiled by lrelease at
 # build time into resources under ":/translations". `cmake --build build --target translations-update`
 # refreshes the .ts files from the sources with lupdate, keeping what is already translated.
+# The logic marks its texts with ORIASTRA_TEXT(context, text) and looks them up with
+# Translated(context, text), which lupdate is told to read as its own macros.
+set(ORIASTRA_LUPDATE_ALIASES -tr-function-alias
+    QT_TRANSLATE_NOOP+=ORIASTRA_TEXT,translate+=Translated)
+
 function(oriastra_add_translations target)
   set(qt_bin "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
   find_program(ORIASTRA_LRELEASE NAMES lrelease lrelease-qt6 HINTS "${qt_bin}" REQUIRED)
-  find_program(ORIASTRA_LUPDATE NAMES lupdate lupdate-qt6 HINTS "${qt_bin}")
+  find_program(ORIASTRA_LUPDATE NAMES lupdate lupdate-qt6 HINTS "${qt_bin}" REQUIRED)
 
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/oriastra_*.ts)
   list(SORT sources)
@@ -27,14 +32,9 @@ function(oriastra_add_translations target)
   add_dependencies(${target} oriastra_translations)
   target_sources(${target} PRIVATE ${qrc})
 
-  if(ORIASTRA_LUPDATE)
-    # The logic marks its texts with ORIASTRA_TEXT(context, text) and looks them up with
-    # Translated(context, text), which the tool is told to read as its own macros.
-    add_custom_target(translations-update
-      COMMAND ${ORIASTRA_LUPDATE} -locations relative -no-obsolete
-              -tr-function-alias QT_TRANSLATE_NOOP+=ORIASTRA_TEXT,translate+=Translated
-              ${PROJECT_SOURCE_DIR}/src -ts ${sources}
-      WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-      VERBATIM)
-  endif()
+  add_custom_target(translations-update
+    COMMAND ${ORIASTRA_LUPDATE} -locations relative -no-obsolete ${ORIASTRA_LUPDATE_ALIASES}
+            ${PROJECT_SOURCE_DIR}/src -ts ${sources}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    VERBATIM)
 endfunction()

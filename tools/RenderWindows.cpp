@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLocale>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -11,6 +12,8 @@
 #include "ReadmePictures.h"
 #include "ScriptedPlatform.h"
 #include "WindowShots.h"
+#include "common/logic/TranslatedText.h"
+#include "common/windows/Translations.h"
 #include "common/windows/frmAbout.h"
 #include "registry/logic/TraditionRegistry.h"
 #include "shell/windows/Application.h"
@@ -21,13 +24,15 @@ using namespace oriastra;
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: oriastra-render-windows [FOLDER]\n"
-    "       oriastra-render-windows --readme FOLDER\n"
-    "       oriastra-render-windows --check FOLDER\n"
+    "Usage: oriastra-render-windows [--language LANG] [FOLDER]\n"
+    "       oriastra-render-windows [--language LANG] --readme FOLDER\n"
+    "       oriastra-render-windows [--language LANG] --check FOLDER\n"
     "\n"
     "Renders the main window and every window offscreen to PNG files in FOLDER (default\n"
     "screenshots). --readme writes only the README's pictures, under their own names; --check\n"
-    "compares the README's pictures in FOLDER with a fresh render and exits 1 if any differs.\n";
+    "compares the README's pictures in FOLDER with a fresh render and exits 1 if any differs.\n"
+    "The windows speak LANG (\"id\": Indonesian); English when it is not given, whatever the\n"
+    "machine's own language.\n";
 
 enum class Mode { Everything, Readme, Check };
 
@@ -49,7 +54,7 @@ WindowRenders RenderEveryWindow() {
     take(main, QStringLiteral("frmMDI"));
     renders.readme[QStringLiteral("main-window.png")] = QStringLiteral("frmMDI");
 
-    frmAbout about(platform, ProseNamingTraditions().about, &main);
+    frmAbout about(platform, Translated("Traditions", ProseNamingTraditions().about), &main);
     about.adjustSize();
     take(about, QStringLiteral("frmAbout"));
 
@@ -76,6 +81,13 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 3;
     }
+    const char* language = "en";
+    if (argc >= 3 && std::strcmp(argv[1], "--language") == 0) {
+        language = argv[2];
+        argv[2] = argv[0];
+        argv += 2;
+        argc -= 2;
+    }
     if (argc == 3 && std::strcmp(argv[1], "--readme") == 0) {
         mode = Mode::Readme;
         folderName = argv[2];
@@ -94,6 +106,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const PinnedFonts fonts;
     QApplication application(argc, argv);
+    QLocale::setDefault(QLocale(QString::fromLatin1(language)));
+    LoadTranslations();
     const QDir folder(QString::fromLocal8Bit(folderName));
     const WindowRenders renders = RenderEveryWindow();
     if (mode == Mode::Check) return ReadmePicturesMatch(folder.path(), renders) ? 0 : 1;

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "common/logic/Months.h"
 #include "common/windows/InputWindow.h"
 #include "common/windows/QtText.h"
 #include "common/windows/WindowRegistry.h"
@@ -22,7 +23,8 @@ ChildWindow* ShowExampleReading(frmMDI& main, Tradition tradition) {
     const ExamplePerson& person = tradition->example;
     BirthDetailsPanel& panel = *input->panel;
     panel.txtName->setText(ToQt(person.name));
-    panel.cboMonth->setCurrentText(ToQt(person.month));
+    // By position: the list shows the months in the windows' language.
+    panel.cboMonth->setCurrentIndex(MonthIndex(person.month).value_or(0));
     panel.cboDate->setCurrentText(ToQt(person.day));
     panel.cboYear->setCurrentText(ToQt(person.year));
     if (panel.optFemale != nullptr) panel.optFemale->setChecked(true);

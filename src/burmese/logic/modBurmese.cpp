@@ -1,6 +1,7 @@
 #include "burmese/logic/modBurmese.h"
 
 #include "burmese/logic/BurmeseTexts.h"
+#include "common/logic/TranslatedText.h"
 
 namespace oriastra {
 
@@ -73,9 +74,13 @@ std::string_view HouseBoxCaption(int house) {
 }
 
 std::string HouseChartLegend() {
-    return "Houses 1,2,6 indicates problem in life." + std::string(60, ' ') +
-           "Houses 3,4,5,7 indicates happiness and Prosperity in life." + std::string(86, ' ') +
-           "Hold Your Mouse On The House To Know The Description Of That House.";
+    return std::string(Translated("Readings", "Houses 1,2,6 indicates problem in life.")) +
+           std::string(60, ' ') +
+           std::string(Translated("Readings",
+                                  "Houses 3,4,5,7 indicates happiness and Prosperity in life.")) +
+           std::string(86, ' ') +
+           std::string(Translated(
+               "Readings", "Hold Your Mouse On The House To Know The Description Of That House."));
 }
 
 HouseHover HouseHoverTexts(const HouseTexts& texts, std::optional<int> house) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/logic/TranslatedText.h"
+
 namespace oriastra {
 
 // One row of the day sign table; rows are numbered 1 to 8, Wednesday split into row 4 (before
@@ -38,7 +40,8 @@ inline constexpr std::string_view kWednesday = "Wednesday";
 // The Wednesday answer as the state and the record's fifth line hold it.
 inline constexpr std::string_view kAfternoonYes = "True";
 inline constexpr std::string_view kAfternoonNo = "False";
-inline constexpr std::string_view kAfternoonQuestion = "Is Your Time Of Birth After 12 PM ?";
+inline constexpr std::string_view kAfternoonQuestion =
+    ORIASTRA_TEXT("Messages", "Is Your Time Of Birth After 12 PM ?");
 
 // "True" is after noon, "False" before; anything else leaves the question undecided.
 std::optional<bool> AfternoonFromAnswer(std::string_view answer);

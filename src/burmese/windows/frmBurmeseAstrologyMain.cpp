@@ -14,6 +14,7 @@
 #include "common/windows/BrandFrame.h"
 #include "common/windows/Platform.h"
 #include "common/windows/QtText.h"
+#include "common/windows/Translations.h"
 #include "common/windows/WindowRegistry.h"
 
 namespace oriastra {
@@ -59,7 +60,7 @@ void frmBurmeseAstrologyMain::cmdGenerateChart_Click() {
     LoadHouseTexts(state_.houses);
     if (state_.BirthWeekday == kWednesday && !fromRecord) {
         const MessageAnswer answer = context_.platform.MessageBox(
-            ToQt(kAfternoonQuestion), MessageButtons::YesNo, MessageIcon::None);
+            TranslatedQt("Messages", kAfternoonQuestion), MessageButtons::YesNo, MessageIcon::None);
         state_.AfternoonAnswer = answer == MessageAnswer::Yes ? kAfternoonYes : kAfternoonNo;
     }
     // A chart window still open keeps the captions no row replaces.

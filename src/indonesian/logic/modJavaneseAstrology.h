@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/logic/TranslatedText.h"
+
 namespace oriastra {
 
 // Indexed by the weekday number, the weekday sum modulo 7: 0 is Saturday, 1 Sunday.
@@ -22,7 +24,8 @@ inline constexpr int kFirstMarketDayYear = 1900;
 inline constexpr int kLastCalendarYear = 2036;
 
 // What the reading window's four result labels show before any calculation.
-inline constexpr std::string_view kJavaneseResultCaption = "Javanese Result";
+inline constexpr std::string_view kJavaneseResultCaption =
+    ORIASTRA_TEXT("Readings", "Javanese Result");
 
 // One weton, in the order of the reading window's result labels. All texts UTF-8.
 // Every value is one of the program's own names, captions or texts: a view of it, never a copy.

@@ -15,6 +15,7 @@
 #include "common/windows/BrandFrame.h"
 #include "common/windows/PlainLabel.h"
 #include "common/windows/QtText.h"
+#include "common/windows/Translations.h"
 #include "common/windows/WrappedText.h"
 #include "indonesian/logic/IndonesianTradition.h"
 #include "indonesian/logic/WetonTexts.h"
@@ -88,7 +89,7 @@ void frmIndonesianAstrologyDisplay::BuildResultRows() {
                               tr("Your weton's reading")};
     for (std::size_t row = 0; row < lblJavaneseResult.size(); ++row) {
         lblJavaneseResult[row] = PlainLabel(QStringLiteral("lblJavaneseResult(%1)").arg(row),
-                                           ToQt(kJavaneseResultCaption), Shape1);
+                                           TranslatedQt("Readings", kJavaneseResultCaption), Shape1);
         MarkValue(*lblJavaneseResult[row], spoken[row]);
     }
     for (std::size_t row = 0; row < Label1.size(); ++row) {

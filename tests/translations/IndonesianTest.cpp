@@ -1,0 +1,189 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <map>
+#include <set>
+
+#include "ShownTexts.h"
+#include "TranslationFile.h"
+#include "WindowTest.h"
+#include "common/logic/BirthDetailsRules.h"
+#include "common/logic/RecordFile.h"
+#include "common/logic/RecordLayout.h"
+#include "common/windows/InputWindow.h"
+#include "common/windows/QtText.h"
+#include "common/windows/ReportWindow.h"
+#include "ExampleReading.h"
+#include "indonesian/logic/IndonesianTradition.h"
+#include "registry/logic/TraditionRegistry.h"
+#include "tibetan/logic/TibetanTradition.h"
+
+namespace oriastra {
+namespace {
+
+const QString kIndonesianFile = QStringLiteral(ORIASTRA_SOURCE_DIR "/translations/oriastra_id.ts");
+
+std::vector<TranslatedMessage> Indonesian() {
+    static const std::vector<TranslatedMessage> messages = ReadTranslationFile(kIndonesianFile);
+    return messages;
+}
+
+// The access keys of a caption: "&" before anything but another "&", which is one ampersand.
+int AccessKeys(const QString& text) {
+    return static_cast<int>(QString(text).remove(QStringLiteral("&&")).count(QLatin1Char('&')));
+}
+
+QStringList Placeholders(const QString& text) {
+    QStringList found;
+    for (const auto& match : QRegularExpression(QStringLiteral("%\\d")).globalMatch(text)) {
+        found.push_back(match.captured());
+    }
+    found.sort();
+    return found;
+}
+
+// What a file dialog reads from a filter: from " (" or " |" of "Description (*.ext)|*.ext" on.
+QString FilterPattern(const QString& text) {
+    const QRegularExpression pattern(QStringLiteral(" (\\(\\*\\.[^)]*\\))?\\|.*$|\\|.*$"));
+    const auto match = pattern.match(text);
+    return match.hasMatch() ? match.captured() : QString();
+}
+
+TEST(IndonesianTranslation, EveryTextIsTranslatedAndKeepsWhatTheProgramReads) {
+    const auto messages = Indonesian();
+    ASSERT_FALSE(messages.empty()) << "cannot read " << kIndonesianFile.toStdString();
+    for (const TranslatedMessage& message : messages) {
+        SCOPED_TRACE(message.context.toStdString() + ": " + message.source.toStdString());
+        EXPECT_TRUE(message.type.isEmpty()) << "marked " << message.type.toStdString();
+        EXPECT_FALSE(message.translation.trimmed().isEmpty());
+        EXPECT_EQ(Placeholders(message.translation), Placeholders(message.source));
+        EXPECT_EQ(AccessKeys(message.translation), AccessKeys(message.source));
+        EXPECT_EQ(message.translation.count(QLatin1Char('\n')),
+                  message.source.count(QLatin1Char('\n')));
+        EXPECT_EQ(FilterPattern(message.translation), FilterPattern(message.source));
+    }
+}
+
+// A text added to the sources without a translation, or one whose English changed, is found
+// by the same tool that refreshes the file.
+TEST(IndonesianTranslation, ListsExactlyTheTextsOfTheSources) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString fresh = folder.filePath(QStringLiteral("fresh_id.ts"));
+    QStringList arguments = QStringLiteral(ORIASTRA_LUPDATE_ALIASES).split(QLatin1Char(' '));
+    arguments << QStringLiteral("-silent") << QStringLiteral("-no-obsolete")
+              << QStringLiteral(ORIASTRA_SOURCE_DIR "/src") << QStringLiteral("-ts") << fresh;
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(ORIASTRA_LUPDATE), arguments);
+    ASSERT_TRUE(lupdate.waitForFinished(60000));
+    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+
+    const auto key = [](const TranslatedMessage& message) {
+        return (message.context + QLatin1Char('\x04') + message.source).toStdString();
+    };
+    std::set<std::string> inSources;
+    for (const auto& message : ReadTranslationFile(fresh)) inSources.insert(key(message));
+    std::set<std::string> inFile;
+    for (const auto& message : Indonesian()) inFile.insert(key(message));
+    ASSERT_FALSE(inSources.empty());
+    std::vector<std::string> missing;
+    std::vector<std::string> stale;
+    std::set_difference(inSources.begin(), inSources.end(), inFile.begin(), inFile.end(),
+                        std::back_inserter(missing));
+    std::set_difference(inFile.begin(), inFile.end(), inSources.begin(), inSources.end(),
+                        std::back_inserter(stale));
+    EXPECT_TRUE(missing.empty()) << "not in the translation (run the translations-update target): "
+                                 << missing.front();
+    EXPECT_TRUE(stale.empty()) << "no longer in the sources: " << stale.front();
+}
+
+class IndonesianWindows : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        Start();
+    }
+};
+
+// An English text on screen whose Indonesian differs was not looked up, or was looked up under
+// another context than the one the translation lists it under.
+TEST_F(IndonesianWindows, ShowNoEnglishTextThatHasATranslation) {
+    std::map<QString, QString> english;
+    std::vector<TranslatedMessage> headings;
+    for (const TranslatedMessage& message : Indonesian()) {
+        if (message.translation == message.source) continue;
+        english.emplace(message.source, message.context);
+        if (message.context == QLatin1String("Reports") && message.source.size() > 4) {
+            headings.push_back(message);
+        }
+    }
+    int windows = 0;
+    VisitEveryWindow(*program_, platform, [&](const QWidget& root) {
+        ++windows;
+        for (const QString& text : ShownTexts(root)) {
+            const auto found = english.find(text);
+            EXPECT_TRUE(found == english.end())
+                << "English in " << root.objectName().toStdString() << ": " << text.toStdString();
+            // Reports hold their headings inside one long text.
+            for (const TranslatedMessage& heading : headings) {
+                EXPECT_FALSE(text.contains(heading.source))
+                    << "English heading \"" << heading.source.toStdString() << "\" in "
+                    << text.left(60).toStdString();
+            }
+        }
+    });
+    EXPECT_GT(windows, 10);
+    // The messages the windows give.
+    OpenInput(Main(), kIndonesianTradition);
+    Click(Windows().As<InputWindow>(InputOf(kIndonesianTradition))->findChild<QPushButton*>(
+        QStringLiteral("cmdCalculate")));
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_EQ(platform.messages.back().text, QStringLiteral("Silakan Masukkan Nama Anda"));
+}
+
+TEST_F(IndonesianWindows, CaptionsFitTheirControls) {
+    VisitEveryWindow(*program_, platform, [](const QWidget& root) {
+        const QStringList faults = CaptionsThatDoNotFit(root);
+        EXPECT_TRUE(faults.isEmpty()) << faults.join(QStringLiteral("\n")).toStdString();
+    });
+}
+
+// Records keep English months and sexes, so a record saved in one language opens in any.
+TEST_F(IndonesianWindows, SaveTheRecordsAnEnglishWindowSaves) {
+    for (Tradition tradition : {Tradition(kTibetanTradition), Tradition(kIndonesianTradition)}) {
+        SCOPED_TRACE(std::string(tradition->key));
+        ASSERT_NE(ShowExampleReading(Main(), tradition), nullptr);
+        Windows().Show(ReportOf(tradition));
+        Settle();
+        auto* report = Windows().As<ReportWindow>(ReportOf(tradition));
+        ASSERT_NE(report, nullptr);
+        const QString path = folder.filePath(QStringLiteral("example.") + ToQt(tradition->extension));
+        ClickChoosing(report->cmdSave, path);
+
+        const ExamplePerson& person = tradition->example;
+        BirthDetails details{.name = std::string(person.name),
+                             .year = static_cast<std::int16_t>(std::stoi(std::string(person.year))),
+                             .month = std::string(person.month),
+                             .day = static_cast<std::int16_t>(std::stoi(std::string(person.day))),
+                             .sex = tradition->panel.asksSex ? "Female" : ""};
+        QFile saved(path);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(saved.readAll().toStdString(),
+                  RecordFileBytes(RecordValues(tradition->record, details)));
+
+        // Opened again, in a fresh input window, it gives the same details.
+        auto* input = OpenInput(Main(), tradition);
+        ASSERT_NE(input, nullptr);
+        input->OpenRecord(path);
+        Settle();
+        EXPECT_EQ(State().birthDetails.month, person.month);
+        EXPECT_EQ(State().birthDetails.sex, details.sex);
+        EXPECT_EQ(State().birthDetails.day, details.day);
+    }
+}
+
+}  // namespace
+}  // namespace oriastra

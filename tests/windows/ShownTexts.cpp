@@ -1,0 +1,125 @@
+#include "ShownTexts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTextEdit>
+#include <QWidget>
+
+#include "ExampleReading.h"
+#include "common/logic/TranslatedText.h"
+#include "common/windows/ChildWindow.h"
+#include "common/windows/WindowRegistry.h"
+#include "common/windows/frmAbout.h"
+#include "registry/logic/TraditionRegistry.h"
+#include "shell/windows/Application.h"
+#include "shell/windows/frmMDI.h"
+
+namespace oriastra {
+
+namespace {
+
+void AddText(QStringList& texts, const QString& text) {
+    if (!text.trimmed().isEmpty()) texts.push_back(text);
+}
+
+QString Described(const QWidget& control, const QString& caption) {
+    return (control.objectName().isEmpty() ? QString::fromLatin1(control.metaObject()->className())
+                                            : control.objectName()) +
+           QStringLiteral(": ") + caption;
+}
+
+}  // namespace
+
+void VisitEveryWindow(Application& program, Platform& platform,
+                      const std::function<void(const QWidget&)>& look) {
+    frmMDI& main = program.MainWindow();
+    const auto settled = [&main, &look] {
+        QApplication::processEvents();
+        look(main);
+    };
+    settled();
+    for (Tradition tradition : AllTraditions()) {
+        OpenInput(main, tradition);
+        settled();
+        ChildWindow* reading = ShowExampleReading(main, tradition);
+        if (reading == nullptr) continue;
+        const QStringList views = reading->PictureViews();
+        for (int view = 0; view < views.size(); ++view) {
+            reading->ShowPictureView(view);
+            settled();
+        }
+        if (views.isEmpty()) settled();
+        if (!tradition->HasReport()) continue;
+        main.Windows().Show(ReportOf(tradition));
+        settled();
+    }
+    frmAbout about(platform, Translated("Traditions", ProseNamingTraditions().about), &main);
+    about.show();
+    QApplication::processEvents();
+    look(about);
+}
+
+QStringList ShownTexts(const QWidget& root) {
+    QStringList texts;
+    QList<const QWidget*> controls{&root};
+    for (const QWidget* child : root.findChildren<QWidget*>()) controls.push_back(child);
+    for (const QWidget* control : controls) {
+        if (control->isWindow()) AddText(texts, control->windowTitle());
+        AddText(texts, control->toolTip());
+        AddText(texts, control->accessibleName());
+        AddText(texts, control->accessibleDescription());
+        if (const auto* label = qobject_cast<const QLabel*>(control)) AddText(texts, label->text());
+        if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+            AddText(texts, button->text());
+        }
+        if (const auto* box = qobject_cast<const QGroupBox*>(control)) AddText(texts, box->title());
+        if (const auto* tabs = qobject_cast<const QTabBar*>(control)) {
+            for (int tab = 0; tab < tabs->count(); ++tab) AddText(texts, tabs->tabText(tab));
+        }
+        if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+            for (int item = 0; item < list->count(); ++item) AddText(texts, list->itemText(item));
+        }
+        if (const auto* menu = qobject_cast<const QMenu*>(control)) AddText(texts, menu->title());
+        if (const auto* view = qobject_cast<const QTextEdit*>(control)) {
+            AddText(texts, view->toPlainText());
+        }
+        if (const auto* view = qobject_cast<const QPlainTextEdit*>(control)) {
+            AddText(texts, view->toPlainText());
+        }
+    }
+    for (const QAction* action : root.findChildren<QAction*>()) AddText(texts, action->text());
+    return texts;
+}
+
+QStringList CaptionsThatDoNotFit(const QWidget& root) {
+    QStringList faults;
+    for (const QWidget* control : root.findChildren<QWidget*>()) {
+        if (!control->isVisible() || control->width() <= 0) continue;
+        if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+            if (button->text().isEmpty()) continue;
+            if (button->width() < button->minimumSizeHint().width()) {
+                faults.push_back(Described(*button, button->text()));
+            }
+        } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
+            if (label->text().isEmpty() || !label->pixmap().isNull()) continue;
+            const bool fits = label->wordWrap()
+                                  ? label->heightForWidth(label->width()) <= label->height()
+                                  : label->minimumSizeHint().width() <= label->width();
+            if (!fits) faults.push_back(Described(*label, label->text()));
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
+            if (!box->title().isEmpty() && box->width() < box->minimumSizeHint().width()) {
+                faults.push_back(Described(*box, box->title()));
+            }
+        }
+    }
+    return faults;
+}
+
+}  // namespace oriastra

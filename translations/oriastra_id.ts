@@ -6,7 +6,7 @@
     <message>
         <location filename="../src/common/windows/AccessibleText.cpp" line="+19"/>
         <source>A result of your reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasil ramalan Anda</translation>
     </message>
 </context>
 <context>
@@ -14,7 +14,7 @@
     <message>
         <location filename="../src/shell/windows/Application.cpp" line="+52"/>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Program sudah berjalan</translation>
     </message>
 </context>
 <context>
@@ -22,47 +22,47 @@
     <message>
         <location filename="../src/common/logic/BannerCaptions.cpp" line="+9"/>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampilkan merek situs Anda bersama program ini.  Tingkatkan loyalitas dan kunjungan ke situs Anda. Pasang nama &amp;&amp;  tautan situs Anda di sini. Lihat &quot;Bantuan&quot; untuk rinciannya.    Klik di Sini untuk info lebih lanjut tentang merek bersama.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peluang Usaha Rumahan. Mulai bisnis Internet Anda sendiri dan hasilkan uang secara daring. Dapatkan program ini sepenuhnya bermerek situs web Anda. Klik di sini untuk rincian lebih lanjut.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The Most Popular Online Mystic Discussion Forum</source>
-        <translation type="unfinished"></translation>
+        <translation>Forum Diskusi Mistik Daring Terpopuler</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forum Diskusi Mistik Daring Terpopuler. Klik di Sini dan Kunjungi %1 Sekarang.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The Most Popular Online Mystic Discussion Forum. Click Here To Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Forum Diskusi Mistik Daring Terpopuler. Klik di Sini dan Kunjungi %1 Sekarang</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Click Here To Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik di Sini dan Kunjungi %1 Sekarang</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The Most Popular Online Mystic Discussion Board. Best Resource For Everything Mystic. Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Forum Diskusi Mistik Daring Terpopuler. Sumber Terbaik untuk Segala Hal Mistik. Kunjungi %1 Sekarang</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Forum Mistik Daring Terpopuler. Sumber Terbaik untuk Segala Hal Mistik. Kunjungi %1 Sekarang</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik untuk mengunjungi %1</translation>
     </message>
 </context>
 <context>
@@ -70,17 +70,17 @@
     <message>
         <location filename="../src/common/windows/BrandFrame.cpp" line="+17"/>
         <source>Opens the sponsor&apos;s home page, a discussion forum on mystic subjects, in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Membuka beranda sponsor, sebuah forum diskusi tentang hal-hal mistik, di peramban Anda</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Opens the page on co-branding this software for your own site, in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Membuka halaman tentang merek bersama program ini untuk situs Anda sendiri, di peramban Anda</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Opens the offer to get this software fully branded for your web site, in your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Membuka tawaran untuk mendapatkan program ini sepenuhnya bermerek situs web Anda, di peramban Anda</translation>
     </message>
 </context>
 <context>
@@ -88,32 +88,32 @@
     <message>
         <location filename="../src/common/windows/HelpMenu.cpp" line="+14"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ban&amp;tuan</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Bantuan &amp;Daring</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kunjungi Situs Kami</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Periksa &amp;Pembaruan Program</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tentang Program</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Make Money Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasilkan Uang Daring</translation>
     </message>
 </context>
 <context>
@@ -121,37 +121,37 @@
     <message>
         <location filename="../src/burmese/logic/modBurmese.h" line="+44"/>
         <source>Is Your Time Of Birth After 12 PM ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Apakah Anda Lahir setelah Pukul 12 Siang?</translation>
     </message>
     <message>
         <location filename="../src/common/logic/BirthDetailsRules.h" line="+60"/>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Silakan Masukkan Nama Anda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please Select Your Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Silakan Pilih Jenis Kelamin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>Silakan Perbaiki Tanggal atau Bulan!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>Silakan Perbaiki Tanggal atau Bulan !</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please Check The File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Silakan Periksa Berkasnya.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please Enter Only Alphabet</source>
-        <translation type="unfinished"></translation>
+        <translation>Silakan Masukkan Huruf Saja</translation>
     </message>
 </context>
 <context>
@@ -159,62 +159,80 @@
     <message>
         <location filename="../src/common/logic/Months.h" line="+12"/>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Januari</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Februari</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Maret</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>April</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mei</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Agustus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>September</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>November</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Desember</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../src/common/windows/ToolkitTexts.cpp" line="+9"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ya</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;No</source>
+        <translation>&amp;Tidak</translation>
     </message>
 </context>
 <context>
@@ -223,12 +241,13 @@
         <location filename="../src/common/windows/QtPlatform.cpp" line="+200"/>
         <source>%1
 This file is read-only. Please choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Berkas ini hanya-baca. Silakan pilih berkas lain.</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>No printer was found, so the report was saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer tidak ditemukan, jadi laporan disimpan sebagai %1</translation>
     </message>
 </context>
 <context>
@@ -236,22 +255,22 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/burmese/logic/modBurmese.cpp" line="+77"/>
         <source>Houses 1,2,6 indicates problem in life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumah 1,2,6 menandakan masalah dalam hidup.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Houses 3,4,5,7 indicates happiness and Prosperity in life.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumah 3,4,5,7 menandakan kebahagiaan dan kemakmuran dalam hidup.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Hold Your Mouse On The House To Know The Description Of That House.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arahkan Tetikus ke Rumah untuk Melihat Keterangan Rumah Tersebut.</translation>
     </message>
     <message>
         <location filename="../src/indonesian/logic/modJavaneseAstrology.h" line="+28"/>
         <source>Javanese Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasil Jawa</translation>
     </message>
 </context>
 <context>
@@ -260,155 +279,156 @@ This file is read-only. Please choose another file.</source>
         <location filename="../src/african/logic/AfricanReport.cpp" line="+21"/>
         <location filename="../src/indonesian/logic/IndonesianReport.cpp" line="+23"/>
         <source>Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nama: </translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/indonesian/logic/IndonesianReport.cpp" line="+1"/>
         <source>Date of Birth: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tanggal Lahir: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>African Astrology Symbol: </source>
-        <translation type="unfinished"></translation>
+        <translation>Simbol Astrologi Afrika: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>African Astrology Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Keterangan Astrologi Afrika: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Element: </source>
-        <translation type="unfinished"></translation>
+        <translation>Elemen: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lucky Day: </source>
-        <translation type="unfinished"></translation>
+        <translation>Hari Baik: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Most Successful Months: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bulan Paling Sukses: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Body Parts: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bagian Tubuh: </translation>
     </message>
     <message>
         <location filename="../src/burmese/logic/BurmeseReport.cpp" line="+37"/>
         <source>Name :- </source>
-        <translation type="unfinished"></translation>
+        <translation>Nama :- </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Date Of Birth :- </source>
-        <translation type="unfinished"></translation>
+        <translation>Tanggal Lahir :- </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Day Of Birth :- </source>
-        <translation type="unfinished"></translation>
+        <translation>Hari Lahir :- </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Lucky Direction :- </source>
-        <translation type="unfinished"></translation>
+        <translation>Arah Keberuntungan :- </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Basic Characteristic Traits :- </source>
-        <translation type="unfinished"></translation>
+        <translation>Sifat Dasar :- </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Your Birth Day Planet :- </source>
-        <translation type="unfinished"></translation>
+        <translation>Planet Hari Lahir Anda :- </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Animal Sign :- </source>
-        <translation type="unfinished"></translation>
+        <translation>Lambang Hewan :- </translation>
     </message>
     <message>
         <location filename="../src/common/logic/LongDate.cpp" line="+9"/>
         <source>%1 %2, %3</source>
         <extracomment>A date in a report: %1 the month&apos;s name, %2 the day, %3 the year</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 %1 %3</translation>
     </message>
     <message>
         <location filename="../src/common/logic/ReportWords.cpp" line="+9"/>
         <source>Report Generated By %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Laporan dibuat oleh %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Male</source>
-        <translation type="unfinished"></translation>
+        <translation>Laki-laki</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Female</source>
-        <translation type="unfinished"></translation>
+        <translation>Perempuan</translation>
     </message>
     <message>
         <location filename="../src/indonesian/logic/IndonesianReport.cpp" line="+2"/>
         <source>Indonesian Day Sign: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pasaran: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Indonesian Weekday: </source>
-        <translation type="unfinished"></translation>
+        <translation>Hari: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>English Weekday: </source>
-        <translation type="unfinished"></translation>
+        <translation>Hari (Inggris): </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Description: 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Keterangan: 
+</translation>
     </message>
     <message>
         <location filename="../src/tibetan/logic/TibetanReport.cpp" line="+28"/>
         <source>Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Anda: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your Sex: </source>
-        <translation type="unfinished"></translation>
+        <translation>Jenis Kelamin: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your Tibetan Sun Sign: </source>
-        <translation type="unfinished"></translation>
+        <translation>Zodiak Tibet Anda: </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Your Tranlation of Tibetan Sun Sign: </source>
-        <translation type="unfinished"></translation>
+        <translation>Terjemahan Zodiak Tibet Anda: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your Western Sun Sign: </source>
-        <translation type="unfinished"></translation>
+        <translation>Zodiak Barat Anda: </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Your Tibetan Animal Sign: </source>
-        <translation type="unfinished"></translation>
+        <translation>Lambang Hewan Tibet Anda: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your Tibetan Element: </source>
-        <translation type="unfinished"></translation>
+        <translation>Elemen Tibet Anda: </translation>
     </message>
 </context>
 <context>
@@ -416,127 +436,127 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/african/logic/AfricanTradition.cpp" line="+40"/>
         <source>African Astrology (*.afa)|*.afa</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrologi Afrika (*.afa)|*.afa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kestrin Free African Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Afrika Gratis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>African Astrology | *.afa</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrologi Afrika | *.afa</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>African Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrologi Afrika</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A sun with triangular rays</source>
-        <translation type="unfinished"></translation>
+        <translation>Matahari dengan sinar segitiga</translation>
     </message>
     <message>
         <location filename="../src/arabic/logic/ArabicTradition.cpp" line="+36"/>
         <source>Kestrin Free Numerology Pro (*.num)|*.num</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Free Numerology Pro (*.num)|*.num</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Arabic Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrologi Arab</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A crescent moon and a star</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulan sabit dan bintang</translation>
     </message>
     <message>
         <location filename="../src/burmese/logic/BurmeseTradition.cpp" line="+82"/>
         <source>Kestrin Free Burmese Astrology (*.bur)|*.bur</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Burma Gratis (*.bur)|*.bur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kestrin Free Burmese Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Burma Gratis</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Kestrin Free Burmese Astrology | *.bur</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Burma Gratis | *.bur</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Burmese Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrologi Burma</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A golden pagoda</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagoda emas</translation>
     </message>
     <message>
         <location filename="../src/indonesian/logic/IndonesianTradition.cpp" line="+39"/>
         <source>Kestrin Free Indonesian Astrology (*.jav)|*.jav</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Indonesia Gratis (*.jav)|*.jav</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kestrin Free Indonesian Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Indonesia Gratis</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Kestrin Free Indonesian Astrology | *.jav</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Indonesia Gratis | *.jav</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Indonesian Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrologi Indonesia</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A four-petal batik motif</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif batik berkelopak empat</translation>
     </message>
     <message>
         <location filename="../src/registry/logic/TraditionRegistry.cpp" line="+25"/>
         <source>Astrology has evolved in different parts of the world in different forms! Each country has its own culture and heritage which has been reflected in the zodiac sign. Know more about your Tibetan, Arabic, Indonesian and Burmese Astrology signs with this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrologi berkembang di berbagai belahan dunia dalam berbagai bentuk! Setiap negara memiliki budaya dan warisannya sendiri, yang tecermin dalam tanda zodiaknya. Kenali lebih jauh tanda astrologi Tibet, Arab, Indonesia, dan Burma Anda dengan program ini.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Kestrin Oriastra is a combination of Tibetan, Arabic, Indonesian and Burmese Astrology signs. Astrology originated in these places around 1000 years ago and has its roots in several other traditions. Each of them has an advanced zodiac system which helps find out your zodiac sign based on your date of birth and gives you a detailed list of characteristics of your sign. This represents your characteristic traits, behavior and nature. In short, this program helps you understand your positive and negative traits, thus helping you improve your personality. We hope it brings you many evenings of curious and cheerful self-discovery.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Oriastra memadukan tanda astrologi Tibet, Arab, Indonesia, dan Burma. Astrologi lahir di tempat-tempat ini sekitar 1000 tahun yang lalu dan berakar pada beberapa tradisi lain. Masing-masing memiliki sistem zodiak yang maju, yang membantu menemukan tanda zodiak Anda berdasarkan tanggal lahir dan memberikan daftar terperinci tentang ciri-ciri tanda Anda. Ciri-ciri ini menggambarkan sifat, perilaku, dan watak Anda. Singkatnya, program ini membantu Anda memahami sifat positif dan negatif Anda sehingga Anda dapat memperbaiki kepribadian. Semoga program ini memberi Anda banyak malam yang penuh rasa ingin tahu dan keceriaan dalam mengenal diri sendiri.</translation>
     </message>
     <message>
         <location filename="../src/tibetan/logic/TibetanTradition.cpp" line="+46"/>
         <source>Tibetan Astrology (*.tib)|*.tib</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrologi Tibet (*.tib)|*.tib</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kestrin Oriastra</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Oriastra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rich Text Format | *.tib</source>
-        <translation type="unfinished"></translation>
+        <translation>Format Teks Kaya | *.tib</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Tibetan Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrologi Tibet</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>A snow mountain and the sun above a lake</source>
-        <translation type="unfinished"></translation>
+        <translation>Gunung salju dan matahari di atas danau</translation>
     </message>
 </context>
 <context>
@@ -722,69 +742,69 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/common/windows/BirthDetailsPanel.cpp" line="+38"/>
         <source>Personal Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Data Pribadi</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+57"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama</translation>
     </message>
     <message>
         <location line="-52"/>
         <source>Date of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanggal Lahir</translation>
     </message>
     <message>
         <location line="+23"/>
         <location line="+41"/>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Jenis Kelamin</translation>
     </message>
     <message>
         <location line="-39"/>
         <source>Male</source>
-        <translation type="unfinished"></translation>
+        <translation>Laki-laki</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Female</source>
-        <translation type="unfinished"></translation>
+        <translation>Perempuan</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>The name of the person the reading is for</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama orang yang diramal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Month of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulan lahir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Date of Birth: the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanggal Lahir: bulan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Day of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanggal lahir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Date of Birth: the day of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanggal Lahir: tanggal dalam bulan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Year of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Tahun lahir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Date of Birth: the year</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanggal Lahir: tahun</translation>
     </message>
 </context>
 <context>
@@ -792,7 +812,7 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/burmese/windows/BurmeseChartFrame.cpp" line="+182"/>
         <source>House %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumah %1, %2: %3</translation>
     </message>
 </context>
 <context>
@@ -800,22 +820,22 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/common/windows/InputWindow.cpp" line="+22"/>
         <source>Birth details for your %1 reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Data kelahiran untuk ramalan %1 Anda</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilih berkas sumber</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka &amp;Ramalan Tersimpan</translation>
     </message>
     <message>
         <location filename="../src/common/windows/InputWindow.h" line="+22"/>
         <source>Opens a reading saved before and calculates it again</source>
-        <translation type="unfinished"></translation>
+        <translation>Membuka ramalan tersimpan dan menghitungnya ulang</translation>
     </message>
 </context>
 <context>
@@ -823,17 +843,17 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/common/windows/ReadingWindow.cpp" line="+12"/>
         <source>Your %1 reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramalan %1 Anda</translation>
     </message>
     <message>
         <location filename="../src/common/windows/ReadingWindow.h" line="+18"/>
         <source>Closes the reading and goes back to the birth details as you entered them</source>
-        <translation type="unfinished"></translation>
+        <translation>Menutup ramalan dan kembali ke data kelahiran yang Anda masukkan</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Opens the report, where the reading is saved or printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Membuka laporan, tempat ramalan disimpan atau dicetak</translation>
     </message>
 </context>
 <context>
@@ -841,32 +861,32 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/common/windows/ReportWindow.cpp" line="+26"/>
         <source>Your %1 report, to save or print</source>
-        <translation type="unfinished"></translation>
+        <translation>Laporan %1 Anda untuk disimpan atau dicetak</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Your reading, laid out for printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramalan Anda, ditata untuk dicetak</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simpan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Saves your birth details to a file, to open the reading again later</source>
-        <translation type="unfinished"></translation>
+        <translation>Menyimpan data kelahiran Anda ke berkas agar ramalan dapat dibuka lagi nanti</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cetak</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Prints the report</source>
-        <translation type="unfinished"></translation>
+        <translation>Mencetak laporan</translation>
     </message>
 </context>
 <context>
@@ -874,12 +894,12 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/common/windows/TraditionWindow.cpp" line="+29"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berkas</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ke&amp;luar</translation>
     </message>
 </context>
 <context>
@@ -887,27 +907,27 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/common/windows/frmAbout.cpp" line="+44"/>
         <source>Kestrin Oriastra icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikon Kestrin Oriastra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The program&apos;s icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikon program</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
-        <translation type="unfinished"></translation>
+        <translation>Peluang Usaha Rumahan. Mulai bisnis Internet Anda sendiri dan hasilkan uang secara daring. Dapatkan program ini sepenuhnya bermerek situs web Anda. </translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Closes this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Menutup jendela ini</translation>
     </message>
 </context>
 <context>
@@ -915,58 +935,58 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/african/windows/frmAfricanAstrologyDisplay.cpp" line="+53"/>
         <source>Kestrin African Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Afrika</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+11"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kembali</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simpan</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>African Astrology Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Simbol Astrologi Afrika</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Lucky Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Hari Baik</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Most Successful Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulan Paling Sukses</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Body Parts</source>
-        <translation type="unfinished"></translation>
+        <translation>Bagian Tubuh</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Your African sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda Afrika Anda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About your sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentang tanda Anda</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Picture of your African sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar tanda Afrika Anda</translation>
     </message>
 </context>
 <context>
@@ -974,28 +994,28 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/african/windows/frmAfricanAstrologyMain.cpp" line="+17"/>
         <source>Kestrin African Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Afrika</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Corvane welcomes you all to Kestrin Free African Astrology. The program is one of the best and most comprehensive online astrological resources for those interested in exploring the astrological culture and the zodiacs of the African civilization. The astrological cultures of Africa are something about which not much is really known about. Kestrin Free African Astrology aims to help you explore these unknown facets of astrology.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane menyambut Anda semua di Kestrin Astrologi Afrika Gratis. Program ini adalah salah satu sumber astrologi daring terbaik dan terlengkap bagi mereka yang ingin menjelajahi budaya astrologi dan zodiak peradaban Afrika. Budaya astrologi Afrika belum banyak diketahui. Kestrin Astrologi Afrika Gratis hadir untuk membantu Anda menjelajahi sisi astrologi yang belum dikenal ini.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Just input your name and date of birth and generate your African Astrological Reading!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cukup masukkan nama dan tanggal lahir Anda, lalu dapatkan Ramalan Astrologi Afrika Anda!</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+5"/>
         <source>Get My &amp;African Astrology Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Lihat Tanda Astrologi &amp;Afrika Saya</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Shows your African sign for the details above</source>
-        <translation type="unfinished"></translation>
+        <translation>Menampilkan tanda Afrika Anda untuk data di atas</translation>
     </message>
 </context>
 <context>
@@ -1003,7 +1023,7 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/african/windows/frmAfricanAstrologySave.cpp" line="+19"/>
         <source>Kestrin African Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Afrika</translation>
     </message>
 </context>
 <context>
@@ -1011,78 +1031,78 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/arabic/windows/frmArabicAstrologyDisplay.cpp" line="+57"/>
         <source>Kestrin Arabic Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Arab</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ke&amp;luar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Closes the reading and the birth details</source>
-        <translation type="unfinished"></translation>
+        <translation>Menutup ramalan dan data kelahiran</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+13"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kembali</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cetak</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Kestrin Arabic Astrology Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasil Kestrin Astrologi Arab</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>English Sun Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Zodiak (Inggris)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Arabic Sun Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Zodiak Arab</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Phonetic</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonetik</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Urdu Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Urdu</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Your sign&apos;s name in Urdu script</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama tanda Anda dalam aksara Urdu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Picture of your zodiac sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar zodiak Anda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>About your sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentang tanda Anda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read-only description of your zodiac sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Keterangan hanya-baca tentang zodiak Anda</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>%1 written in Urdu</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dalam aksara Urdu</translation>
     </message>
 </context>
 <context>
@@ -1090,37 +1110,37 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/arabic/windows/frmArabicAstrologyMain.cpp" line="+31"/>
         <source>Kestrin Arabic Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Arab</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Do you want to know your Arabic zodiac sign? Then what are you waiting for? Just enter your date of birth and get your result!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingin tahu zodiak Arab Anda? Tunggu apa lagi? Cukup masukkan tanggal lahir Anda dan dapatkan hasilnya!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Get My Arabic Astrology Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lihat Tanda Astrologi Arab Saya</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Shows your Arabic zodiac sign for the date above</source>
-        <translation type="unfinished"></translation>
+        <translation>Menampilkan zodiak Arab Anda untuk tanggal di atas</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Periksa Pembaruan Program</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka &amp;Ramalan Tersimpan</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Takes the date of birth from a Kestrin Free Numerology Pro file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengambil tanggal lahir dari berkas Kestrin Free Numerology Pro</translation>
     </message>
 </context>
 <context>
@@ -1128,54 +1148,54 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/burmese/windows/frmBurmeseAstrologyDisplay.cpp" line="+88"/>
         <source>Kestrin Burmese Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Burma</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Chart pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman bagan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Left and Right choose between the chart and its interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Tombol Kiri dan Kanan memilih antara bagan dan tafsirannya</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Burmese Astrology Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Bagan Astrologi Burma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Burmese Astrology Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Tafsiran Astrologi Burma</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+16"/>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cetak</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+15"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kembali</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Check for Software Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Periksa Pembaruan Program</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>About your birth day planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentang planet hari lahir Anda</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>About your animal sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentang lambang hewan Anda</translation>
     </message>
 </context>
 <context>
@@ -1183,38 +1203,38 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/burmese/windows/frmBurmeseAstrologyMain.cpp" line="+23"/>
         <source>Kestrin Burmese Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Burma</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Kestrin Burmese Astrology is an unique zodiac interpretation software which helps you to find your Burmese day sign based on your date of birth. Know More about your day sign, the planet that rules your day and your animal sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Burma adalah program tafsir zodiak unik yang membantu Anda menemukan tanda hari Burma Anda berdasarkan tanggal lahir. Kenali lebih jauh tanda hari Anda, planet yang menguasai hari Anda, dan lambang hewan Anda.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Just input your name and date of birth and get a Reading Now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cukup masukkan nama dan tanggal lahir Anda, lalu dapatkan Ramalan Sekarang!</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+10"/>
         <source>Get My &amp;Burmese Astrology Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Lihat Bagan Astrologi B&amp;urma Saya</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Shows your Burmese chart and its interpretation for the details above</source>
-        <translation type="unfinished"></translation>
+        <translation>Menampilkan bagan Burma Anda beserta tafsirannya untuk data di atas</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Click Here To Open Previously Saved Burmese Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik di Sini untuk Membuka Tafsiran Burma Tersimpan</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Open Previously Saved Burmese Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka Tafsiran Burma Tersimpan</translation>
     </message>
 </context>
 <context>
@@ -1222,7 +1242,7 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/burmese/windows/frmBurmeseAstrologySave.cpp" line="+20"/>
         <source>Kestrin Burmese Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Burma</translation>
     </message>
 </context>
 <context>
@@ -1230,49 +1250,49 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/indonesian/windows/frmIndonesianAstrologyDisplay.cpp" line="+43"/>
         <source>Kestrin Indonesian Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Indonesia</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simpan</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+11"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kembali</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Indonesian Day Sign:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasaran:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Indonesian Weekday:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hari:</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+3"/>
         <source>English Weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>Hari (Inggris)</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Indonesian Day Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasaran</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Indonesian Weekday</source>
-        <translation type="unfinished"></translation>
+        <translation>Hari</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Your weton&apos;s reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramalan weton Anda</translation>
     </message>
 </context>
 <context>
@@ -1280,28 +1300,28 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/indonesian/windows/frmIndonesianAstrologyMain.cpp" line="+17"/>
         <source>Kestrin Indonesian Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Indonesia</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Welcome to Kestrin Free Indonesian Astrology. Kestrin Free Indonesian Astrology is one of the best and most comprehensive online astrological resource for those interested in exploring the astrological culture and the zodiacs of the Indonesian civilization. </source>
-        <translation type="unfinished"></translation>
+        <translation>Selamat datang di Kestrin Astrologi Indonesia Gratis. Kestrin Astrologi Indonesia Gratis adalah salah satu sumber astrologi daring terbaik dan terlengkap bagi mereka yang ingin menjelajahi budaya astrologi dan zodiak peradaban Indonesia. </translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Just input your name and date of birth and generate your Javanese / Indonesian astrological reading!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cukup masukkan nama dan tanggal lahir Anda, lalu dapatkan ramalan astrologi Jawa / Indonesia Anda!</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+6"/>
         <source>Find My &amp;Indonesian Birthday (Weton)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari &amp;Weton Saya</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Shows your weton and its reading for the details above</source>
-        <translation type="unfinished"></translation>
+        <translation>Menampilkan weton Anda beserta ramalannya untuk data di atas</translation>
     </message>
 </context>
 <context>
@@ -1309,7 +1329,7 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/indonesian/windows/frmIndonesianAstrologySave.cpp" line="+16"/>
         <source>Kestrin Indonesian Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Indonesia</translation>
     </message>
 </context>
 <context>
@@ -1317,47 +1337,47 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/shell/windows/frmMDI.cpp" line="+153"/>
         <source>Picture of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Opens %1; any tradition window still open is closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Membuka %1; jendela tradisi lain yang masih terbuka akan ditutup</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keluar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Closes every window and ends the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Menutup semua jendela dan mengakhiri program</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Welcome to Kestrin Oriastra</source>
-        <translation type="unfinished"></translation>
+        <translation>Selamat Datang di Kestrin Oriastra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Kestrin Oriastra includes the following programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Oriastra berisi program-program berikut</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Opens %1, as its button does</source>
-        <translation type="unfinished"></translation>
+        <translation>Membuka %1, sama seperti tombolnya</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berkas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ke&amp;luar</translation>
     </message>
 </context>
 <context>
@@ -1365,128 +1385,128 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/tibetan/windows/frmTibetanAstrologyDisplay.cpp" line="+49"/>
         <source>Read-only text. From the page tabs, Down moves the focus here to scroll, select and copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Teks hanya-baca. Dari tab halaman, tombol Bawah memindahkan fokus ke sini untuk menggulir, memilih, dan menyalin</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Kestrin Tibetan Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Tibet</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Kembali</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Tibetan Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrologi Tibet</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+34"/>
         <source>Tibetan Sun Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Zodiak Tibet</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>Tibetan Animal Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Lambang Hewan Tibet</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Reading pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman ramalan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Left and Right choose a page; Down moves into its text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tombol Kiri dan Kanan memilih halaman; tombol Bawah masuk ke teksnya</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kembali</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+3"/>
         <location line="+35"/>
         <source>Your Tibetan Sun Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Zodiak Tibet Anda</translation>
     </message>
     <message>
         <location line="-32"/>
         <location line="+3"/>
         <source>Your Translation of Tibetan Sun Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Terjemahan Zodiak Tibet Anda</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Tranlation</source>
-        <translation type="unfinished"></translation>
+        <translation>Terjemahan</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Element Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama Elemen</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+4"/>
         <source>Your Tibetan Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemen Tibet Anda</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>About your element</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentang elemen Anda</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Western Sun Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Zodiak Barat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your Western Sun Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Zodiak Barat Anda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About your sun sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentang zodiak Anda</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Picture of your Tibetan sun sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar zodiak Tibet Anda</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Picture of your Tibetan animal sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar lambang hewan Tibet Anda</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Animal Sun Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Lambang Hewan</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+3"/>
         <source>Your Tibetan Animal Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Lambang Hewan Tibet Anda</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>About your animal sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentang lambang hewan Anda</translation>
     </message>
 </context>
 <context>
@@ -1494,18 +1514,18 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/tibetan/windows/frmTibetanAstrologyMain.cpp" line="+13"/>
         <source>Kestrin Tibetan Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Tibet</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+5"/>
         <source>Get My Tibetan &amp;Astrology Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Lihat Hasil &amp;Astrologi Tibet Saya</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Shows your Tibetan reading for the details above</source>
-        <translation type="unfinished"></translation>
+        <translation>Menampilkan ramalan Tibet Anda untuk data di atas</translation>
     </message>
 </context>
 <context>
@@ -1513,7 +1533,7 @@ This file is read-only. Please choose another file.</source>
     <message>
         <location filename="../src/tibetan/windows/frmTibetanAstrologySave.cpp" line="+17"/>
         <source>Kestrin Tibetan Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrin Astrologi Tibet</translation>
     </message>
 </context>
 </TS>

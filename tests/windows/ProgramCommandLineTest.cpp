@@ -53,7 +53,7 @@ TEST(ProgramCommandLine, AnswersWithoutADisplayAndWritesNothing) {
              CommandCase{"unknown option", desktop, {"a.tib", "--bogus"}, 2, "",
                          "kestrin-oriastra: unknown option '--bogus'\n"},
              CommandCase{"render help", render, {"--help"}, 0,
-                         "Usage: oriastra-render-windows [FOLDER]\n", ""},
+                         "Usage: oriastra-render-windows [--language LANG] [FOLDER]\n", ""},
              CommandCase{"render option", render, {"--folder"}, 2, "",
                          "oriastra-render-windows: unknown option '--folder'\n"},
          }) {

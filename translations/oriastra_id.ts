@@ -64,6 +64,11 @@
         <source>Click here to visit %1</source>
         <translation>Klik untuk mengunjungi %1</translation>
     </message>
+    <message>
+        <location filename="../src/common/windows/frmAbout.cpp" line="+66"/>
+        <source>Click here for more details.</source>
+        <translation>Klik di sini untuk rincian lebih lanjut.</translation>
+    </message>
 </context>
 <context>
     <name>BrandFrame</name>
@@ -218,9 +223,47 @@
     </message>
 </context>
 <context>
+    <name>QMdiSubWindow</name>
+    <message>
+        <location filename="../src/common/windows/ToolkitTexts.cpp" line="+13"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Pulihkan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Move</source>
+        <translation>Pin&amp;dahkan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Size</source>
+        <translation>&amp;Ubah Ukuran</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mi&amp;nimize</source>
+        <translation>Per&amp;kecil</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ma&amp;ximize</source>
+        <translation>Per&amp;besar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stay on &amp;Top</source>
+        <translation>Selalu di &amp;Atas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Tutup</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/common/windows/ToolkitTexts.cpp" line="+9"/>
+        <location line="-9"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -233,6 +276,19 @@
         <location line="+1"/>
         <source>&amp;No</source>
         <translation>&amp;Tidak</translation>
+    </message>
+</context>
+<context>
+    <name>QTabBar</name>
+    <message>
+        <location line="+8"/>
+        <source>Scroll Left</source>
+        <translation>Gulir ke Kiri</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scroll Right</source>
+        <translation>Gulir ke Kanan</translation>
     </message>
 </context>
 <context>
@@ -864,7 +920,12 @@ Berkas ini hanya-baca. Silakan pilih berkas lain.</translation>
         <translation>Laporan %1 Anda untuk disimpan atau dicetak</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>Report</source>
+        <translation>Laporan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Your reading, laid out for printing</source>
         <translation>Ramalan Anda, ditata untuk dicetak</translation>
     </message>
@@ -905,7 +966,7 @@ Berkas ini hanya-baca. Silakan pilih berkas lain.</translation>
 <context>
     <name>oriastra::frmAbout</name>
     <message>
-        <location filename="../src/common/windows/frmAbout.cpp" line="+44"/>
+        <location filename="../src/common/windows/frmAbout.cpp" line="-21"/>
         <source>Kestrin Oriastra icon</source>
         <translation>Ikon Kestrin Oriastra</translation>
     </message>
@@ -920,7 +981,7 @@ Berkas ini hanya-baca. Silakan pilih berkas lain.</translation>
         <translation>Peluang Usaha Rumahan. Mulai bisnis Internet Anda sendiri dan hasilkan uang secara daring. Dapatkan program ini sepenuhnya bermerek situs web Anda. </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -1188,14 +1249,39 @@ Berkas ini hanya-baca. Silakan pilih berkas lain.</translation>
         <translation>&amp;Periksa Pembaruan Program</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+20"/>
+        <source>Your Day Of Birth</source>
+        <translation>Hari Lahir Anda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lucky Direction</source>
+        <translation>Arah Keberuntungan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Basic Characteristic Traits</source>
+        <translation>Sifat Dasar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>About your birth day planet</source>
         <translation>Tentang planet hari lahir Anda</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Your Birth Day Planet</source>
+        <translation>Planet Hari Lahir Anda</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>About your animal sign</source>
         <translation>Tentang lambang hewan Anda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Animal Sign</source>
+        <translation>Lambang Hewan</translation>
     </message>
 </context>
 <context>

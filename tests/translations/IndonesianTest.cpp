@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <map>
 #include <set>
 
@@ -13,9 +14,12 @@
 #include "common/logic/BirthDetailsRules.h"
 #include "common/logic/RecordFile.h"
 #include "common/logic/RecordLayout.h"
+#include "common/logic/TranslatedText.h"
+#include "burmese/logic/modBurmese.h"
 #include "common/windows/InputWindow.h"
 #include "common/windows/QtText.h"
 #include "common/windows/ReportWindow.h"
+#include "common/windows/Translations.h"
 #include "ExampleReading.h"
 #include "indonesian/logic/IndonesianTradition.h"
 #include "registry/logic/TraditionRegistry.h"
@@ -142,6 +146,57 @@ TEST_F(IndonesianWindows, ShowNoEnglishTextThatHasATranslation) {
         QStringLiteral("cmdCalculate")));
     ASSERT_FALSE(platform.messages.empty());
     EXPECT_EQ(platform.messages.back().text, QStringLiteral("Silakan Masukkan Nama Anda"));
+}
+
+// A caption the sources never hand to the translation shows in English under any language: the
+// windows' captions are taken in English and in Indonesian, step by step, and compared.
+TEST_F(IndonesianWindows, LeaveNoCaptionOfTheEnglishWindowsAsItWas) {
+    const auto captionsOfEveryWindow = [this] {
+        std::vector<QStringList> steps;
+        VisitEveryWindow(*program_, platform,
+                         [&steps](const QWidget& root) { steps.push_back(CaptionTexts(root)); });
+        return steps;
+    };
+    const std::vector<QStringList> indonesian = captionsOfEveryWindow();
+    program_.reset();
+    Settle();
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    SetTextTranslator(nullptr);
+    Start();
+    const std::vector<QStringList> english = captionsOfEveryWindow();
+    program_.reset();
+    Settle();
+    ASSERT_TRUE(LoadTranslations());
+    Start();
+
+    // The same in both languages by nature: the program's name, the texts whose translation is
+    // the English word, and the Burmese chart, whose houses and planets are read from its
+    // tables like any reading's values.
+    QSet<QString> kept = {QStringLiteral("Kestrin Oriastra v1.25"),
+                          QStringLiteral("Kestrin Oriastra")};
+    for (const TranslatedMessage& message : Indonesian()) {
+        if (message.translation == message.source) kept.insert(message.source);
+    }
+    HouseTexts houses;
+    LoadHouseTexts(houses);
+    for (int house = 1; house <= 7; ++house) {
+        kept << ToQt(HouseBoxCaption(house)) << ToQt(houses.HouseName[house - 1])
+             << ToQt(houses.HouseDescription[house - 1]);
+    }
+    for (int eraYear = 0; eraYear < 7; ++eraYear) {
+        for (std::string_view planet : PlaceHousePlanets(eraYear)) kept << ToQt(planet);
+    }
+    ASSERT_EQ(indonesian.size(), english.size());
+    for (std::size_t step = 0; step < english.size(); ++step) {
+        const QSet<QString> before(english[step].begin(), english[step].end());
+        for (const QString& text : indonesian[step]) {
+            EXPECT_TRUE(!before.contains(text) || kept.contains(text))
+                << "step " << step << ", not translated: " << text.toStdString();
+        }
+    }
 }
 
 TEST_F(IndonesianWindows, CaptionsFitTheirControls) {

@@ -69,37 +69,69 @@ void VisitEveryWindow(Application& program, Platform& platform,
     look(about);
 }
 
-QStringList ShownTexts(const QWidget& root) {
+namespace {
+
+enum class Texts { All, Captions };
+
+// A label showing a result carries the caption it is read out with.
+bool ShowsAValue(const QWidget& control) {
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    return label != nullptr &&
+           (label->property("accessibleCaption").isValid() || !label->pixmap().isNull());
+}
+
+bool IsNumber(const QString& text) {
+    bool number = false;
+    text.toInt(&number);
+    return number;
+}
+
+QStringList TextsOf(const QWidget& root, Texts which) {
+    const bool captions = which == Texts::Captions;
     QStringList texts;
+    // Numbers (days, years, house numbers) are the same in every language.
+    const auto addText = [&texts, captions](const QString& text) {
+        if (!captions || !IsNumber(text)) AddText(texts, text);
+    };
     QList<const QWidget*> controls{&root};
     for (const QWidget* child : root.findChildren<QWidget*>()) controls.push_back(child);
     for (const QWidget* control : controls) {
-        if (control->isWindow()) AddText(texts, control->windowTitle());
-        AddText(texts, control->toolTip());
-        AddText(texts, control->accessibleName());
-        AddText(texts, control->accessibleDescription());
-        if (const auto* label = qobject_cast<const QLabel*>(control)) AddText(texts, label->text());
-        if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
-            AddText(texts, button->text());
+        if (captions && (ShowsAValue(*control) || qobject_cast<const QTextEdit*>(control) ||
+                         qobject_cast<const QPlainTextEdit*>(control))) {
+            continue;
         }
-        if (const auto* box = qobject_cast<const QGroupBox*>(control)) AddText(texts, box->title());
+        if (control->isWindow()) addText(control->windowTitle());
+        addText(control->toolTip());
+        addText(control->accessibleName());
+        addText(control->accessibleDescription());
+        if (const auto* label = qobject_cast<const QLabel*>(control)) addText(label->text());
+        if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+            addText(button->text());
+        }
+        if (const auto* box = qobject_cast<const QGroupBox*>(control)) addText(box->title());
         if (const auto* tabs = qobject_cast<const QTabBar*>(control)) {
-            for (int tab = 0; tab < tabs->count(); ++tab) AddText(texts, tabs->tabText(tab));
+            for (int tab = 0; tab < tabs->count(); ++tab) addText(tabs->tabText(tab));
         }
         if (const auto* list = qobject_cast<const QComboBox*>(control)) {
-            for (int item = 0; item < list->count(); ++item) AddText(texts, list->itemText(item));
+            for (int item = 0; item < list->count(); ++item) addText(list->itemText(item));
         }
-        if (const auto* menu = qobject_cast<const QMenu*>(control)) AddText(texts, menu->title());
+        if (const auto* menu = qobject_cast<const QMenu*>(control)) addText(menu->title());
         if (const auto* view = qobject_cast<const QTextEdit*>(control)) {
-            AddText(texts, view->toPlainText());
+            addText(view->toPlainText());
         }
         if (const auto* view = qobject_cast<const QPlainTextEdit*>(control)) {
-            AddText(texts, view->toPlainText());
+            addText(view->toPlainText());
         }
     }
-    for (const QAction* action : root.findChildren<QAction*>()) AddText(texts, action->text());
+    for (const QAction* action : root.findChildren<QAction*>()) addText(action->text());
     return texts;
 }
+
+}  // namespace
+
+QStringList ShownTexts(const QWidget& root) { return TextsOf(root, Texts::All); }
+
+QStringList CaptionTexts(const QWidget& root) { return TextsOf(root, Texts::Captions); }
 
 QStringList CaptionsThatDoNotFit(const QWidget& root) {
     QStringList faults;

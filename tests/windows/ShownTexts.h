@@ -20,6 +20,11 @@ void VisitEveryWindow(Application& program, Platform& platform,
 // entries, list items, tooltips, accessible names and descriptions, and the text of text views.
 QStringList ShownTexts(const QWidget& root);
 
+// The texts of `root` that the program writes itself, not the reading's values: ShownTexts
+// without the labels that show a result, the pictures named after a sign, the text views and
+// the lists of numbers.
+QStringList CaptionTexts(const QWidget& root);
+
 // The visible controls of `root` whose caption does not fit them at their own font, each as
 // "objectName: caption"; empty when every caption fits.
 QStringList CaptionsThatDoNotFit(const QWidget& root);

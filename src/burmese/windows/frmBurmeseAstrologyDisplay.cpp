@@ -60,7 +60,7 @@ QLabel* MakeParagraph(const char* name, QWidget* parent, std::string_view (*para
 
 // One box of the day sign: captions beside their values, then the paragraph under them.
 QGroupBox* MakeDayBox(QWidget* page,
-                      std::initializer_list<std::pair<const char*, QLabel*>> values,
+                      std::initializer_list<std::pair<QString, QLabel*>> values,
                       QLabel* paragraph = nullptr) {
     auto* box = new QGroupBox(page);
     box->setProperty("dayBox", true);
@@ -69,8 +69,8 @@ QGroupBox* MakeDayBox(QWidget* page,
     rows->setColumnStretch(1, 1);
     int row = 0;
     for (const auto& [caption, value] : values) {
-        rows->addWidget(MakeText(nullptr, QString::fromLatin1(caption), box), row, 0);
-        MarkValue(*value, QString::fromLatin1(caption));
+        rows->addWidget(MakeText(nullptr, caption, box), row, 0);
+        MarkValue(*value, caption);
         value->setParent(box);
         rows->addWidget(value, row, 1);
         ++row;
@@ -150,18 +150,18 @@ QWidget* frmBurmeseAstrologyDisplay::BuildInterpretationTab() {
     lblBirthDay = MakeValue("lblBirthDay", page);
     lblLuckyDirection = MakeValue("lblLuckyDirection", page);
     lblCharacteristic = MakeValue("lblCharacteristic", page);
-    layout->addWidget(MakeDayBox(page, {{"Your Day Of Birth", lblBirthDay},
-                                        {"Lucky Direction", lblLuckyDirection},
-                                        {"Basic Characteristic Traits", lblCharacteristic}}));
+    layout->addWidget(MakeDayBox(page, {{tr("Your Day Of Birth"), lblBirthDay},
+                                        {tr("Lucky Direction"), lblLuckyDirection},
+                                        {tr("Basic Characteristic Traits"), lblCharacteristic}}));
     lblBirthDayPlanet = MakeValue("lblBirthDayPlanet", page);
     lblPlanetDesc = MakeParagraph("lblPlanetDesc", page, DaySignPlanetText);
     MarkValue(*lblPlanetDesc, tr("About your birth day planet"));
     layout->addWidget(
-        MakeDayBox(page, {{"Your Birth Day Planet", lblBirthDayPlanet}}, lblPlanetDesc));
+        MakeDayBox(page, {{tr("Your Birth Day Planet"), lblBirthDayPlanet}}, lblPlanetDesc));
     lblAnimalSign = MakeValue("lblAnimalSign", page);
     lblAnimalDesc = MakeParagraph("lblAnimalDesc", page, DaySignAnimalText);
     MarkValue(*lblAnimalDesc, tr("About your animal sign"));
-    layout->addWidget(MakeDayBox(page, {{"Animal Sign", lblAnimalSign}}, lblAnimalDesc));
+    layout->addWidget(MakeDayBox(page, {{tr("Animal Sign"), lblAnimalSign}}, lblAnimalDesc));
     layout->addStretch();
     return page;
 }

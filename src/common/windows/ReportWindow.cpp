@@ -27,7 +27,7 @@ ReportWindow::ReportWindow(AppContext& context, Tradition tradition, const QStri
                                  .arg(TranslatedQt("Traditions", descriptor_.selector.caption)));
     RTB = new ReportView(context.platform, this);
     RTB->setMinimumSize(560, 380);
-    SetAccessibleText(*RTB, QStringLiteral("Report"),
+    SetAccessibleText(*RTB, tr("Report"),
                       tr("Your reading, laid out for printing"));
     cmdSave = AddButton("cmdSave", tr("&Save"),
                         tr("Saves your birth details to a file, to open the reading "

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "common/logic/BannerCaptions.h"
+#include "common/logic/TranslatedText.h"
 #include "common/logic/WebPages.h"
 #include "common/windows/AccessibleText.h"
 #include "common/windows/BannerLabel.h"
@@ -61,7 +62,8 @@ frmAbout::frmAbout(Platform& platform, std::string_view text, QWidget* parent)
                                      "and make money online. Get this software fully branded for "
                                      "your website. "),
                       this);
-    lblCoBrand = MakeFullBrandLabel("lblCoBrand", "Click here for more details.", platform, this);
+    lblCoBrand = MakeFullBrandLabel(
+        "lblCoBrand", Translated("Banners", "Click here for more details."), platform, this);
     lblCoBrand->setWordWrap(false);
     lblHomePage = MakeSponsorLabel("lblHomePage", AboutHomePageCaption(), platform, this);
     lblHomePage->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -158,6 +158,16 @@
         <source>Please Enter Only Alphabet</source>
         <translation>Silakan Masukkan Huruf Saja</translation>
     </message>
+    <message>
+        <location filename="../src/burmese/logic/BurmeseTradition.cpp" line="+87"/>
+        <source>Please Enter Your Name !</source>
+        <translation>Silakan Masukkan Nama Anda !</translation>
+    </message>
+    <message>
+        <location filename="../src/shell/logic/UpdateReminderRule.h" line="+18"/>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Mungkin tersedia pembaruan untuk program ini<byte value="xd"/>Apakah Anda ingin memeriksa pembaruan?</translation>
+    </message>
 </context>
 <context>
     <name>Months</name>
@@ -530,7 +540,7 @@ Berkas ini hanya-baca. Silakan pilih berkas lain.</translation>
         <translation>Bulan sabit dan bintang</translation>
     </message>
     <message>
-        <location filename="../src/burmese/logic/BurmeseTradition.cpp" line="+82"/>
+        <location filename="../src/burmese/logic/BurmeseTradition.cpp" line="-5"/>
         <source>Kestrin Free Burmese Astrology (*.bur)|*.bur</source>
         <translation>Kestrin Astrologi Burma Gratis (*.bur)|*.bur</translation>
     </message>
@@ -545,7 +555,7 @@ Berkas ini hanya-baca. Silakan pilih berkas lain.</translation>
         <translation>Kestrin Astrologi Burma Gratis | *.bur</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Burmese Astrology</source>
         <translation>Astrologi Burma</translation>
     </message>

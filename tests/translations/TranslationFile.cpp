@@ -5,6 +5,25 @@
 
 namespace oriastra {
 
+namespace {
+
+// An element's text; a control character is an element of its own, <byte value="xd"/>.
+QString Text(QXmlStreamReader& xml) {
+    QString text;
+    while (xml.readNext() != QXmlStreamReader::EndElement && !xml.atEnd()) {
+        if (xml.isCharacters()) text += xml.text();
+        if (xml.isStartElement() && xml.name() == QLatin1String("byte")) {
+            bool number = false;
+            const uint value = xml.attributes().value(QLatin1String("value")).toUInt(&number, 16);
+            if (number) text += QChar(value);
+            xml.skipCurrentElement();
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
 std::vector<TranslatedMessage> ReadTranslationFile(const QString& path) {
     std::vector<TranslatedMessage> messages;
     QFile file(path);
@@ -17,10 +36,10 @@ std::vector<TranslatedMessage> ReadTranslationFile(const QString& path) {
         if (name == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1String("source")) {
-            messages.push_back({context, xml.readElementText(), {}, {}});
+            messages.push_back({context, Text(xml), {}, {}});
         } else if (name == QLatin1String("translation") && !messages.empty()) {
             messages.back().type = xml.attributes().value(QLatin1String("type")).toString();
-            messages.back().translation = xml.readElementText();
+            messages.back().translation = Text(xml);
         }
     }
     return messages;

@@ -84,7 +84,8 @@ constinit const TraditionDescriptor kBurmeseTradition = {
                 .saveFilter =
                     ORIASTRA_TEXT("Traditions", "Kestrin Free Burmese Astrology | *.bur")},
     .panel = {.firstYear = 1901, .lastYear = 2050, .asksSex = false, .trimsNameForTest = false,
-              .nameMessage = "Please Enter Your Name !", .nameIcon = MessageIcon::Information,
+              .nameMessage = ORIASTRA_TEXT("Messages", "Please Enter Your Name !"),
+              .nameIcon = MessageIcon::Information,
               .focusNameAfterMessage = true, .lettersOnlyName = true},
     .report = {.printing = ReportPrinting::PrintDialog, .links = true},
     .selector = {.index = 2, .place = 3,

@@ -1,6 +1,8 @@
 #pragma once
 #include <optional>
 
+#include "common/logic/TranslatedText.h"
+
 namespace oriastra {
 
 enum class ReminderAction {
@@ -13,7 +15,8 @@ enum class ReminderAction {
 // stored text does not read as a date.
 ReminderAction DecideUpdateReminder(bool storedEmpty, std::optional<int> daysFromToday);
 
-inline constexpr const char* kUpdateQuestion =
-    "There maybe an update to this software available\rDo you want to check for an update?";
+inline constexpr const char* kUpdateQuestion = ORIASTRA_TEXT(
+    "Messages",
+    "There maybe an update to this software available\rDo you want to check for an update?");
 
 }  // namespace oriastra

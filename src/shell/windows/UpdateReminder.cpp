@@ -3,6 +3,7 @@
 #include "common/logic/RecordText.h"
 #include "common/windows/Platform.h"
 #include "common/windows/QtText.h"
+#include "common/windows/Translations.h"
 #include "common/windows/modHelp.h"
 #include "shell/logic/UpdateReminderRule.h"
 
@@ -57,7 +58,7 @@ void ShowUpdateReminder(Platform& platform, const QLocale& locale) {
     if (action == ReminderAction::Nothing) return;
     MessageAnswer answer = MessageAnswer::No;
     if (action == ReminderAction::AskAndStoreToday) {
-        answer = platform.MessageBox(QString::fromUtf8(kUpdateQuestion), MessageButtons::YesNo,
+        answer = platform.MessageBox(TranslatedQt("Messages", kUpdateQuestion), MessageButtons::YesNo,
                                      MessageIcon::Information);
     }
     platform.SetSetting(kSection, kKey, ToQt(EncodeRecordText(FromQt(ShortDateText(today, locale)))));

@@ -1,6 +1,8 @@
-# The translations: translations/oriastra_<language>.ts in the source tree, compiled by lrelease at
-# build time into resources under ":/translations". `cmake --build build --target translations-update`
-# refreshes the .ts files from the sources with lupdate, keeping what is already translated.
+# The translations: translations/<domain>_<language>.ts in the source tree, compiled by lrelease at
+# build time into resources under ":/translations". The domain "oriastra" holds the program's own
+# texts; `cmake --build build --target translations-update` refreshes those files from the sources
+# with lupdate, keeping what is already translated. The domain "toolkit" holds the toolkit's own
+# dialog texts for languages the toolkit ships no translation of; it is kept by hand.
 # The logic marks its texts with ORIASTRA_TEXT(context, text) and looks them up with
 # Translated(context, text), which lupdate is told to read as its own macros.
 set(ORIASTRA_LUPDATE_ALIASES -tr-function-alias
@@ -11,8 +13,9 @@ function(oriastra_add_translations target)
   find_program(ORIASTRA_LRELEASE NAMES lrelease lrelease-qt6 HINTS "${qt_bin}" REQUIRED)
   find_program(ORIASTRA_LUPDATE NAMES lupdate lupdate-qt6 HINTS "${qt_bin}" REQUIRED)
 
-  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/oriastra_*.ts)
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/*_*.ts)
   list(SORT sources)
+  file(GLOB own_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/oriastra_*.ts)
   set(entries "")
   set(compiled "")
   foreach(source IN LISTS sources)
@@ -34,7 +37,7 @@ function(oriastra_add_translations target)
 
   add_custom_target(translations-update
     COMMAND ${ORIASTRA_LUPDATE} -locations relative -no-obsolete ${ORIASTRA_LUPDATE_ALIASES}
-            ${PROJECT_SOURCE_DIR}/src -ts ${sources}
+            ${PROJECT_SOURCE_DIR}/src -ts ${own_sources}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     VERBATIM)
 endfunction()

@@ -12,7 +12,6 @@
 #include "ReadmePictures.h"
 #include "ScriptedPlatform.h"
 #include "WindowShots.h"
-#include "common/logic/TranslatedText.h"
 #include "common/windows/Translations.h"
 #include "common/windows/frmAbout.h"
 #include "registry/logic/TraditionRegistry.h"
@@ -54,7 +53,7 @@ WindowRenders RenderEveryWindow() {
     take(main, QStringLiteral("frmMDI"));
     renders.readme[QStringLiteral("main-window.png")] = QStringLiteral("frmMDI");
 
-    frmAbout about(platform, Translated("Traditions", ProseNamingTraditions().about), &main);
+    frmAbout about(platform, ProseNamingTraditions().about, &main);
     about.adjustSize();
     take(about, QStringLiteral("frmAbout"));
 

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -29,6 +30,7 @@ namespace oriastra {
 namespace {
 
 const QString kIndonesianFile = QStringLiteral(ORIASTRA_SOURCE_DIR "/translations/oriastra_id.ts");
+const QString kToolkitFile = QStringLiteral(ORIASTRA_SOURCE_DIR "/translations/toolkit_id.ts");
 
 std::vector<TranslatedMessage> Indonesian() {
     static const std::vector<TranslatedMessage> messages = ReadTranslationFile(kIndonesianFile);
@@ -42,7 +44,7 @@ int AccessKeys(const QString& text) {
 
 QStringList Placeholders(const QString& text) {
     QStringList found;
-    for (const auto& match : QRegularExpression(QStringLiteral("%\\d")).globalMatch(text)) {
+    for (const auto& match : QRegularExpression(QStringLiteral("%L?\\d|%n")).globalMatch(text)) {
         found.push_back(match.captured());
     }
     found.sort();
@@ -57,17 +59,40 @@ QString FilterPattern(const QString& text) {
 }
 
 TEST(IndonesianTranslation, EveryTextIsTranslatedAndKeepsWhatTheProgramReads) {
-    const auto messages = Indonesian();
-    ASSERT_FALSE(messages.empty()) << "cannot read " << kIndonesianFile.toStdString();
+    for (const QString& file : {kIndonesianFile, kToolkitFile}) {
+        const auto messages = ReadTranslationFile(file);
+        ASSERT_FALSE(messages.empty()) << "cannot read " << file.toStdString();
+        for (const TranslatedMessage& message : messages) {
+            SCOPED_TRACE(message.context.toStdString() + ": " + message.source.toStdString());
+            EXPECT_TRUE(message.type.isEmpty()) << "marked " << message.type.toStdString();
+            EXPECT_FALSE(message.translation.trimmed().isEmpty());
+            EXPECT_EQ(Placeholders(message.translation), Placeholders(message.source));
+            EXPECT_EQ(AccessKeys(message.translation), AccessKeys(message.source));
+            EXPECT_EQ(message.translation.count(QLatin1Char('\n')),
+                      message.source.count(QLatin1Char('\n')));
+            EXPECT_EQ(FilterPattern(message.translation), FilterPattern(message.source));
+        }
+    }
+}
+
+// The toolkit finds a text by its context, source and comment exactly as it asks for it; its
+// own German translation, which Debian ships, knows every text it asks for.
+TEST(IndonesianTranslation, GivesTheToolkitTextsItAsksFor) {
+    QTranslator german;
+    if (!german.load(QStringLiteral("qtbase_de"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        GTEST_SKIP() << "the toolkit's translations are not installed (qt6-translations-l10n)";
+    }
+    const auto messages = ReadTranslationFile(kToolkitFile);
+    ASSERT_FALSE(messages.empty());
     for (const TranslatedMessage& message : messages) {
-        SCOPED_TRACE(message.context.toStdString() + ": " + message.source.toStdString());
-        EXPECT_TRUE(message.type.isEmpty()) << "marked " << message.type.toStdString();
-        EXPECT_FALSE(message.translation.trimmed().isEmpty());
-        EXPECT_EQ(Placeholders(message.translation), Placeholders(message.source));
-        EXPECT_EQ(AccessKeys(message.translation), AccessKeys(message.source));
-        EXPECT_EQ(message.translation.count(QLatin1Char('\n')),
-                  message.source.count(QLatin1Char('\n')));
-        EXPECT_EQ(FilterPattern(message.translation), FilterPattern(message.source));
+        const QByteArray context = message.context.toUtf8();
+        const QByteArray source = message.source.toUtf8();
+        const QByteArray comment = message.comment.toUtf8();
+        const char* disambiguation = comment.isEmpty() ? nullptr : comment.constData();
+        EXPECT_FALSE(german.translate(context, source, disambiguation).isEmpty())
+            << "the toolkit never asks for " << context.toStdString() << ": "
+            << source.toStdString();
     }
 }
 

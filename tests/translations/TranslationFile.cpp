@@ -36,7 +36,9 @@ std::vector<TranslatedMessage> ReadTranslationFile(const QString& path) {
         if (name == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1String("source")) {
-            messages.push_back({context, Text(xml), {}, {}});
+            messages.push_back({context, Text(xml), {}, {}, {}});
+        } else if (name == QLatin1String("comment") && !messages.empty()) {
+            messages.back().comment = Text(xml);
         } else if (name == QLatin1String("translation") && !messages.empty()) {
             messages.back().type = xml.attributes().value(QLatin1String("type")).toString();
             messages.back().translation = Text(xml);

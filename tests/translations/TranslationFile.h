@@ -8,6 +8,7 @@ namespace oriastra {
 struct TranslatedMessage {
     QString context;
     QString source;
+    QString comment;  // tells apart two texts with the same source
     QString translation;
     QString type;  // "unfinished", "vanished", "obsolete", or empty when done
 };

@@ -13,7 +13,6 @@
 #include <QWidget>
 
 #include "ExampleReading.h"
-#include "common/logic/TranslatedText.h"
 #include "common/windows/ChildWindow.h"
 #include "common/windows/WindowRegistry.h"
 #include "common/windows/frmAbout.h"
@@ -60,7 +59,7 @@ void VisitEveryWindow(Application& program, Platform& platform,
         main.Windows().Show(ReportOf(tradition));
         settled();
     }
-    frmAbout about(platform, Translated("Traditions", ProseNamingTraditions().about), &main);
+    frmAbout about(platform, ProseNamingTraditions().about, &main);
     // Looked at, not used: shown without holding the other windows, as the tests' watch for
     // unexpected modal windows would take it for one.
     about.setWindowModality(Qt::NonModal);

@@ -45,8 +45,12 @@ bool Install(const QString& name, const QString& folder) {
 
 bool LoadTranslations() {
     RegisterTranslations();
+    const QString own = QStringLiteral(":/translations");
+    // The last installed is asked first: the program's texts, then its words for the toolkit's
+    // dialogs where the toolkit has none of its own, then the toolkit's.
     Install(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (!Install(QStringLiteral("oriastra"), QStringLiteral(":/translations"))) return false;
+    Install(QStringLiteral("toolkit"), own);
+    if (!Install(QStringLiteral("oriastra"), own)) return false;
     SetTextTranslator(AnswerFromQt);
     return true;
 }

@@ -15,6 +15,7 @@
 #include "common/windows/PlainLabel.h"
 #include "common/windows/QtText.h"
 #include "common/windows/SvgPicture.h"
+#include "common/windows/Translations.h"
 #include "common/windows/WindowStyle.h"
 
 namespace oriastra {
@@ -50,7 +51,7 @@ frmAbout::frmAbout(Platform& platform, std::string_view text, QWidget* parent)
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.3);
     Label2->setFont(heading);
-    Label1 = MakeText("Label1", ToQt(text), this);
+    Label1 = MakeText("Label1", TranslatedQt("Traditions", text), this);
 
     auto* Line1 = new QFrame(this);
     Line1->setObjectName("Line1");

@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <QtCore/qglobal.h>
 
-#include "common/logic/TranslatedText.h"
 #include "common/windows/Platform.h"
 #include "common/windows/SvgPicture.h"
 #include "registry/logic/TraditionRegistry.h"
@@ -34,7 +33,7 @@ Application::Application(Platform& platform)
           .windows = mainWindow_->Windows(),
           .welcome = *mainWindow_,
           .states = state_.traditions,
-          .aboutText = Translated("Traditions", ProseNamingTraditions().about)})) {
+          .aboutText = ProseNamingTraditions().about})) {
     RegisterTraditionWindows(*context_);
 }
 

@@ -274,7 +274,7 @@ void frmMDI::BuildMenus() {
     exit->setObjectName("mnuExit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
     mnuHelp_ = MakeHelpMenu(platform_, *this, ProseNamingTraditions().about,
-                             {.makeMoneyName = QStringLiteral("mkmoney")});
+                             {.updateCaption = {}, .makeMoneyName = QStringLiteral("mkmoney")});
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::ShowMenusOf);
     ShowMenusOf(nullptr);
 }

@@ -9,19 +9,19 @@
 #include <map>
 #include <set>
 
+#include "ExampleReading.h"
 #include "ShownTexts.h"
 #include "TranslationFile.h"
 #include "WindowTest.h"
+#include "burmese/logic/modBurmese.h"
 #include "common/logic/BirthDetailsRules.h"
 #include "common/logic/RecordFile.h"
 #include "common/logic/RecordLayout.h"
 #include "common/logic/TranslatedText.h"
-#include "burmese/logic/modBurmese.h"
 #include "common/windows/InputWindow.h"
 #include "common/windows/QtText.h"
 #include "common/windows/ReportWindow.h"
 #include "common/windows/Translations.h"
-#include "ExampleReading.h"
 #include "indonesian/logic/IndonesianTradition.h"
 #include "registry/logic/TraditionRegistry.h"
 #include "tibetan/logic/TibetanTradition.h"
@@ -245,7 +245,8 @@ TEST_F(IndonesianWindows, SaveTheRecordsAnEnglishWindowSaves) {
         Settle();
         auto* report = Windows().As<ReportWindow>(ReportOf(tradition));
         ASSERT_NE(report, nullptr);
-        const QString path = folder.filePath(QStringLiteral("example.") + ToQt(tradition->extension));
+        const QString path =
+            folder.filePath(QStringLiteral("example.") + ToQt(tradition->extension));
         ClickChoosing(report->cmdSave, path);
 
         const ExamplePerson& person = tradition->example;

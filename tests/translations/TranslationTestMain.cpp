@@ -1,10 +1,10 @@
 // The window tests' frame, with the windows speaking Indonesian for the whole run.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <gtest/gtest.h>
 
 #include "common/windows/Translations.h"
 #include "shell/windows/Application.h"

@@ -50,7 +50,7 @@ TEST(CaptionsThatDoNotFit, FindsEachKindOfControlTooSmallForItsCaption) {
         const bool narrow = QString::fromLatin1(c.what).contains(QStringLiteral("narrow"));
         control->resize(narrow ? 60 : control->sizeHint().width(),
                         control->maximumHeight() < QWIDGETSIZE_MAX ? control->maximumHeight()
-                                                                    : control->sizeHint().height());
+                                                                   : control->sizeHint().height());
         window.show();
         EXPECT_EQ(CaptionsThatDoNotFit(window).isEmpty(), c.fits);
     }

@@ -30,7 +30,7 @@ void AddText(QStringList& texts, const QString& text) {
 
 QString Described(const QWidget& control, const QString& caption) {
     return (control.objectName().isEmpty() ? QString::fromLatin1(control.metaObject()->className())
-                                            : control.objectName()) +
+                                           : control.objectName()) +
            QStringLiteral(": ") + caption;
 }
 

@@ -56,10 +56,8 @@ frmAfricanAstrologyDisplay::frmAfricanAstrologyDisplay(AppContext& context)
     body_->addWidget(MakeBrandFrame(platform, this));
     body_->addWidget(MakeReadingFrame(), 1);
 
-    cmdBack = AddButton("cmdBack", tr("&Back"), BackDescription(),
-                        [this] { mnuBack_Click(); });
-    cmdSave = AddButton("cmdSave", tr("&Save"), ReportDescription(),
-                        [this] { cmdSave_Click(); });
+    cmdBack = AddButton("cmdBack", tr("&Back"), BackDescription(), [this] { mnuBack_Click(); });
+    cmdSave = AddButton("cmdSave", tr("&Save"), ReportDescription(), [this] { cmdSave_Click(); });
     auto* row = new QHBoxLayout;
     row->addWidget(cmdBack);
     row->addWidget(cmdSave);
@@ -80,10 +78,8 @@ QWidget* frmAfricanAstrologyDisplay::MakeReadingFrame() {
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(8);
 
-    const QString captions[] = {tr("African Astrology Symbol"),
-                                tr("Element"), tr("Lucky Day"),
-                                tr("Most Successful Months"),
-                                tr("Body Parts")};
+    const QString captions[] = {tr("African Astrology Symbol"), tr("Element"), tr("Lucky Day"),
+                                tr("Most Successful Months"), tr("Body Parts")};
     for (std::size_t i = 0; i < lblCaptions.size(); ++i) {
         lblCaptions[i] =
             MakeLabel(QStringLiteral("lblCaptions(%1)").arg(i), captions[i], 8.25, frame);
@@ -91,8 +87,9 @@ QWidget* frmAfricanAstrologyDisplay::MakeReadingFrame() {
         colours.setColor(QPalette::WindowText, kCaptionColour);
         lblCaptions[i]->setPalette(colours);
     }
-    const QString spoken[] = {tr("Your African sign"), captions[1], captions[2],
-                              captions[3], captions[4], tr("About your sign")};
+    const QString spoken[] = {
+        tr("Your African sign"), captions[1], captions[2], captions[3], captions[4],
+        tr("About your sign")};
     for (std::size_t i = 0; i < lblResult.size(); ++i) {
         lblResult[i] = MakeLabel(QStringLiteral("lblResult(%1)").arg(i), QString(),
                                  i == 0 ? 12.0 : 8.25, frame);

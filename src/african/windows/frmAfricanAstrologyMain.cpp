@@ -19,14 +19,14 @@ frmAfricanAstrologyMain::frmAfricanAstrologyMain(AppContext& context)
     body_->addWidget(MakeBrandFrame(context.platform, this));
     AddText("Label2",
             tr("Corvane welcomes you all to Kestrin Free African Astrology. The program is one "
-                "of the best and most comprehensive online astrological resources for those "
-                "interested in exploring the astrological culture and the zodiacs of the African "
-                "civilization. The astrological cultures of Africa are something about which not "
-                "much is really known about. Kestrin Free African Astrology aims to help you "
-                "explore these unknown facets of astrology."));
+               "of the best and most comprehensive online astrological resources for those "
+               "interested in exploring the astrological culture and the zodiacs of the African "
+               "civilization. The astrological cultures of Africa are something about which not "
+               "much is really known about. Kestrin Free African Astrology aims to help you "
+               "explore these unknown facets of astrology."));
     AddText("Label3",
             tr("Just input your name and date of birth and generate your African "
-                           "Astrological Reading!"),
+               "Astrological Reading!"),
             true);
     body_->addWidget(panel);
     cmdCalculate = AddButton("cmdCalculate", tr("Get My &African Astrology Sign"),

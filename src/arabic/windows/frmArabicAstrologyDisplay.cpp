@@ -69,11 +69,9 @@ QGroupBox#fraResult QLabel[readingValue="true"] { font-weight: bold; color: #4a1
     BuildResultFrame();
     body_->addWidget(fraResult, 1);
 
-    cmdExit = AddButton("cmdExit", tr("E&xit"),
-                        tr("Closes the reading and the birth details"),
+    cmdExit = AddButton("cmdExit", tr("E&xit"), tr("Closes the reading and the birth details"),
                         [this] { cmdExit_Click(); });
-    cmdBack = AddButton("cmdBack", tr("&Back"), BackDescription(),
-                        [this] { cmdBack_Click(); });
+    cmdBack = AddButton("cmdBack", tr("&Back"), BackDescription(), [this] { cmdBack_Click(); });
     for (QPushButton* button : {cmdExit, cmdBack}) button->setMinimumWidth(110);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -108,11 +106,10 @@ void frmArabicAstrologyDisplay::BuildResultFrame() {
     for (int row = 0; row < 3; ++row) MarkValue(*lblResult[row], lblLabel[row]->text());
     picArabic = MakePicture("picArabic", kUrduNamePictureSize,
                             tr("Your sign's name in Urdu script"), fraResult);
-    picZodiac = MakePicture("picZodiac", kZodiacPictureSize,
-                            tr("Picture of your zodiac sign"), fraResult);
+    picZodiac =
+        MakePicture("picZodiac", kZodiacPictureSize, tr("Picture of your zodiac sign"), fraResult);
     RTB = new ReportView(context_.platform, fraResult);
-    SetAccessibleText(*RTB, tr("About your sign"),
-                      tr("Read-only description of your zodiac sign"));
+    SetAccessibleText(*RTB, tr("About your sign"), tr("Read-only description of your zodiac sign"));
     RTB->setMinimumSize(440, kZodiacPictureSize.height());
 
     auto* names = new QGridLayout;

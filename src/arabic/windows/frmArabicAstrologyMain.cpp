@@ -28,8 +28,7 @@ constexpr int kOpenButtonTop = 5400;
 }  // namespace
 
 frmArabicAstrologyMain::frmArabicAstrologyMain(AppContext& context, ArabicState& state)
-    : InputWindow(context, kArabicTradition, tr("Kestrin Arabic Astrology")),
-      state_(state) {
+    : InputWindow(context, kArabicTradition, tr("Kestrin Arabic Astrology")), state_(state) {
     setObjectName("frmArabicAstrologyMain");
     fillOrder_ = BirthDetailsPanel::FillOrder::DayMonthYear;
     panel->nameLabel->setObjectName("lblLabel(0)");
@@ -37,7 +36,7 @@ frmArabicAstrologyMain::frmArabicAstrologyMain(AppContext& context, ArabicState&
     body_->addWidget(MakeBrandFrame(context.platform, this));
     AddText("lblLabel(2)",
             tr("Do you want to know your Arabic zodiac sign? Then what are you waiting "
-                           "for? Just enter your date of birth and get your result!"),
+               "for? Just enter your date of birth and get your result!"),
             true);
     body_->addWidget(panel);
     // The Calculate button sits inside the frame, below the lists.
@@ -45,8 +44,7 @@ frmArabicAstrologyMain::frmArabicAstrologyMain(AppContext& context, ArabicState&
     cmdNext->setObjectName("cmdNext");
     cmdNext->setMinimumHeight(32);
     cmdNext->setAutoDefault(true);
-    cmdNext->setAccessibleDescription(
-        tr("Shows your Arabic zodiac sign for the date above"));
+    cmdNext->setAccessibleDescription(tr("Shows your Arabic zodiac sign for the date above"));
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
     auto* grid = static_cast<QGridLayout*>(panel->layout());
     grid->addWidget(cmdNext, grid->rowCount(), 1);

@@ -35,9 +35,9 @@ StyledText BuildBurmeseReport(const BurmeseReportEntries& entries, const Burmese
     StyledTextBuilder builder;
     builder.Add(kInitialStyle, GeneratedByLine() + "\n\n");
     Entry(builder, Translated("Reports", "Name :- "), entries.name);
-    Entry(builder, Translated("Reports", "Date Of Birth :- "),
-          std::string(Translated("Months", entries.month)) + "/" + entries.day + "/" +
-              entries.year);
+    Entry(
+        builder, Translated("Reports", "Date Of Birth :- "),
+        std::string(Translated("Months", entries.month)) + "/" + entries.day + "/" + entries.year);
     Entry(builder, Translated("Reports", "Day Of Birth :- "), reading.birthDay);
     for (std::size_t house = 0; house < houses.HouseName.size(); ++house) {
         Entry(builder, houses.HouseName[house] + " :- ", houses.HouseDescription[house]);

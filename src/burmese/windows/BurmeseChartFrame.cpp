@@ -179,9 +179,8 @@ void BurmeseChartFrame::Track(QWidget* widget, std::optional<int> house) {
 
 void BurmeseChartFrame::ShowPlanet(int house, const QString& planet) {
     lblPlanetName[house - 1]->setText(planet);
-    picHouse[house - 1]->setAccessibleName(tr("House %1, %2: %3")
-                                               .arg(house)
-                                               .arg(ToQt(HouseBoxCaption(house)), planet));
+    picHouse[house - 1]->setAccessibleName(
+        tr("House %1, %2: %3").arg(house).arg(ToQt(HouseBoxCaption(house)), planet));
 }
 
 void BurmeseChartFrame::MarkFocus(int house, bool focused) {

@@ -59,8 +59,7 @@ QLabel* MakeParagraph(const char* name, QWidget* parent, std::string_view (*para
 }
 
 // One box of the day sign: captions beside their values, then the paragraph under them.
-QGroupBox* MakeDayBox(QWidget* page,
-                      std::initializer_list<std::pair<QString, QLabel*>> values,
+QGroupBox* MakeDayBox(QWidget* page, std::initializer_list<std::pair<QString, QLabel*>> values,
                       QLabel* paragraph = nullptr) {
     auto* box = new QGroupBox(page);
     box->setProperty("dayBox", true);
@@ -85,8 +84,7 @@ QGroupBox* MakeDayBox(QWidget* page,
 }  // namespace
 
 frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, BurmeseState& state)
-    : ReadingWindow(context, kBurmeseTradition, tr("Kestrin Burmese Astrology")),
-      state_(state) {
+    : ReadingWindow(context, kBurmeseTradition, tr("Kestrin Burmese Astrology")), state_(state) {
     setObjectName("frmBurmeseAstrologyDisplay");
     AddStyleRules(QStringLiteral(
         "QLabel[burmeseValue=\"true\"] { color: #7a1010; }"
@@ -105,16 +103,15 @@ frmBurmeseAstrologyDisplay::frmBurmeseAstrologyDisplay(AppContext& context, Burm
     SSTab1->setObjectName("SSTab1");
     SetAccessibleText(*SSTab1->tabBar(), tr("Chart pages"),
                       tr("Left and Right choose between the chart and its "
-                                     "interpretation"));
+                         "interpretation"));
     SSTab1->addTab(BuildChartTab(state.houses), tr("Burmese Astrology Chart"));
     SSTab1->addTab(BuildInterpretationTab(), tr("Burmese Astrology Interpretation"));
     body_->addWidget(SSTab1, 1);
 
     auto* bottom = new QHBoxLayout;
-    cmdPrint = AddButton("cmdPrint", tr("&Print"), ReportDescription(),
-                         [this] { cmdPrint_Click(); });
-    cmdOK = AddButton("cmdOK", tr("&Back"), BackDescription(),
-                      [this] { cmdOK_Click(); });
+    cmdPrint =
+        AddButton("cmdPrint", tr("&Print"), ReportDescription(), [this] { cmdPrint_Click(); });
+    cmdOK = AddButton("cmdOK", tr("&Back"), BackDescription(), [this] { cmdOK_Click(); });
     cmdPrint->setMinimumWidth(110);
     cmdOK->setMinimumWidth(110);
     bottom->addWidget(cmdPrint);

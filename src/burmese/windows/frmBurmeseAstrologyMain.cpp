@@ -20,33 +20,29 @@
 namespace oriastra {
 
 frmBurmeseAstrologyMain::frmBurmeseAstrologyMain(AppContext& context, BurmeseState& state)
-    : InputWindow(context, kBurmeseTradition, tr("Kestrin Burmese Astrology")),
-      state_(state) {
+    : InputWindow(context, kBurmeseTradition, tr("Kestrin Burmese Astrology")), state_(state) {
     setObjectName("frmBurmeseAstrologyMain");
     // This window numbers its "Date of Birth" label 2.
     panel->dateLabel->setObjectName("Label1(2)");
     body_->addWidget(MakeBrandFrame(context.platform, this));
     AddText("Label3",
             tr("Kestrin Burmese Astrology is an unique zodiac interpretation software which "
-                "helps you to find your Burmese day sign based on your date of birth. Know More "
-                "about your day sign, the planet that rules your day and your animal sign."));
-    AddText("Label4",
-            tr("Just input your name and date of birth and get a Reading Now!"), true);
+               "helps you to find your Burmese day sign based on your date of birth. Know More "
+               "about your day sign, the planet that rules your day and your animal sign."));
+    AddText("Label4", tr("Just input your name and date of birth and get a Reading Now!"), true);
     body_->addWidget(panel);
     cmdGenerateChart = AddButton("cmdGenerateChart", tr("Get My &Burmese Astrology Chart"),
                                  tr("Shows your Burmese chart and its interpretation "
-                                                "for the details above"),
+                                    "for the details above"),
                                  [this] { cmdGenerateChart_Click(); });
     body_->addWidget(cmdGenerateChart);
-    cmdOpen = AddButton("cmdOpen",
-                        tr("Click Here To Open Previously Saved Burmese Interpretation"),
+    cmdOpen = AddButton("cmdOpen", tr("Click Here To Open Previously Saved Burmese Interpretation"),
                         OpenDescription(), [this] { cmdOpen_Click(); });
     body_->addWidget(cmdOpen);
     body_->addWidget(MakeSponsorLabel("Label61", DiscussionBoardCaption(), context.platform, this));
     AddFileEntry("mnuBurmeseAstrologyChart", tr("Get My &Burmese Astrology Chart"),
                  [this] { cmdGenerateChart_Click(); });
-    AddFileEntry("mnuOpenPreviouslySavedRecord",
-                 tr("Open Previously Saved Burmese Interpretation"),
+    AddFileEntry("mnuOpenPreviouslySavedRecord", tr("Open Previously Saved Burmese Interpretation"),
                  [this] { cmdOpen_Click(); });
     AddExitAndHelp(QString(), QStringLiteral("mnumakemoney"));
 }

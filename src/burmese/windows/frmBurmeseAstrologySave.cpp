@@ -17,8 +17,7 @@
 namespace oriastra {
 
 frmBurmeseAstrologySave::frmBurmeseAstrologySave(AppContext& context, BurmeseState& state)
-    : ReportWindow(context, kBurmeseTradition, tr("Kestrin Burmese Astrology")),
-      state_(state) {
+    : ReportWindow(context, kBurmeseTradition, tr("Kestrin Burmese Astrology")), state_(state) {
     setObjectName("frmBurmeseAstrologySave");
     Platform& platform = context.platform;
     body_->addWidget(MakeBrandFrame(platform, this));

@@ -16,7 +16,8 @@ void SetAccessibleText(QWidget& control, const QString& name, const QString& des
 
 void MarkValue(QLabel& value, const QString& caption) {
     value.setProperty(kCaptionProperty, caption);
-    value.setAccessibleDescription(QCoreApplication::translate("AccessibleText", "A result of your reading"));
+    value.setAccessibleDescription(
+        QCoreApplication::translate("AccessibleText", "A result of your reading"));
     ShowValue(value, value.text());
 }
 

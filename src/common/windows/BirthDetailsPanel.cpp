@@ -94,15 +94,11 @@ void BirthDetailsPanel::NameControls() {
     // Each caption is its input's buddy, so assistive technology relates the two; the inputs
     // carry the names a screen reader says when the focus reaches them.
     nameLabel->setBuddy(txtName);
-    SetAccessibleText(*txtName, tr("Name"),
-                      tr("The name of the person the reading is for"));
+    SetAccessibleText(*txtName, tr("Name"), tr("The name of the person the reading is for"));
     dateLabel->setBuddy(cboMonth);
-    SetAccessibleText(*cboMonth, tr("Month of birth"),
-                      tr("Date of Birth: the month"));
-    SetAccessibleText(*cboDate, tr("Day of birth"),
-                      tr("Date of Birth: the day of the month"));
-    SetAccessibleText(*cboYear, tr("Year of birth"),
-                      tr("Date of Birth: the year"));
+    SetAccessibleText(*cboMonth, tr("Month of birth"), tr("Date of Birth: the month"));
+    SetAccessibleText(*cboDate, tr("Day of birth"), tr("Date of Birth: the day of the month"));
+    SetAccessibleText(*cboYear, tr("Year of birth"), tr("Date of Birth: the year"));
     if (Label2 == nullptr) return;
     Label2->setBuddy(optMale);
     for (QRadioButton* option : {optMale, optFemale}) {
@@ -156,7 +152,8 @@ PanelEntries BirthDetailsPanel::Entries() const {
 bool BirthDetailsPanel::Validate() {
     const auto failure = ValidateBirthDetails(rules_, Entries());
     if (!failure) return true;
-    platform_.MessageBox(TranslatedQt("Messages", failure->message), MessageButtons::Ok, failure->icon);
+    platform_.MessageBox(TranslatedQt("Messages", failure->message), MessageButtons::Ok,
+                         failure->icon);
     if (failure->focusName) txtName->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -190,7 +187,8 @@ bool BirthDetailsPanel::eventFilter(QObject* watched, QEvent* event) {
     const char32_t typed = text.toUcs4().value(0);
     const NameKeyResult result = FilterLettersOnlyKey(typed);
     if (result.verdict == NameKeyVerdict::Refuse) {
-        platform_.MessageBox(TranslatedQt("Messages", kMessageOnlyAlphabet), MessageButtons::Ok, MessageIcon::None);
+        platform_.MessageBox(TranslatedQt("Messages", kMessageOnlyAlphabet), MessageButtons::Ok,
+                             MessageIcon::None);
         return true;
     }
     if (result.key != typed) {

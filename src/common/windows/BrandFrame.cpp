@@ -35,8 +35,9 @@ QGroupBox* MakeBrandFrame(Platform& platform, QWidget* parent) {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName("fraFullBrand");
     frame->setProperty("banner", true);
-    auto* lblCobrand = new BannerLabel("lblCobrand", CoBrandCaption(), CoBrandPageRole(),
-                                       [&platform] { OpenCoBrandPage(platform); }, frame);
+    auto* lblCobrand = new BannerLabel(
+        "lblCobrand", CoBrandCaption(), CoBrandPageRole(),
+        [&platform] { OpenCoBrandPage(platform); }, frame);
     auto* lblFullBrand = MakeFullBrandLabel("lblFullBrand", FullBrandCaption(), platform, frame);
     auto* layout = new QHBoxLayout(frame);
     layout->setContentsMargins(8, 6, 8, 6);
@@ -48,16 +49,17 @@ QGroupBox* MakeBrandFrame(Platform& platform, QWidget* parent) {
 
 BannerLabel* MakeSponsorLabel(const QString& objectName, std::string_view caption,
                               Platform& platform, QWidget* parent) {
-    auto* label = new BannerLabel(objectName, caption, HomePageRole(),
-                                  [&platform] { OpenHomePage(platform); }, parent);
+    auto* label = new BannerLabel(
+        objectName, caption, HomePageRole(), [&platform] { OpenHomePage(platform); }, parent);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
 BannerLabel* MakeFullBrandLabel(const QString& objectName, std::string_view caption,
                                 Platform& platform, QWidget* parent) {
-    return new BannerLabel(objectName, caption, FullBrandPageRole(),
-                           [&platform] { OpenFullBrandPage(platform); }, parent);
+    return new BannerLabel(
+        objectName, caption, FullBrandPageRole(), [&platform] { OpenFullBrandPage(platform); },
+        parent);
 }
 
 }  // namespace oriastra

@@ -45,18 +45,17 @@ void InputWindow::ShowReadingWindow() {
 }
 
 void InputWindow::OpenSavedReading() {
-    const auto path = context_.platform.FileDialog({FileDialogRequest::Kind::Open,
-                                                    tr("Select the source file"),
-                                                    TranslatedQt("Traditions", descriptor_.dialogs.openFilter),
-                                                    ToQt(descriptor_.extension)});
+    const auto path = context_.platform.FileDialog(
+        {FileDialogRequest::Kind::Open, tr("Select the source file"),
+         TranslatedQt("Traditions", descriptor_.dialogs.openFilter), ToQt(descriptor_.extension)});
     if (!path || path->isEmpty()) return;
     OpenRecord(*path);
 }
 
 void InputWindow::OpenRecord(const QString& path) {
     if (!HasRecordExtension(FromQt(path), descriptor_.extension)) {
-        context_.platform.MessageBox(TranslatedQt("Messages", kMessageCheckFile), MessageButtons::Ok,
-                                     MessageIcon::Error);
+        context_.platform.MessageBox(TranslatedQt("Messages", kMessageCheckFile),
+                                     MessageButtons::Ok, MessageIcon::Error);
         return;
     }
     const RecordLayout& layout = descriptor_.record;

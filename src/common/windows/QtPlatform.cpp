@@ -1,7 +1,7 @@
 #include "common/windows/QtPlatform.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -197,7 +197,8 @@ std::optional<QString> QtPlatform::FileDialog(const FileDialogRequest& request) 
         if (chosen.isEmpty()) return std::nullopt;
         const QFileInfo file(chosen.front());
         if (file.exists() && !file.isWritable()) {
-            MessageBox(QCoreApplication::translate("QtPlatform", "%1\nThis file is read-only. Please choose another file.")
+            MessageBox(QCoreApplication::translate(
+                           "QtPlatform", "%1\nThis file is read-only. Please choose another file.")
                            .arg(file.fileName()),
                        MessageButtons::Ok, MessageIcon::Information);
             continue;
@@ -257,7 +258,9 @@ void QtPlatform::PrintingDone(QPrinter* printer) {
     const QString pdf = printer->outputFileName();
     if (!QFileInfo::exists(pdf) || QDesktopServices::openUrl(QUrl::fromLocalFile(pdf))) return;
     // No viewer to show it: the user must still learn where the print went.
-    MessageBox(QCoreApplication::translate("QtPlatform", "No printer was found, so the report was saved as %1").arg(pdf),
+    MessageBox(QCoreApplication::translate("QtPlatform",
+                                           "No printer was found, so the report was saved as %1")
+                   .arg(pdf),
                MessageButtons::Ok, MessageIcon::Information);
 }
 

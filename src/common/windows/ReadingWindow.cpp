@@ -9,7 +9,8 @@ namespace oriastra {
 ReadingWindow::ReadingWindow(AppContext& context, Tradition tradition, const QString& caption)
     : TraditionWindow(context, ReadingOf(tradition), caption, true) {
     setAccessibleDescription(
-        tr("Your %1 reading").arg(TranslatedQt("Traditions", Describe(tradition).selector.caption)));
+        tr("Your %1 reading")
+            .arg(TranslatedQt("Traditions", Describe(tradition).selector.caption)));
 }
 
 void ReadingWindow::Form_Unload() { context_.welcome.SetWelcomePanelVisible(true); }

@@ -27,14 +27,13 @@ ReportWindow::ReportWindow(AppContext& context, Tradition tradition, const QStri
                                  .arg(TranslatedQt("Traditions", descriptor_.selector.caption)));
     RTB = new ReportView(context.platform, this);
     RTB->setMinimumSize(560, 380);
-    SetAccessibleText(*RTB, tr("Report"),
-                      tr("Your reading, laid out for printing"));
+    SetAccessibleText(*RTB, tr("Report"), tr("Your reading, laid out for printing"));
     cmdSave = AddButton("cmdSave", tr("&Save"),
                         tr("Saves your birth details to a file, to open the reading "
-                                       "again later"),
+                           "again later"),
                         [this] { cmdSave_Click(); });
-    cmdPrint = AddButton("cmdPrint", tr("&Print"),
-                         tr("Prints the report"), [this] { cmdPrint_Click(); });
+    cmdPrint =
+        AddButton("cmdPrint", tr("&Print"), tr("Prints the report"), [this] { cmdPrint_Click(); });
 }
 
 void ReportWindow::AddSaveAndPrintRow() {

@@ -43,8 +43,7 @@ frmAbout::frmAbout(Platform& platform, std::string_view text, QWidget* parent)
     Picture1->setFixedSize(32, 32);
     Picture1->setPixmap(
         SvgPixmap(QStringLiteral(":/frmAbout/about.svg"), 32, Picture1->devicePixelRatioF()));
-    SetAccessibleText(*Picture1, tr("Kestrin Oriastra icon"),
-                      tr("The program's icon"));
+    SetAccessibleText(*Picture1, tr("Kestrin Oriastra icon"), tr("The program's icon"));
 
     Label2 = MakeText("Label2", ToQt(kProgramTitle), this);
     QFont heading = Label2->font();
@@ -60,8 +59,8 @@ frmAbout::frmAbout(Platform& platform, std::string_view text, QWidget* parent)
 
     Label3 = MakeText("Label3",
                       tr("Home Business Opportunity. Start your own Internet business "
-                                     "and make money online. Get this software fully branded for "
-                                     "your website. "),
+                         "and make money online. Get this software fully branded for "
+                         "your website. "),
                       this);
     lblCoBrand = MakeFullBrandLabel(
         "lblCoBrand", Translated("Banners", "Click here for more details."), platform, this);

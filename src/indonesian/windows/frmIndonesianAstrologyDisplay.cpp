@@ -54,10 +54,8 @@ frmIndonesianAstrologyDisplay::frmIndonesianAstrologyDisplay(AppContext& context
 
     Frame5 = new QGroupBox(this);
     Frame5->setObjectName("Frame5");
-    cmdSave = AddButton("cmdSave", tr("&Save"), ReportDescription(),
-                        [this] { cmdSave_Click(); });
-    cmdBack = AddButton("cmdBack", tr("&Back"), BackDescription(),
-                        [this] { mnuBack_Click(); });
+    cmdSave = AddButton("cmdSave", tr("&Save"), ReportDescription(), [this] { cmdSave_Click(); });
+    cmdBack = AddButton("cmdBack", tr("&Back"), BackDescription(), [this] { mnuBack_Click(); });
     cmdSave->setParent(Frame5);
     cmdBack->setParent(Frame5);
     auto* bottom = new QHBoxLayout(Frame5);
@@ -80,16 +78,14 @@ void frmIndonesianAstrologyDisplay::BuildResultRows() {
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);
 
-    const QString captions[] = {tr("Indonesian Day Sign:"),
-                                tr("Indonesian Weekday:"),
+    const QString captions[] = {tr("Indonesian Day Sign:"), tr("Indonesian Weekday:"),
                                 tr("English Weekday")};
-    const QString spoken[] = {tr("Indonesian Day Sign"),
-                              tr("Indonesian Weekday"),
-                              tr("English Weekday"),
-                              tr("Your weton's reading")};
+    const QString spoken[] = {tr("Indonesian Day Sign"), tr("Indonesian Weekday"),
+                              tr("English Weekday"), tr("Your weton's reading")};
     for (std::size_t row = 0; row < lblJavaneseResult.size(); ++row) {
-        lblJavaneseResult[row] = PlainLabel(QStringLiteral("lblJavaneseResult(%1)").arg(row),
-                                           TranslatedQt("Readings", kJavaneseResultCaption), Shape1);
+        lblJavaneseResult[row] =
+            PlainLabel(QStringLiteral("lblJavaneseResult(%1)").arg(row),
+                       TranslatedQt("Readings", kJavaneseResultCaption), Shape1);
         MarkValue(*lblJavaneseResult[row], spoken[row]);
     }
     for (std::size_t row = 0; row < Label1.size(); ++row) {

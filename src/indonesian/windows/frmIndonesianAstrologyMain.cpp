@@ -19,17 +19,17 @@ frmIndonesianAstrologyMain::frmIndonesianAstrologyMain(AppContext& context)
     body_->addWidget(MakeBrandFrame(context.platform, this));
     AddText("Label2(0)",
             tr("Welcome to Kestrin Free Indonesian Astrology. Kestrin Free Indonesian Astrology "
-                "is one of the best and most comprehensive online astrological resource for "
-                "those interested in exploring the astrological culture and the zodiacs of the "
-                "Indonesian civilization. "));
+               "is one of the best and most comprehensive online astrological resource for "
+               "those interested in exploring the astrological culture and the zodiacs of the "
+               "Indonesian civilization. "));
     AddText("Label2(1)",
             tr("Just input your name and date of birth and generate your Javanese / "
-                           "Indonesian astrological reading!"),
+               "Indonesian astrological reading!"),
             true);
     body_->addWidget(panel);
     cmdCalculate = AddButton("cmdCalculate", tr("Find My &Indonesian Birthday (Weton)"),
                              tr("Shows your weton and its reading for the details "
-                                            "above"),
+                                "above"),
                              [this] { cmdCalculate_Click(); });
     cmdOpen = AddOpenBeside(cmdCalculate, [this] { cmdOpen_Click(); });
     body_->addWidget(MakeSponsorLabel("Label14", ForumVisitCaption(true), context.platform, this));

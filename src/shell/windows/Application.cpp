@@ -48,8 +48,9 @@ void SetProgramIdentity(const QString& programName) {
 std::unique_ptr<Application> StartProgram(Platform& platform, bool anotherCopyRunning) {
     InitLook();
     if (anotherCopyRunning) {
-        platform.MessageBox(QCoreApplication::translate("Application", "Application is already running"), MessageButtons::Ok,
-                            MessageIcon::Information);
+        platform.MessageBox(
+            QCoreApplication::translate("Application", "Application is already running"),
+            MessageButtons::Ok, MessageIcon::Information);
         return nullptr;
     }
     ShowUpdateReminder(platform);

@@ -58,8 +58,8 @@ void ShowUpdateReminder(Platform& platform, const QLocale& locale) {
     if (action == ReminderAction::Nothing) return;
     MessageAnswer answer = MessageAnswer::No;
     if (action == ReminderAction::AskAndStoreToday) {
-        answer = platform.MessageBox(TranslatedQt("Messages", kUpdateQuestion), MessageButtons::YesNo,
-                                     MessageIcon::Information);
+        answer = platform.MessageBox(TranslatedQt("Messages", kUpdateQuestion),
+                                     MessageButtons::YesNo, MessageIcon::Information);
     }
     platform.SetSetting(kSection, kKey, ToQt(EncodeRecordText(FromQt(ShortDateText(today, locale)))));
     if (answer == MessageAnswer::Yes) OpenDownloadPage(platform);

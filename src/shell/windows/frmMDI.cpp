@@ -16,6 +16,7 @@
 #include <array>
 #include <optional>
 
+#include <array>
 #include "common/logic/BannerCaptions.h"
 #include "common/logic/BirthDetailsRules.h"
 #include "common/logic/SelectorOrder.h"
@@ -37,7 +38,6 @@
 #include "common/windows/modHelp.h"
 #include "registry/logic/TraditionRegistry.h"
 #include "shell/windows/HouseStyle.h"
-#include <array>
 
 namespace oriastra {
 
@@ -151,14 +151,14 @@ void frmMDI::BuildStrips() {
                                      kButtonPictureSize, devicePixelRatioF()));
         SetAccessibleText(*picture, TranslatedQt("Traditions", entry.pictureShows),
                           tr("Picture of %1").arg(TranslatedQt("Traditions", entry.caption)));
-        auto* button = new StripButton(TranslatedQt("Traditions", entry.caption), picButtonContainer);
+        auto* button =
+            new StripButton(TranslatedQt("Traditions", entry.caption), picButtonContainer);
         button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(index));
         button->setMinimumHeight(34);
         // Enter presses the focused button, as Space does.
         button->setAutoDefault(true);
-        button->setAccessibleDescription(
-            tr("Opens %1; any tradition window still open is closed")
-                .arg(TranslatedQt("Traditions", entry.caption)));
+        button->setAccessibleDescription(tr("Opens %1; any tradition window still open is closed")
+                                             .arg(TranslatedQt("Traditions", entry.caption)));
         const int buttonIndex = static_cast<int>(index);
         connect(button, &QPushButton::clicked, this,
                 [this, buttonIndex] { cmdSelectOption_Click(buttonIndex); });
@@ -185,8 +185,7 @@ void frmMDI::BuildStrips() {
     cmdMdiExit->setObjectName("cmdMdiExit");
     cmdMdiExit->setFixedSize(96, 30);
     cmdMdiExit->setAutoDefault(true);
-    cmdMdiExit->setAccessibleDescription(
-        tr("Closes every window and ends the program"));
+    cmdMdiExit->setAccessibleDescription(tr("Closes every window and ends the program"));
     connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
     Label7 = MakeFullBrandLabel("Label7", FullBrandCaption(), platform_, PicCoBrand);
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -218,7 +217,8 @@ void frmMDI::BuildWelcomePanel() {
     welcomeScroll_->setWidget(picMain);
 
     const std::array<QString, kHeadings> headings = {
-        tr("Welcome to Kestrin Oriastra"), TranslatedQt("Traditions", ProseNamingTraditions().welcome),
+        tr("Welcome to Kestrin Oriastra"),
+        TranslatedQt("Traditions", ProseNamingTraditions().welcome),
         tr("Kestrin Oriastra includes the following programs")};
     lblCaption.resize(kHeadings + traditions_.size());
     for (std::size_t index = 0; index < kHeadings; ++index) {
@@ -227,7 +227,8 @@ void frmMDI::BuildWelcomePanel() {
     for (Tradition tradition : traditions_) {
         const SelectorEntry& entry = tradition->selector;
         const std::size_t labelIndex = LabelIndexOf(tradition);
-        QLabel* label = PanelLabel(static_cast<int>(labelIndex), TranslatedQt("Traditions", entry.caption), picMain);
+        QLabel* label = PanelLabel(static_cast<int>(labelIndex),
+                                   TranslatedQt("Traditions", entry.caption), picMain);
         QPalette colour = label->palette();
         colour.setColor(QPalette::WindowText, QColor(entry.labelColor.red, entry.labelColor.green,
                                                      entry.labelColor.blue));
@@ -274,7 +275,7 @@ void frmMDI::BuildMenus() {
     exit->setObjectName("mnuExit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
     mnuHelp_ = MakeHelpMenu(platform_, *this, ProseNamingTraditions().about,
-                             {.updateCaption = {}, .makeMoneyName = QStringLiteral("mkmoney")});
+                            {.updateCaption = {}, .makeMoneyName = QStringLiteral("mkmoney")});
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::ShowMenusOf);
     ShowMenusOf(nullptr);
 }
@@ -338,7 +339,8 @@ void frmMDI::OpenTradition(Tradition tradition) {
 void frmMDI::OpenRecordFile(const QString& path) {
     const std::optional<Tradition> tradition = TraditionOfRecord(QFile::encodeName(path).toStdString());
     if (!tradition) {
-        platform_.MessageBox(TranslatedQt("Messages", kMessageCheckFile), MessageButtons::Ok, MessageIcon::Error);
+        platform_.MessageBox(TranslatedQt("Messages", kMessageCheckFile), MessageButtons::Ok,
+                             MessageIcon::Error);
         return;
     }
     CloseTraditionWindows();

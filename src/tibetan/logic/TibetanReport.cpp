@@ -27,13 +27,17 @@ StyledText BuildTibetanReport(const BirthDetails& details, const TibetanReading&
     StyledTextBuilder builder;
     Section(builder, Translated("Reports", "Your Name: "), details.name, nullptr);
     Section(builder, Translated("Reports", "Your Sex: "), SexInWords(details.sex), nullptr);
-    Section(builder, Translated("Reports", "Your Tibetan Sun Sign: "), reading.tibetanSunSign, nullptr);
+    Section(builder, Translated("Reports", "Your Tibetan Sun Sign: "), reading.tibetanSunSign,
+            nullptr);
     // The caption's spelling is what users of earlier versions have always seen.
-    Section(builder, Translated("Reports", "Your Tranlation of Tibetan Sun Sign: "), reading.translation, nullptr);
+    Section(builder, Translated("Reports", "Your Tranlation of Tibetan Sun Sign: "),
+            reading.translation, nullptr);
     Section(builder, Translated("Reports", "Your Western Sun Sign: "), reading.westernSunSign,
             &reading.westernSunSignText);
-    Section(builder, Translated("Reports", "Your Tibetan Animal Sign: "), reading.animalSign, &reading.animalSignText);
-    Section(builder, Translated("Reports", "Your Tibetan Element: "), reading.element, &reading.elementText, true);
+    Section(builder, Translated("Reports", "Your Tibetan Animal Sign: "), reading.animalSign,
+            &reading.animalSignText);
+    Section(builder, Translated("Reports", "Your Tibetan Element: "), reading.element,
+            &reading.elementText, true);
     return builder.Take();
 }
 

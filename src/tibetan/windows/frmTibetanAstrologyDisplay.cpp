@@ -95,8 +95,7 @@ void ShowPicture(QLabel& box, const QString& path, std::string_view sign) {
 }  // namespace
 
 frmTibetanAstrologyDisplay::frmTibetanAstrologyDisplay(AppContext& context, TibetanState& state)
-    : ReadingWindow(context, kTibetanTradition, tr("Kestrin Tibetan Astrology")),
-      state_(state) {
+    : ReadingWindow(context, kTibetanTradition, tr("Kestrin Tibetan Astrology")), state_(state) {
     setObjectName("frmTibetanAstrologyDisplay");
     Platform& platform = context.platform;
     // The three pages share one night-purple look with light captions and gold values; the
@@ -111,10 +110,8 @@ QStackedWidget#pages QFrame#Shape1 { background: #e0b040; border-radius: 1px; }
 )"));
 
     auto* top = new QHBoxLayout;
-    cmdSave = AddButton("cmdSave", tr("Save"), ReportDescription(),
-                        [this] { cmdSave_Click(); });
-    cmdBack = AddButton("cmdBack", tr("Back"), BackDescription(),
-                        [this] { cmdBack_Click(); });
+    cmdSave = AddButton("cmdSave", tr("Save"), ReportDescription(), [this] { cmdSave_Click(); });
+    cmdBack = AddButton("cmdBack", tr("Back"), BackDescription(), [this] { cmdBack_Click(); });
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdBack);
@@ -158,14 +155,12 @@ void frmTibetanAstrologyDisplay::BuildOverviewPage() {
     auto* layout = new QVBoxLayout(Picture1);
     auto* signs = new QGridLayout;
     signs->addWidget(MakeLabel(nullptr, tr("Your Tibetan Sun Sign"), Picture1), 0, 0);
-    lblTibetanSunSign =
-        MakeLabel("lblTibetanSunSign", tr("Tibetan Sun Sign"), Picture1, true);
+    lblTibetanSunSign = MakeLabel("lblTibetanSunSign", tr("Tibetan Sun Sign"), Picture1, true);
     MarkValue(*lblTibetanSunSign, tr("Your Tibetan Sun Sign"));
     signs->addWidget(lblTibetanSunSign, 0, 1);
-    signs->addWidget(
-        MakeLabel(nullptr, tr("Your Translation of Tibetan Sun Sign"), Picture1), 1, 0);
-    lblTransTibetanName =
-        MakeLabel("lblTransTibetanName", tr("Tranlation"), Picture1, true);
+    signs->addWidget(MakeLabel(nullptr, tr("Your Translation of Tibetan Sun Sign"), Picture1), 1,
+                     0);
+    lblTransTibetanName = MakeLabel("lblTransTibetanName", tr("Tranlation"), Picture1, true);
     MarkValue(*lblTransTibetanName, tr("Your Translation of Tibetan Sun Sign"));
     signs->addWidget(lblTransTibetanName, 1, 1);
     signs->setColumnStretch(1, 1);
@@ -178,11 +173,10 @@ void frmTibetanAstrologyDisplay::BuildOverviewPage() {
     layout->addWidget(shape);
     lblElement = MakeLabel("lblElement", tr("Element Name"), Picture1, true);
     MarkValue(*lblElement, tr("Your Tibetan Element"));
-    txtElement = MakeReadingBox("txtElement", tr("About your element"),
-                                QColor(255, 192, 128), Picture1);
+    txtElement =
+        MakeReadingBox("txtElement", tr("About your element"), QColor(255, 192, 128), Picture1);
     layout->addWidget(
-        MakeReadingFrame(tr("Your Tibetan Element"), lblElement, txtElement, Picture1),
-        1);
+        MakeReadingFrame(tr("Your Tibetan Element"), lblElement, txtElement, Picture1), 1);
     pages->addWidget(Picture1);
 }
 
@@ -190,16 +184,15 @@ void frmTibetanAstrologyDisplay::BuildSunSignPage() {
     Picture2 = new QWidget(pages);
     Picture2->setObjectName("Picture2");
     auto* layout = new QHBoxLayout(Picture2);
-    lblWesternSunSign =
-        MakeLabel("lblWesternSunSign", tr("Western Sun Sign"), Picture2, true);
+    lblWesternSunSign = MakeLabel("lblWesternSunSign", tr("Western Sun Sign"), Picture2, true);
     MarkValue(*lblWesternSunSign, tr("Your Western Sun Sign"));
     txtWesternSunSign = MakeReadingBox("txtWesternSunSign", tr("About your sun sign"),
                                        QColor(255, 255, 128), Picture2);
     layout->addWidget(MakeReadingFrame(tr("Your Tibetan Sun Sign"), lblWesternSunSign,
                                        txtWesternSunSign, Picture2),
                       1);
-    picTibetanSunSign = MakePicture(
-        "picTibetanSunSign", tr("Picture of your Tibetan sun sign"), Picture2);
+    picTibetanSunSign =
+        MakePicture("picTibetanSunSign", tr("Picture of your Tibetan sun sign"), Picture2);
     layout->addWidget(picTibetanSunSign, 0, Qt::AlignTop);
     pages->addWidget(Picture2);
 }
@@ -208,16 +201,15 @@ void frmTibetanAstrologyDisplay::BuildAnimalPage() {
     Picture3 = new QWidget(pages);
     Picture3->setObjectName("Picture3");
     auto* layout = new QHBoxLayout(Picture3);
-    picTibetanAnimalSign = MakePicture(
-        "picTibetanAnimalSign", tr("Picture of your Tibetan animal sign"), Picture3);
+    picTibetanAnimalSign =
+        MakePicture("picTibetanAnimalSign", tr("Picture of your Tibetan animal sign"), Picture3);
     layout->addWidget(picTibetanAnimalSign, 0, Qt::AlignTop);
-    lblAnimalSunSign =
-        MakeLabel("lblAnimalSunSign", tr("Animal Sun Sign"), Picture3, true);
+    lblAnimalSunSign = MakeLabel("lblAnimalSunSign", tr("Animal Sun Sign"), Picture3, true);
     MarkValue(*lblAnimalSunSign, tr("Your Tibetan Animal Sign"));
     txtAnimalSunSign = MakeReadingBox("txtAnimalSunSign", tr("About your animal sign"),
                                       QColor(128, 255, 128), Picture3);
-    layout->addWidget(MakeReadingFrame(tr("Your Tibetan Animal Sign"),
-                                       lblAnimalSunSign, txtAnimalSunSign, Picture3),
+    layout->addWidget(MakeReadingFrame(tr("Your Tibetan Animal Sign"), lblAnimalSunSign,
+                                       txtAnimalSunSign, Picture3),
                       1);
     pages->addWidget(Picture3);
 }

@@ -14,8 +14,7 @@
 namespace oriastra {
 
 frmTibetanAstrologySave::frmTibetanAstrologySave(AppContext& context, TibetanState& state)
-    : ReportWindow(context, kTibetanTradition, tr("Kestrin Tibetan Astrology")),
-      state_(state) {
+    : ReportWindow(context, kTibetanTradition, tr("Kestrin Tibetan Astrology")), state_(state) {
     setObjectName("frmTibetanAstrologySave");
     Platform& platform = context.platform;
     body_->addWidget(MakeFullBrandLabel("Label4", FullBrandCaption(), platform, this));

@@ -6,12 +6,31 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTextCursor>
+#include <cstdio>
 
 #include "common/logic/RecordFile.h"
 #include "common/windows/QtText.h"
 
 namespace oriastra {
+
+int RunWindowTests(int argc, char** argv, const QString& programName,
+                   const std::function<bool()>& prepare) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", home.filePath(QStringLiteral("runtime")).toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication application(argc, argv);
+    SetProgramIdentity(programName);
+    ::testing::InitGoogleTest(&argc, argv);
+    if (prepare && !prepare()) {
+        std::fprintf(stderr, "%s: could not prepare the tests\n", qPrintable(programName));
+        return 1;
+    }
+    return RUN_ALL_TESTS();
+}
 
 void WindowTest::SetUp() {
     ASSERT_TRUE(folder.isValid());

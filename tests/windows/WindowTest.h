@@ -26,6 +26,12 @@ inline void PrintTo(const QStringList& texts, std::ostream* os) {
 
 namespace oriastra {
 
+// A test program's main: one application object, offscreen unless a run asks for a real X
+// server, with settings and files in a temporary folder so no test touches the user's own.
+// `prepare`, when given, runs before the tests and stops the run when it fails.
+int RunWindowTests(int argc, char** argv, const QString& programName,
+                   const std::function<bool()>& prepare);
+
 // Every window test: a fresh program with a fresh state on a scripted desktop, a temporary
 // folder for files, and a watchdog that fails the test instead of hanging when a modal dialog
 // opens that the test did not ask for.

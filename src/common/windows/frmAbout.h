@@ -9,7 +9,8 @@ namespace oriastra {
 
 class Platform;
 
-// The About window, shown modally by every "&About Software" entry; `text` is its paragraph.
+// The About window, shown modally by every "&About Software" entry; `text` is its paragraph in
+// English, as the registry keeps it, and it is shown in the windows' language.
 class frmAbout : public QDialog {
     Q_OBJECT
 public:

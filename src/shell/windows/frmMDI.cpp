@@ -16,7 +16,6 @@
 #include <array>
 #include <optional>
 
-#include <array>
 #include "common/logic/BannerCaptions.h"
 #include "common/logic/BirthDetailsRules.h"
 #include "common/logic/SelectorOrder.h"

@@ -30,7 +30,7 @@ constexpr char kUsage[] =
     "Renders the main window and every window offscreen to PNG files in FOLDER (default\n"
     "screenshots). --readme writes only the README's pictures, under their own names; --check\n"
     "compares the README's pictures in FOLDER with a fresh render and exits 1 if any differs.\n"
-    "The windows speak LANG (\"id\": Indonesian); English when it is not given, whatever the\n"
+    "The windows speak LANG, a language code (\"id\"); English when it is not given, whatever the\n"
     "machine's own language.\n";
 
 enum class Mode { Everything, Readme, Check };

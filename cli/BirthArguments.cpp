@@ -5,6 +5,7 @@
 
 #include "TraditionWords.h"
 #include "UsageError.h"
+#include "common/logic/BirthDetails.h"
 #include "common/logic/Months.h"
 
 namespace oriastra::cli {
@@ -69,9 +70,9 @@ BirthRequest ReadBirthArguments(Tradition tradition, const BirthArguments& argum
             throw UsageError("sex is only asked by the " + KeysInWords(AsksSex, "and") +
                              " tradition, not " + std::string(TraditionKey(tradition)));
         }
-        if (*arguments.sex == "Male") {
+        if (*arguments.sex == kMale) {
             request.entries.maleSelected = true;
-        } else if (*arguments.sex == "Female") {
+        } else if (*arguments.sex == kFemale) {
             request.entries.femaleSelected = true;
         } else {
             throw UsageError("sex " + Quoted(*arguments.sex) + " is not Male or Female");

@@ -32,7 +32,7 @@ namespace {
 const QString kIndonesianFile = QStringLiteral(ORIASTRA_SOURCE_DIR "/translations/oriastra_id.ts");
 const QString kToolkitFile = QStringLiteral(ORIASTRA_SOURCE_DIR "/translations/toolkit_id.ts");
 
-std::vector<TranslatedMessage> Indonesian() {
+const std::vector<TranslatedMessage>& Indonesian() {
     static const std::vector<TranslatedMessage> messages = ReadTranslationFile(kIndonesianFile);
     return messages;
 }

@@ -34,42 +34,6 @@ QString Described(const QWidget& control, const QString& caption) {
            QStringLiteral(": ") + caption;
 }
 
-}  // namespace
-
-void VisitEveryWindow(Application& program, Platform& platform,
-                      const std::function<void(const QWidget&)>& look) {
-    frmMDI& main = program.MainWindow();
-    const auto settled = [&main, &look] {
-        QApplication::processEvents();
-        look(main);
-    };
-    settled();
-    for (Tradition tradition : AllTraditions()) {
-        OpenInput(main, tradition);
-        settled();
-        ChildWindow* reading = ShowExampleReading(main, tradition);
-        if (reading == nullptr) continue;
-        const QStringList views = reading->PictureViews();
-        for (int view = 0; view < views.size(); ++view) {
-            reading->ShowPictureView(view);
-            settled();
-        }
-        if (views.isEmpty()) settled();
-        if (!tradition->HasReport()) continue;
-        main.Windows().Show(ReportOf(tradition));
-        settled();
-    }
-    frmAbout about(platform, ProseNamingTraditions().about, &main);
-    // Looked at, not used: shown without holding the other windows, as the tests' watch for
-    // unexpected modal windows would take it for one.
-    about.setWindowModality(Qt::NonModal);
-    about.show();
-    QApplication::processEvents();
-    look(about);
-}
-
-namespace {
-
 enum class Texts { All, Captions };
 
 // A label showing a result carries the caption it is read out with.
@@ -127,6 +91,38 @@ QStringList TextsOf(const QWidget& root, Texts which) {
 }
 
 }  // namespace
+
+void VisitEveryWindow(Application& program, Platform& platform,
+                      const std::function<void(const QWidget&)>& look) {
+    frmMDI& main = program.MainWindow();
+    const auto settled = [&main, &look] {
+        QApplication::processEvents();
+        look(main);
+    };
+    settled();
+    for (Tradition tradition : AllTraditions()) {
+        OpenInput(main, tradition);
+        settled();
+        ChildWindow* reading = ShowExampleReading(main, tradition);
+        if (reading == nullptr) continue;
+        const QStringList views = reading->PictureViews();
+        for (int view = 0; view < views.size(); ++view) {
+            reading->ShowPictureView(view);
+            settled();
+        }
+        if (views.isEmpty()) settled();
+        if (!tradition->HasReport()) continue;
+        main.Windows().Show(ReportOf(tradition));
+        settled();
+    }
+    frmAbout about(platform, ProseNamingTraditions().about, &main);
+    // Looked at, not used: shown without holding the other windows, as the tests' watch for
+    // unexpected modal windows would take it for one.
+    about.setWindowModality(Qt::NonModal);
+    about.show();
+    QApplication::processEvents();
+    look(about);
+}
 
 QStringList ShownTexts(const QWidget& root) { return TextsOf(root, Texts::All); }
 

@@ -25,13 +25,11 @@ std::string_view ForumShortCaption() {
 }
 
 std::string ForumVisitCaption(bool finalFullStop) {
-    return FillIn(finalFullStop ? Translated("Banners",
-                                             "The Most Popular Online Mystic Discussion Forum. "
-                                             "Click Here To Visit %1 Now.")
-                                : Translated("Banners",
-                                             "The Most Popular Online Mystic Discussion Forum. "
-                                             "Click Here To Visit %1 Now"),
-                  {kSponsorSiteName});
+    return FillIn(Translated("Banners",
+                             "The Most Popular Online Mystic Discussion Forum. Click Here To Visit "
+                             "%1 Now"),
+                  {kSponsorSiteName}) +
+           (finalFullStop ? "." : "");
 }
 
 std::string ClickToVisitCaption() {

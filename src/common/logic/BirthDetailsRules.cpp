@@ -65,7 +65,7 @@ BirthDetails StoreBirthDetails(const PanelRules& rules, const PanelEntries& entr
     const auto monthIndex = static_cast<std::size_t>(entries.monthPosition);
     details.month = monthIndex < kMonthNames.size() ? std::string(kMonthNames[monthIndex]) : "";
     details.day = static_cast<std::int16_t>(entries.dayPosition + 1);
-    if (rules.asksSex) details.sex = entries.maleSelected ? "Male" : "Female";
+    if (rules.asksSex) details.sex = entries.maleSelected ? kMale : kFemale;
     return details;
 }
 
@@ -92,7 +92,7 @@ PanelEntries FreshPanelEntries(const PanelRules& rules) {
 void FillPanelFromTexts(const PanelRules& rules, const PanelTexts& texts, PanelEntries& entries) {
     if (texts.name) entries.name = *texts.name;
     if (rules.asksSex && texts.sex) {
-        entries.maleSelected = *texts.sex == "Male";
+        entries.maleSelected = *texts.sex == kMale;
         entries.femaleSelected = !entries.maleSelected;
     }
     const std::vector<std::string> days = DayListEntries();

@@ -1,5 +1,6 @@
 #include "common/logic/ReportWords.h"
 
+#include "common/logic/BirthDetails.h"
 #include "common/logic/TranslatedText.h"
 #include "common/logic/WebPages.h"
 
@@ -10,9 +11,8 @@ std::string GeneratedByLine() {
 }
 
 std::string_view SexInWords(std::string_view storedSex) {
-    if (storedSex == "Male") return Translated("Reports", "Male");
-    if (storedSex == "Female") return Translated("Reports", "Female");
-    return storedSex;
+    return storedSex == kMale || storedSex == kFemale ? Translated("BirthDetails", storedSex)
+                                                      : storedSex;
 }
 
 }  // namespace oriastra

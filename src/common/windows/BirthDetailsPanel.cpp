@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "common/logic/BirthDetails.h"
 #include "common/logic/Months.h"
 #include "common/windows/AccessibleText.h"
 #include "common/windows/Platform.h"
@@ -67,9 +68,9 @@ BirthDetailsPanel::BirthDetailsPanel(const PanelRules& rules, Platform& platform
     if (rules_.asksSex) {
         Label2 = new QLabel(tr("Sex"), this);
         Label2->setObjectName("Label2");
-        optMale = new QRadioButton(tr("Male"), this);
+        optMale = new QRadioButton(TranslatedQt("BirthDetails", kMale), this);
         optMale->setObjectName("optMale");
-        optFemale = new QRadioButton(tr("Female"), this);
+        optFemale = new QRadioButton(TranslatedQt("BirthDetails", kFemale), this);
         optFemale->setObjectName("optFemale");
         auto* group = new QButtonGroup(this);
         group->addButton(optMale);

@@ -67,8 +67,7 @@ void TraditionWindow::AddFileSeparator(const char* name) {
 
 void TraditionWindow::AddExitAndHelp(const QString& updateCaption, const QString& makeMoneyName) {
     AddFileEntry("mnuExit", tr("E&xit"), [this] { Unload(); });
-    HelpMenuNames names;
-    if (!updateCaption.isEmpty()) names.updateCaption = updateCaption;
+    HelpMenuNames names{.updateCaption = updateCaption};
     if (!makeMoneyName.isEmpty()) names.makeMoneyName = makeMoneyName;
     helpMenu_ = MakeHelpMenu(context_.platform, *this, context_.aboutText, names);
 }

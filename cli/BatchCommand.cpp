@@ -90,9 +90,10 @@ int WriteRows(std::istream& in, std::string_view source, const CliOptions& optio
     std::size_t row = 1;
     std::string block;
     JsonStringCache cache;
-    while (auto record = reader.Next()) {
+    CsvRecord record;
+    while (reader.Next(record)) {
         ++row;
-        AppendRowResult(block, options.tradition, commands, *record, row, cache);
+        AppendRowResult(block, options.tradition, commands, record, row, cache);
         block += '\n';
         if (block.size() >= kBlock) {
             out << block;

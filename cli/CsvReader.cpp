@@ -53,6 +53,40 @@ int CsvReader::Peek() {
 }
 
 std::optional<CsvRecord> CsvReader::Next() {
+    CsvRecord record;
+    if (!Next(record)) return std::nullopt;
+    return record;
+}
+
+bool CsvReader::NextPlainLine(CsvRecord& record) {
+    const char* const start = buffer_.data() + used_;
+    const std::size_t ready = buffer_.size() - used_;
+    const auto* lineFeed = static_cast<const char*>(std::memchr(start, '\n', ready));
+    if (lineFeed == nullptr) return false;
+    std::size_t length = static_cast<std::size_t>(lineFeed - start);
+    const std::size_t taken = length + 1;
+    if (length > 0 && start[length - 1] == '\r') --length;
+    if (length > kMostFieldBytes || std::memchr(start, '"', length) != nullptr ||
+        std::memchr(start, '\r', length) != nullptr) {
+        return false;
+    }
+    const std::string_view line(start, length);
+    const auto fields = static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
+    if (fields > kMostFields) return false;
+    record.fields.resize(fields);
+    std::size_t from = 0;
+    for (std::string& field : record.fields) {
+        const std::size_t comma = std::min(line.find(',', from), line.size());
+        field.assign(line.substr(from, comma - from));
+        from = comma + 1;
+    }
+    record.problem.clear();
+    record.blank = length == 0;
+    used_ += taken;
+    return true;
+}
+
+bool CsvReader::Next(CsvRecord& record) {
     if (!started_) {
         started_ = true;
         // The mark may arrive a byte at a time: gather up to its length before deciding.
@@ -64,9 +98,11 @@ std::optional<CsvRecord> CsvReader::Next() {
         // Not a byte order mark after all: the bytes are data.
         if (start != kByteOrderMark) buffer_.insert(used_, start);
     }
-    if (Peek() == kEnd) return std::nullopt;
+    if (Peek() == kEnd) return false;
+    if (NextPlainLine(record)) return true;
 
-    CsvRecord record;
+    record.fields.clear();
+    record.problem.clear();
     // Room for a batch row's six fields at once, rather than growing four times.
     record.fields.reserve(8);
     std::string field;
@@ -159,7 +195,7 @@ std::optional<CsvRecord> CsvReader::Next() {
     }
     endField();
     record.blank = !quotedSeen && record.fields.size() == 1 && record.fields.front().empty();
-    return record;
+    return true;
 }
 
 }  // namespace oriastra::cli

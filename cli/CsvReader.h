@@ -32,8 +32,14 @@ public:
 
     // The next record, or nothing at the end of the input.
     std::optional<CsvRecord> Next();
+    // The same into `record`, whose storage serves again, as a batch reads row after row; false
+    // at the end of the input.
+    bool Next(CsvRecord& record);
 
 private:
+    // A record that lies whole in what was taken, as most do: no quote, no lone CR, within the
+    // bounds. Read straight from there; false, with nothing used, for any other record.
+    bool NextPlainLine(CsvRecord& record);
     // Takes what the input has ready (at least a byte, unless it has ended) once everything
     // taken before is used; false at the end of the input.
     bool Fill();

@@ -146,6 +146,12 @@ std::string JsonString(std::string_view text) {
     return out;
 }
 
+void AppendMemberKey(std::string& out, std::string_view key) {
+    out += ",\"";
+    out += key;
+    out += "\":";
+}
+
 std::string WriteJson(const JsonValue& value) {
     std::string out;
     Write(out, value);

@@ -78,6 +78,10 @@ std::string JsonString(std::string_view text);
 // The same, added to the end of `out`.
 void AppendJsonString(std::string& out, std::string_view text);
 
+// `,"key":`, for a member after the first. The key is one of the program's own names, letters
+// only, and is written as it is.
+void AppendMemberKey(std::string& out, std::string_view key);
+
 // Compact JSON on one line, without a line break at the end.
 std::string WriteJson(const JsonValue& value);
 

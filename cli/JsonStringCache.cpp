@@ -1,43 +1,54 @@
 #include "JsonStringCache.h"
 
-#include <cstdint>
-#include <cstring>
-
 #include "Json.h"
 
 namespace oriastra::cli {
 
-std::size_t JsonStringCache::Hash::operator()(std::string_view text) const {
-    constexpr std::size_t kWord = sizeof(std::uint64_t);
-    if (text.size() < 4 * kWord) return std::hash<std::string_view>{}(text);
-    const auto word = [&](std::size_t at) {
-        std::uint64_t value = 0;
-        std::memcpy(&value, text.data() + at, kWord);
-        return value;
-    };
-    // Each word mixed in by an odd multiplier, so that neither order nor position cancels out.
-    std::uint64_t hash = text.size() * 0x9E3779B97F4A7C15ULL;
-    for (const std::size_t at : {std::size_t{0}, kWord, text.size() / 2, text.size() - 2 * kWord,
-                                 text.size() - kWord}) {
-        hash = (hash ^ word(at)) * 0xFF51AFD7ED558CCDULL;
-        hash ^= hash >> 32;
-    }
-    return static_cast<std::size_t>(hash);
+namespace {
+
+// Writes the piece itself: the member's key, if any, and the quoted text.
+void WritePiece(std::string& out, std::string_view key, std::string_view text) {
+    if (key.data() != nullptr) AppendMemberKey(out, key);
+    AppendJsonString(out, text);
 }
 
-void JsonStringCache::Append(std::string& out, std::string_view text) {
-    if (text.size() < kShortest) return AppendJsonString(out, text);
-    if (const auto found = quoted_.find(text); found != quoted_.end()) {
-        out += found->second;
-        return;
+std::size_t SlotOf(const char* key, const char* text, std::size_t size) {
+    // Addresses are aligned and sizes small: mixed so that the low bits differ between texts.
+    std::uint64_t hash = reinterpret_cast<std::uintptr_t>(text) ^
+                         (reinterpret_cast<std::uintptr_t>(key) << 7U) ^
+                         (std::uint64_t{size} << 40U);
+    hash *= 0x9E3779B97F4A7C15ULL;
+    return static_cast<std::size_t>(hash >> 54U);  // the top 10 bits: kSlots is 1024
+}
+
+}  // namespace
+
+void JsonStringCache::AppendMember(std::string& out, std::string_view key, std::string_view text) {
+    AppendPiece(out, key, text);
+}
+
+void JsonStringCache::AppendPiece(std::string& out, std::string_view key, std::string_view text) {
+    static_assert(kSlots == 1024, "SlotOf keeps ten bits of the hash");
+    if (!slots_) slots_ = std::make_unique<std::array<Slot, kSlots>>();
+    std::size_t at = SlotOf(key.data(), text.data(), text.size());
+    for (;; at = (at + 1) % kSlots) {
+        const Slot& slot = (*slots_)[at];
+        if (slot.size == 0) break;
+        if (slot.key == key.data() && slot.keySize == key.size() && slot.text == text.data() &&
+            slot.textSize == text.size()) {
+            out.append(held_, slot.offset, slot.size);
+            return;
+        }
     }
-    std::string quoted;
-    AppendJsonString(quoted, text);
-    out += quoted;
-    const std::size_t size = text.size() + quoted.size();
-    if (bytes_ + size > kMostBytes) return;
-    bytes_ += size;
-    quoted_.emplace(std::string(text), std::move(quoted));
+    const std::size_t start = out.size();
+    WritePiece(out, key, text);
+    const std::size_t size = out.size() - start;
+    if (texts_ == kMostTexts || held_.size() + size > kMostBytes) return;
+    const auto offset = static_cast<std::uint32_t>(held_.size());
+    (*slots_)[at] = Slot{key.data(), key.size(), text.data(), text.size(), offset,
+                         static_cast<std::uint32_t>(size)};
+    held_.append(out, start, size);
+    ++texts_;
 }
 
 }  // namespace oriastra::cli

@@ -1,35 +1,49 @@
 #pragma once
+#include <array>
 #include <cstddef>
-#include <functional>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace oriastra::cli {
 
-// Long texts a batch writes row after row (the tables' descriptions) as quoted JSON strings,
-// escaped once a run. A text is found by its bytes, so what is written is always exactly what
-// AppendJsonString writes for it. Short texts, and long ones once the cache is full, are escaped
-// as they come: the cache never holds more than a small, fixed amount.
+// The program's own texts (its captions and tables) that a batch writes row after row, as JSON,
+// escaped once a run and copied after that. Such a text lasts as long as the program and never
+// changes, so it is found by where it lies and how long it is, without reading its bytes; what is
+// written is always what escaping writes. Once the cache holds its most, further texts are escaped
+// as they come: it never holds more than a small, fixed amount.
 class JsonStringCache {
 public:
-    static constexpr std::size_t kShortest = 128;
     static constexpr std::size_t kMostBytes = std::size_t{1} << 20;
+    static constexpr std::size_t kSlots = 1024;
+    // Kept a quarter free, so that a search always ends soon at an empty slot.
+    static constexpr std::size_t kMostTexts = kSlots / 4 * 3;
 
-    void Append(std::string& out, std::string_view text);
-    // The bytes of the texts and escapes held.
-    std::size_t HeldBytes() const { return bytes_; }
+    // `text` as a quoted JSON string. It must be one of the program's own texts, or outlive the
+    // cache unchanged.
+    void Append(std::string& out, std::string_view text) { AppendPiece(out, {}, text); }
+    // `,"key":` and then `text` as Append writes it. The key is one of the program's own names,
+    // letters only, and is written as it is.
+    void AppendMember(std::string& out, std::string_view key, std::string_view text);
+
+    std::size_t HeldBytes() const { return held_.size(); }
+    std::size_t HeldTexts() const { return texts_; }
 
 private:
-    // From the length and a few bytes at both ends and in the middle: the texts differ there
-    // already, and hashing every byte would cost nearly what escaping them does. Equal hashes
-    // are told apart by comparing the whole texts.
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const;
+    struct Slot {
+        const char* key = nullptr;
+        std::size_t keySize = 0;
+        const char* text = nullptr;
+        std::size_t textSize = 0;
+        std::uint32_t offset = 0;  // the piece in held_
+        std::uint32_t size = 0;    // 0: the slot is empty (a piece always has its quotes)
     };
-    std::unordered_map<std::string, std::string, Hash, std::equal_to<>> quoted_;
-    std::size_t bytes_ = 0;
+    void AppendPiece(std::string& out, std::string_view key, std::string_view text);
+
+    std::unique_ptr<std::array<Slot, kSlots>> slots_;
+    std::string held_;
+    std::size_t texts_ = 0;
 };
 
 }  // namespace oriastra::cli

@@ -11,14 +11,23 @@ namespace {
 
 // A value as one line of text: lists joined by ", ".
 std::string TextOf(const ReadingField::Value& value) {
+    if (const auto* text = std::get_if<std::string_view>(&value)) return std::string(*text);
     if (const auto* text = std::get_if<std::string>(&value)) return *text;
     if (const auto* number = std::get_if<std::int64_t>(&value)) return std::to_string(*number);
     std::string text;
-    for (const std::string& item : std::get<std::vector<std::string>>(value)) {
+    for (const std::string_view item : std::get<std::vector<std::string_view>>(value)) {
         if (!text.empty()) text += ", ";
         text += item;
     }
     return text;
+}
+
+// `,"key":` and one of the program's own texts, from the batch's cache where there is one.
+void AppendOwnMember(std::string& out, std::string_view key, std::string_view text,
+                     JsonStringCache* cache) {
+    if (cache != nullptr) return cache->AppendMember(out, key, text);
+    AppendMemberKey(out, key);
+    AppendJsonString(out, text);
 }
 
 }  // namespace
@@ -30,24 +39,26 @@ void AppendReadingJson(std::string& out, Tradition tradition, const ReadingReque
     out += ",\"name\":";
     AppendJsonString(out, request.details.name);
     for (const ReadingField& field : fields) {
-        // Keys are the program's own names, letters only: nothing to escape.
-        out += ",\"";
-        out += field.key;
-        out += "\":";
+        if (const auto* own = std::get_if<std::string_view>(&field.value)) {
+            AppendOwnMember(out, field.key, *own, cache);
+            continue;
+        }
+        AppendMemberKey(out, field.key);
         if (const auto* text = std::get_if<std::string>(&field.value)) {
-            if (cache != nullptr) {
-                cache->Append(out, *text);
-            } else {
-                AppendJsonString(out, *text);
-            }
+            AppendJsonString(out, *text);
         } else if (const auto* number = std::get_if<std::int64_t>(&field.value)) {
             out += std::to_string(*number);
         } else {
             out += '[';
             const char* separator = "";
-            for (const std::string& item : std::get<std::vector<std::string>>(field.value)) {
+            for (const std::string_view item :
+                 std::get<std::vector<std::string_view>>(field.value)) {
                 out += separator;
-                AppendJsonString(out, item);
+                if (cache != nullptr) {
+                    cache->Append(out, item);
+                } else {
+                    AppendJsonString(out, item);
+                }
                 separator = ",";
             }
             out += ']';

@@ -13,7 +13,7 @@ class JsonStringCache;
 
 // The `reading --json` object, "tradition", "name", then the tradition's fields, added to the end
 // of `out` on one line. Written straight from the fields: a batch writes one per row, and passes
-// a cache for the long texts that recur from row to row.
+// a cache for the program's own texts, which recur from row to row.
 void AppendReadingJson(std::string& out, Tradition tradition, const ReadingRequest& request,
                        const ReadingFields& fields, JsonStringCache* cache = nullptr);
 

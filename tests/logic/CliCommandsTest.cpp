@@ -15,8 +15,10 @@
 #include "african/logic/AfricanTradition.h"
 #include "arabic/logic/ArabicTradition.h"
 #include "burmese/logic/BurmeseTradition.h"
+#include "common/logic/Months.h"
 #include "common/logic/RecordFile.h"
 #include "indonesian/logic/IndonesianTradition.h"
+#include "registry/logic/TraditionRegistry.h"
 #include "tibetan/logic/TibetanReport.h"
 #include "tibetan/logic/TibetanTradition.h"
 
@@ -249,6 +251,44 @@ TEST(CliBatch, BadRowsNeverStopIt) {
     EXPECT_TRUE(rows[7].starts_with(R"({"tradition":"tibetan","name":"Fay\nMoe")")) << rows[7];
     EXPECT_EQ(rows[8], R"({"error":"Row 10: afternoon 'maybe' is not yes or no"})");
     EXPECT_EQ(rows[9], R"({"error":"Row 11: a quoted field is not closed"})");
+}
+
+// Rows of every tradition with readings that recur and readings that do not, some of them
+// twice: each line is what `reading --json` prints alone, however the batch keeps its texts.
+TEST(CliBatch, EveryRowIsTheReadingOfItsRowAlone) {
+    for (const Tradition tradition : AllTraditions()) {
+        const std::string key(TraditionKey(tradition));
+        const PanelRules& panel = tradition->panel;
+        const bool asksAfternoon = !tradition->afternoonMeans.empty();
+        std::string csv = "name,day,month,year,sex,afternoon\n";
+        std::vector<std::vector<std::string>> readings;
+        for (int i = 0; i < 120; ++i) {
+            const int step = i % 60;
+            const std::string name = "Row \"" + std::to_string(step) + "\"";
+            const std::string day = std::to_string(1 + step * 7 % 28);
+            const std::string month(kMonthNames[static_cast<std::size_t>(step % 12)]);
+            const std::string year =
+                std::to_string(panel.firstYear + step * 13 % (panel.lastYear - panel.firstYear + 1));
+            const std::string sex = panel.asksSex ? (step % 2 == 0 ? "Female" : "Male") : "";
+            const std::string afternoon = asksAfternoon ? (step % 3 == 0 ? "yes" : "no") : "";
+            csv += "\"Row \"\"" + std::to_string(step) + "\"\"\"," + day + "," + month + "," + year + "," +
+                   sex + "," + afternoon + "\n";
+            std::vector<std::string> reading = Join({"reading", key, "--json"}, Birth(name, day, month, year));
+            if (!sex.empty()) reading = Join(reading, {"--sex", sex});
+            if (!afternoon.empty()) reading = Join(reading, {"--afternoon", afternoon});
+            readings.push_back(reading);
+        }
+        const Outcome batch = Invoke({"batch", key}, csv);
+        ASSERT_EQ(batch.status, 0) << key << ": " << batch.err;
+        std::istringstream lines(batch.out);
+        for (const auto& reading : readings) {
+            std::string line;
+            ASSERT_TRUE(std::getline(lines, line)) << key;
+            const Outcome alone = Invoke(reading);
+            ASSERT_EQ(alone.status, 0) << key << ": " << alone.err;
+            EXPECT_EQ(line + "\n", alone.out) << key;
+        }
+    }
 }
 
 struct BatchRowCase {

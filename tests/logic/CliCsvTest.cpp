@@ -58,6 +58,24 @@ TEST_P(CsvRecords, AreRead) {
     }
 }
 
+// A record read into the storage of the one before it holds nothing of that one: fields,
+// problem and blank mark are each record's own.
+TEST_P(CsvRecords, AreTheSameInOneReusedRecord) {
+    if (GetParam().input.size() > 100000) GTEST_SKIP() << "the bounds are read above";
+    std::istringstream fresh(GetParam().input);
+    std::istringstream reused(GetParam().input);
+    CsvReader freshReader(fresh);
+    CsvReader reusedReader(reused);
+    CsvRecord record;
+    while (const auto expected = freshReader.Next()) {
+        ASSERT_TRUE(reusedReader.Next(record));
+        EXPECT_EQ(record.fields, expected->fields);
+        EXPECT_EQ(record.problem, expected->problem);
+        EXPECT_EQ(record.blank, expected->blank);
+    }
+    EXPECT_FALSE(reusedReader.Next(record));
+}
+
 using Rows = std::vector<std::vector<std::string>>;
 
 constexpr std::size_t kFieldBound = CsvReader::kMostFieldBytes;
@@ -71,6 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"LfEnds", "a,b\nc,d\n", Rows{{"a", "b"}, {"c", "d"}}, ""},
         CsvCase{"CrLfEnds", "a,b\r\nc,d\r\n", Rows{{"a", "b"}, {"c", "d"}}, ""},
         CsvCase{"LoneCrEnds", "a\rb", Rows{{"a"}, {"b"}}, ""},
+        CsvCase{"LoneCrBeforeALineFeed", "a\rb,c\r\nd\n", Rows{{"a"}, {"b", "c"}, {"d"}}, ""},
+        CsvCase{"BlankAmongLines", "a\n\n\r\nb\n", Rows{{"a"}, {""}, {""}, {"b"}}, ""},
+        CsvCase{"ProblemThenPlainLine", "a\"b\nc,d\n", Rows{{"a\"b"}, {"c", "d"}}, "a quote appears inside a field that is not quoted"},
         CsvCase{"NoTrailingNewline", "a,b\nc,d", Rows{{"a", "b"}, {"c", "d"}}, ""},
         CsvCase{"EmptyFields", ",,\n", Rows{{"", "", ""}}, ""},
         CsvCase{"QuotedComma", "\"a,b\",c\n", Rows{{"a,b", "c"}}, ""},
@@ -91,6 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"FieldPastTheBoundIsDropped", kTooLongField + ",b\nnext\n", Rows{{}, {"next"}}, "a field is longer than 1 MiB"},
         CsvCase{"QuotedFieldPastTheBound", "\"" + kTooLongField + "\n\",b\nnext", Rows{{}, {"next"}}, "a field is longer than 1 MiB"},
         CsvCase{"MostFields", std::string(CsvReader::kMostFields - 1, ','), Rows{Rows::value_type(CsvReader::kMostFields)}, ""},
+        CsvCase{"MostFieldsOnALine", std::string(CsvReader::kMostFields - 1, ',') + "\nnext", Rows{Rows::value_type(CsvReader::kMostFields), {"next"}}, ""},
         CsvCase{"TooManyFields", std::string(CsvReader::kMostFields, ',') + "\nnext", Rows{{}, {"next"}}, "a record has more than 1024 fields"},
         CsvCase{"RecordPastTheBound", kLongestField + "," + kLongestField + "," + kLongestField + "," + kLongestField + ",y\nnext", Rows{{}, {"next"}}, "a record is longer than 4 MiB"}),
     [](const auto& info) { return info.param.name; });

@@ -15,13 +15,13 @@ AfricanReading Calculate(const ReadingRequest& request) {
 ReadingFields Fields(const ReadingRequest& request) {
     AfricanReading reading = Calculate(request);
     return FieldsInOrder(
-        ReadingField{"sign", "African astrology symbol", std::string(reading.sign)},
-        ReadingField{"element", "Element", std::string(reading.element)},
-        ReadingField{"luckyDay", "Lucky day", std::string(reading.luckyDay)},
+        ReadingField{"sign", "African astrology symbol", reading.sign},
+        ReadingField{"element", "Element", reading.element},
+        ReadingField{"luckyDay", "Lucky day", reading.luckyDay},
         ReadingField{"mostSuccessfulMonths", "Most successful months",
-                     std::string(reading.mostSuccessfulMonths)},
-        ReadingField{"bodyParts", "Body parts", std::string(reading.bodyParts)},
-        ReadingField{"description", "Description", std::string(reading.description)});
+                     reading.mostSuccessfulMonths},
+        ReadingField{"bodyParts", "Body parts", reading.bodyParts},
+        ReadingField{"description", "Description", reading.description});
 }
 
 StyledText Report(const ReadingRequest& request) {

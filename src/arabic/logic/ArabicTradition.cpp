@@ -16,10 +16,10 @@ ReadingFields Fields(const ReadingRequest& request) {
     StoreWesternSunSign(state, request.details.month, request.details.day);
     const ArabicReading reading = FindArabicSign(state.WesternSunSign).value_or(ArabicReading{});
     return FieldsInOrder(
-        ReadingField{"westernName", "Western name", std::string(reading.westernName)},
-        ReadingField{"arabicName", "Arabic name", std::string(reading.arabicName)},
-        ReadingField{"phoneticName", "Phonetic name", std::string(reading.phoneticName)},
-        ReadingField{"description", "Description", std::string(reading.description)});
+        ReadingField{"westernName", "Western name", reading.westernName},
+        ReadingField{"arabicName", "Arabic name", reading.arabicName},
+        ReadingField{"phoneticName", "Phonetic name", reading.phoneticName},
+        ReadingField{"description", "Description", reading.description});
 }
 
 }  // namespace

@@ -37,19 +37,19 @@ ReadingFields Fields(const ReadingRequest& request) {
     return FieldsInOrder(
         ReadingField{"birthWeekday", "Weekday of birth", std::move(chart.weekday)},
         ReadingField{"afternoonAnswer", "Born after 12 PM", request.answer},
-        ReadingField{"birthDay", "Birth day", std::string(reading.birthDay)},
-        ReadingField{"luckyDirection", "Lucky direction", std::string(reading.luckyDirection)},
-        ReadingField{"animalSign", "Animal sign", std::string(reading.animalSign)},
-        ReadingField{"birthDayPlanet", "Birth day planet", std::string(reading.birthDayPlanet)},
+        ReadingField{"birthDay", "Birth day", reading.birthDay},
+        ReadingField{"luckyDirection", "Lucky direction", reading.luckyDirection},
+        ReadingField{"animalSign", "Animal sign", reading.animalSign},
+        ReadingField{"birthDayPlanet", "Birth day planet", reading.birthDayPlanet},
         ReadingField{"characteristic", "Characteristic traits",
-                     std::string(reading.characteristic)},
-        ReadingField{"planetDescription", "Planet reading", std::string(reading.planetDescription)},
+                     reading.characteristic},
+        ReadingField{"planetDescription", "Planet reading", reading.planetDescription},
         ReadingField{"animalDescription", "Animal sign reading",
-                     std::string(reading.animalDescription)},
+                     reading.animalDescription},
         ReadingField{"eraYear", "Burmese era year", std::int64_t{EraYearOf(request.details)}},
         ReadingField{"housePlanets", "House planets",
-                     std::vector<std::string>(reading.housePlanets.begin(),
-                                              reading.housePlanets.end())});
+                     std::vector<std::string_view>(reading.housePlanets.begin(),
+                                                   reading.housePlanets.end())});
 }
 
 StyledText Report(const ReadingRequest& request) {

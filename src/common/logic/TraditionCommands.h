@@ -23,8 +23,12 @@ struct ReadingRequest {
 
 // One piece of a reading as the command-line companion prints it: its JSON key, its label in
 // text output and its value. Keys and labels are the program's own literals, never copied.
+// A text value is a view only of the program's own texts (its captions and tables), which last
+// as long as the program: a batch keeps each one's JSON by where it lies. A text that comes from
+// the request or is worked out for it is held as a string.
 struct ReadingField {
-    using Value = std::variant<std::string, std::int64_t, std::vector<std::string>>;
+    using Value =
+        std::variant<std::string_view, std::string, std::int64_t, std::vector<std::string_view>>;
     std::string_view key;
     std::string_view label;
     Value value;

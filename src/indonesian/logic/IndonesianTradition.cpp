@@ -16,10 +16,10 @@ WetonReading Calculate(const ReadingRequest& request) {
 ReadingFields Fields(const ReadingRequest& request) {
     WetonReading weton = Calculate(request);
     return FieldsInOrder(
-        ReadingField{"marketDay", "Market day", std::string(weton.marketDay)},
-        ReadingField{"javaneseWeekday", "Javanese weekday", std::string(weton.javaneseWeekday)},
-        ReadingField{"englishWeekday", "English weekday", std::string(weton.englishWeekday)},
-        ReadingField{"reading", "Reading", std::string(weton.reading)});
+        ReadingField{"marketDay", "Market day", weton.marketDay},
+        ReadingField{"javaneseWeekday", "Javanese weekday", weton.javaneseWeekday},
+        ReadingField{"englishWeekday", "English weekday", weton.englishWeekday},
+        ReadingField{"reading", "Reading", weton.reading});
 }
 
 StyledText Report(const ReadingRequest& request) {

@@ -17,15 +17,15 @@ ReadingFields Fields(const ReadingRequest& request) {
     TibetanReading reading = Calculate(request);
     return FieldsInOrder(
         ReadingField{"sex", "Sex", request.details.sex},
-        ReadingField{"tibetanSunSign", "Tibetan sun sign", std::string(reading.tibetanSunSign)},
-        ReadingField{"translation", "Translation", std::string(reading.translation)},
-        ReadingField{"westernSunSign", "Western sun sign", std::string(reading.westernSunSign)},
+        ReadingField{"tibetanSunSign", "Tibetan sun sign", reading.tibetanSunSign},
+        ReadingField{"translation", "Translation", reading.translation},
+        ReadingField{"westernSunSign", "Western sun sign", reading.westernSunSign},
         ReadingField{"westernSunSignText", "Western sun sign reading",
-                     std::string(reading.westernSunSignText)},
-        ReadingField{"element", "Element", std::string(reading.element)},
-        ReadingField{"elementText", "Element reading", std::string(reading.elementText)},
-        ReadingField{"animalSign", "Animal sign", std::string(reading.animalSign)},
-        ReadingField{"animalSignText", "Animal sign reading", std::string(reading.animalSignText)});
+                     reading.westernSunSignText},
+        ReadingField{"element", "Element", reading.element},
+        ReadingField{"elementText", "Element reading", reading.elementText},
+        ReadingField{"animalSign", "Animal sign", reading.animalSign},
+        ReadingField{"animalSignText", "Animal sign reading", reading.animalSignText});
 }
 
 StyledText Report(const ReadingRequest& request) {

@@ -22,6 +22,12 @@ std::string TextOf(const ReadingField::Value& value) {
     return text;
 }
 
+// One of the program's own texts, from the batch's cache where there is one.
+void AppendOwnText(std::string& out, std::string_view text, JsonStringCache* cache) {
+    if (cache != nullptr) return cache->Append(out, text);
+    AppendJsonString(out, text);
+}
+
 // `,"key":` and one of the program's own texts, from the batch's cache where there is one.
 void AppendOwnMember(std::string& out, std::string_view key, std::string_view text,
                      JsonStringCache* cache) {
@@ -35,7 +41,7 @@ void AppendOwnMember(std::string& out, std::string_view key, std::string_view te
 void AppendReadingJson(std::string& out, Tradition tradition, const ReadingRequest& request,
                        const ReadingFields& fields, JsonStringCache* cache) {
     out += "{\"tradition\":";
-    AppendJsonString(out, TraditionKey(tradition));
+    AppendOwnText(out, TraditionKey(tradition), cache);
     out += ",\"name\":";
     AppendJsonString(out, request.details.name);
     for (const ReadingField& field : fields) {
@@ -54,11 +60,7 @@ void AppendReadingJson(std::string& out, Tradition tradition, const ReadingReque
             for (const std::string_view item :
                  std::get<std::vector<std::string_view>>(field.value)) {
                 out += separator;
-                if (cache != nullptr) {
-                    cache->Append(out, item);
-                } else {
-                    AppendJsonString(out, item);
-                }
+                AppendOwnText(out, item, cache);
                 separator = ",";
             }
             out += ']';

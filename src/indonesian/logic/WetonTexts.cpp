@@ -1,5 +1,9 @@
 #include "indonesian/logic/WetonTexts.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
+
 #include "common/logic/TranslatedText.h"
 
 namespace oriastra {
@@ -11,6 +15,11 @@ struct WetonRow {
     std::string_view marketDay;
     std::string_view text;
 };
+
+constexpr std::array<std::string_view, 7> kWeekdayOrder = {"Minggu", "Senin", "Selasa", "Rabu",
+                                                           "Kemis",  "Jumat", "Sabtu"};
+constexpr std::array<std::string_view, 5> kMarketDayOrder = {"Legi", "Pahing", "Pon", "Wage",
+                                                             "Kliwon"};
 
 // Weekday order Minggu..Sabtu, market days Legi, Pahing, Pon, Wage, Kliwon within each. Some
 // paragraphs spell Tuesday and Thursday "Salasa" and "Kamis"; the keys never do.
@@ -122,15 +131,30 @@ constexpr WetonRow kWetonRows[] = {
      ORIASTRA_TEXT("WetonTexts", R"(You are an overall impressive personality. It is because of a certain quiet authority, which the Javanese call wibawa, that people fall silent when you enter a room. Sabtu Kliwon folks rarely need to raise their voices; a look is usually enough. The strength of Saturday and the mystic depth of Kliwon combine in you, and many sense your words carry a weight beyond ordinary speech. You are often chosen to lead, to judge or to bless a new undertaking. Such respect can isolate you, since few dare tell you the plain truth. Keep one friend who will argue with you. Your silences are read as verdicts, so say it clearly when you simply have no opinion.)")},
 };
 
+// A pair's row is found by the places of its two names, so the rows must keep that order.
+constexpr bool RowsInOrder() {
+    std::size_t row = 0;
+    for (const std::string_view weekday : kWeekdayOrder) {
+        for (const std::string_view market : kMarketDayOrder) {
+            if (kWetonRows[row].weekday != weekday || kWetonRows[row].marketDay != market) {
+                return false;
+            }
+            ++row;
+        }
+    }
+    return row == std::size(kWetonRows);
+}
+static_assert(RowsInOrder());
+
 }  // namespace
 
 std::string_view WetonText(std::string_view javaneseWeekday, std::string_view marketDay) {
-    for (const WetonRow& row : kWetonRows) {
-        if (row.weekday == javaneseWeekday && row.marketDay == marketDay) {
-            return Translated("WetonTexts", row.text);
-        }
-    }
-    return {};
+    const auto weekday = std::find(kWeekdayOrder.begin(), kWeekdayOrder.end(), javaneseWeekday);
+    const auto market = std::find(kMarketDayOrder.begin(), kMarketDayOrder.end(), marketDay);
+    if (weekday == kWeekdayOrder.end() || market == kMarketDayOrder.end()) return {};
+    const auto row = static_cast<std::size_t>((weekday - kWeekdayOrder.begin()) * 5 +
+                                              (market - kMarketDayOrder.begin()));
+    return Translated("WetonTexts", kWetonRows[row].text);
 }
 
 }  // namespace oriastra

@@ -59,31 +59,34 @@ std::optional<CsvRecord> CsvReader::Next() {
 }
 
 bool CsvReader::NextPlainLine(CsvRecord& record) {
+    // Where each field starts and ends; a line of more fields than a batch row has is left to
+    // the general reading.
+    constexpr std::size_t kMostPlainFields = 16;
+    std::array<std::string_view, kMostPlainFields> fields;
+    std::size_t count = 0;
     const char* const start = buffer_.data() + used_;
-    const std::size_t ready = buffer_.size() - used_;
-    const auto* lineFeed = static_cast<const char*>(std::memchr(start, '\n', ready));
-    if (lineFeed == nullptr) return false;
-    std::size_t length = static_cast<std::size_t>(lineFeed - start);
-    const std::size_t taken = length + 1;
-    if (length > 0 && start[length - 1] == '\r') --length;
-    if (length > kMostFieldBytes || std::memchr(start, '"', length) != nullptr ||
-        std::memchr(start, '\r', length) != nullptr) {
-        return false;
+    const char* const end = buffer_.data() + buffer_.size();
+    const char* fieldStart = start;
+    for (const char* at = start; at != end; ++at) {
+        if (!kUnquotedStops[static_cast<unsigned char>(*at)]) continue;
+        if (*at == '"' || count == kMostPlainFields) return false;
+        fields[count++] = {fieldStart, static_cast<std::size_t>(at - fieldStart)};
+        if (*at == ',') {
+            fieldStart = at + 1;
+            continue;
+        }
+        // A CR ends the line only before its LF here; the general reading takes a lone one.
+        const char* lineEnd = at;
+        if (*at == '\r' && (++at == end || *at != '\n')) return false;
+        if (static_cast<std::size_t>(lineEnd - start) > kMostFieldBytes) return false;
+        record.fields.resize(count);
+        for (std::size_t i = 0; i < count; ++i) record.fields[i].assign(fields[i]);
+        record.problem.clear();
+        record.blank = lineEnd == start;
+        used_ += static_cast<std::size_t>(at + 1 - start);
+        return true;
     }
-    const std::string_view line(start, length);
-    const auto fields = static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
-    if (fields > kMostFields) return false;
-    record.fields.resize(fields);
-    std::size_t from = 0;
-    for (std::string& field : record.fields) {
-        const std::size_t comma = std::min(line.find(',', from), line.size());
-        field.assign(line.substr(from, comma - from));
-        from = comma + 1;
-    }
-    record.problem.clear();
-    record.blank = length == 0;
-    used_ += taken;
-    return true;
+    return false;
 }
 
 bool CsvReader::Next(CsvRecord& record) {

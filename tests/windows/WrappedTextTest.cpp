@@ -66,6 +66,13 @@ TEST(WrappedTextTest, ALinkSizesLikeAPlainWrappedLabel) {
     }
     EXPECT_EQ(link.minimumSizeHint().width(), plain.minimumSizeHint().width());
 
+    // Links keep their measures for the run: another link of the caption with margins around it
+    // is measured with them, whichever link was measured first.
+    BannerLabel framed(QStringLiteral("framed"), caption, QStringLiteral("a page"), [] {});
+    framed.setContentsMargins(5, 4, 5, 4);
+    EXPECT_EQ(framed.sizeHint(), link.sizeHint() + QSize(10, 8));
+    EXPECT_EQ(framed.minimumSizeHint(), link.minimumSizeHint() + QSize(10, 8));
+
     // A larger font is measured anew, not answered from the smaller one.
     const QSize before = link.sizeHint();
     QFont larger = link.font();

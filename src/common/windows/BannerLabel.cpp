@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/windows/LabelMeasures.h"
 #include "common/windows/QtText.h"
 #include "common/windows/WrappedText.h"
 
@@ -82,10 +83,11 @@ QSize BannerLabel::WithMargins(QSizeF text) const {
 }
 
 // A block about five wide to three high, never wider than 80 letters, as links have always been
-// laid out.
+// laid out. Each window shows the same links, so the answers are kept for the run.
 QSize BannerLabel::sizeHint() const {
     if (!wordWrap()) return QLabel::sizeHint();
-    if (!sizeHint_) {
+    static LabelAnswers<QSize> hints;
+    return hints.Get(LabelMeasureKey(*this), [&] {
         const int widest = fontMetrics().horizontalAdvance(QLatin1Char('x')) * 80;
         QSizeF box = TextBox(widest);
         if (box.width() > 0) {
@@ -96,20 +98,19 @@ QSize BannerLabel::sizeHint() const {
                 box = TextBox(std::min(width, widest));
             }
         }
-        sizeHint_ = WithMargins(box);
-    }
-    return *sizeHint_;
+        return WithMargins(box);
+    });
 }
 
 // As narrow as the longest word, as low as one line.
 QSize BannerLabel::minimumSizeHint() const {
     if (!wordWrap()) return QLabel::minimumSizeHint();
-    if (!minimumSizeHint_) {
+    static LabelAnswers<QSize> hints;
+    return hints.Get(LabelMeasureKey(*this), [&] {
         const QSizeF text(TextBox(0).width(), QFontMetricsF(font()).height());
         const QSize least = WithMargins(text);
-        minimumSizeHint_ = QSize(least.width(), std::min(least.height(), sizeHint().height()));
-    }
-    return *minimumSizeHint_;
+        return QSize(least.width(), std::min(least.height(), sizeHint().height()));
+    });
 }
 
 int BannerLabel::heightForWidth(int width) const {
@@ -120,13 +121,7 @@ int BannerLabel::heightForWidth(int width) const {
 }
 
 bool BannerLabel::event(QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::FontChange || type == QEvent::StyleChange ||
-        type == QEvent::ContentsRectChange) {
-        sizeHint_.reset();
-        minimumSizeHint_.reset();
-    }
-    if (type == QEvent::Polish) {
+    if (event->type() == QEvent::Polish) {
         // A label that takes the focus gets a rich-text editing control when polished, which lays
         // the caption out as a document for every measure and paint; a plain link needs none.
         const Qt::FocusPolicy policy = focusPolicy();

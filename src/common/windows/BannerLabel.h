@@ -1,7 +1,6 @@
 #pragma once
 #include <QLabel>
 #include <functional>
-#include <optional>
 #include <string_view>
 
 namespace oriastra {
@@ -37,8 +36,6 @@ private:
     QSize WithMargins(QSizeF text) const;
 
     std::function<void()> onClick_;
-    mutable std::optional<QSize> sizeHint_;
-    mutable std::optional<QSize> minimumSizeHint_;
 };
 
 // A caption as a label shows it: "&&" stands for one ampersand.

@@ -1,6 +1,6 @@
 #include "common/windows/PlainLabel.h"
 
-#include <QHash>
+#include "common/windows/LabelMeasures.h"
 
 namespace oriastra {
 
@@ -11,9 +11,7 @@ struct Hints {
     QSize minimum;
 };
 
-// Plain-text labels measure their text anew for each size question, and every reading window
-// asks the same questions of the same texts; the answers are kept for the run. The key holds
-// everything QLabel's own measurement reads.
+// A plain-text label whose size answers are kept for the run (LabelMeasures).
 class MeasuredLabel : public QLabel {
 public:
     using QLabel::QLabel;
@@ -23,24 +21,12 @@ public:
 
     int heightForWidth(int width) const override {
         if (!Measurable()) return QLabel::heightForWidth(width);
-        const QString key = Key() + QChar(0x1f) + QString::number(width);
-        static QHash<QString, int> heights;
-        const auto known = heights.constFind(key);
-        if (known != heights.constEnd()) return *known;
-        const int height = QLabel::heightForWidth(width);
-        Keep(heights, key, height);
-        return height;
+        static LabelAnswers<int> heights;
+        return heights.Get(LabelMeasureKey(*this) + QChar(0x1f) + QString::number(width),
+                           [&] { return QLabel::heightForWidth(width); });
     }
 
 private:
-    static constexpr qsizetype kAnswersKept = 512;
-
-    template <typename Value>
-    static void Keep(QHash<QString, Value>& answers, const QString& key, const Value& value) {
-        if (answers.size() >= kAnswersKept) answers.clear();
-        answers.insert(key, value);
-    }
-
     bool Measurable() const {
         return textFormat() == Qt::PlainText && pixmap().isNull() && buddy() == nullptr;
     }
@@ -49,28 +35,10 @@ private:
         // QLabel polishes itself before its first measurement; the style may change the font.
         ensurePolished();
         if (!Measurable()) return {QLabel::sizeHint(), QLabel::minimumSizeHint()};
-        static QHash<QString, Hints> hints;
-        const QString key = Key();
-        const auto known = hints.constFind(key);
-        if (known != hints.constEnd()) return *known;
-        const Hints measured{QLabel::sizeHint(), QLabel::minimumSizeHint()};
-        Keep(hints, key, measured);
-        return measured;
-    }
-
-    QString Key() const {
-        const QMargins margins = contentsMargins();
-        const QSize least = minimumSize();
-        const int numbers[] = {logicalDpiY(),     static_cast<int>(alignment()),
-                               wordWrap() ? 1 : 0, indent(),
-                               margin(),           frameWidth(),
-                               margins.left(),     margins.top(),
-                               margins.right(),    margins.bottom(),
-                               least.width(),      least.height(),
-                               maximumWidth(),     static_cast<int>(layoutDirection())};
-        QString key = font().key();
-        for (int number : numbers) key += QChar(0x1f) + QString::number(number);
-        return key + QChar(0x1e) + text();
+        static LabelAnswers<Hints> hints;
+        return hints.Get(LabelMeasureKey(*this), [&] {
+            return Hints{QLabel::sizeHint(), QLabel::minimumSizeHint()};
+        });
     }
 };
 

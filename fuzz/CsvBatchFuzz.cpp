@@ -15,7 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if ((data[0] & 0x80U) != 0) input = "name,day,month,year,sex,afternoon\n" + input;
 
     std::istringstream stream(input);
+    std::istringstream again(input);
     cli::CsvReader reader(stream);
+    // The batch reads every row into one record: each must hold what a fresh one holds.
+    cli::CsvReader reusing(again);
+    cli::CsvRecord reused;
     std::size_t records = 0;
     while (const auto record = reader.Next()) {
         ++records;
@@ -23,7 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const std::string& field : record->fields) {
             FUZZ_CHECK(field.size() <= cli::CsvReader::kMostFieldBytes);
         }
+        FUZZ_CHECK(reusing.Next(reused));
+        FUZZ_CHECK(reused.fields == record->fields && reused.problem == record->problem &&
+                   reused.blank == record->blank);
     }
+    FUZZ_CHECK(!reusing.Next(reused));
 
     const fuzz::CliRun run = fuzz::RunCliWith({"batch", tradition}, input);
     FUZZ_CHECK(run.status == 0 || run.status == 2);

@@ -152,8 +152,9 @@ std::string_view WetonText(std::string_view javaneseWeekday, std::string_view ma
     const auto weekday = std::find(kWeekdayOrder.begin(), kWeekdayOrder.end(), javaneseWeekday);
     const auto market = std::find(kMarketDayOrder.begin(), kMarketDayOrder.end(), marketDay);
     if (weekday == kWeekdayOrder.end() || market == kMarketDayOrder.end()) return {};
-    const auto row = static_cast<std::size_t>((weekday - kWeekdayOrder.begin()) * 5 +
-                                              (market - kMarketDayOrder.begin()));
+    const auto row =
+        static_cast<std::size_t>(weekday - kWeekdayOrder.begin()) * kMarketDayOrder.size() +
+        static_cast<std::size_t>(market - kMarketDayOrder.begin());
     return Translated("WetonTexts", kWetonRows[row].text);
 }
 

@@ -18,7 +18,7 @@ std::size_t SlotOf(const char* key, const char* text, std::size_t size) {
                          (reinterpret_cast<std::uintptr_t>(key) << 7U) ^
                          (std::uint64_t{size} << 40U);
     hash *= 0x9E3779B97F4A7C15ULL;
-    return static_cast<std::size_t>(hash >> 54U);  // the top 10 bits: kSlots is 1024
+    return static_cast<std::size_t>(hash >> 56U);  // the top 8 bits: kSlots is 256
 }
 
 }  // namespace
@@ -28,7 +28,7 @@ void JsonStringCache::AppendMember(std::string& out, std::string_view key, std::
 }
 
 void JsonStringCache::AppendPiece(std::string& out, std::string_view key, std::string_view text) {
-    static_assert(kSlots == 1024, "SlotOf keeps ten bits of the hash");
+    static_assert(kSlots == 256, "SlotOf keeps eight bits of the hash");
     if (!slots_) slots_ = std::make_unique<std::array<Slot, kSlots>>();
     std::size_t at = SlotOf(key.data(), text.data(), text.size());
     for (;; at = (at + 1) % kSlots) {

@@ -16,7 +16,7 @@ namespace oriastra::cli {
 class JsonStringCache {
 public:
     static constexpr std::size_t kMostBytes = std::size_t{1} << 20;
-    static constexpr std::size_t kSlots = 1024;
+    static constexpr std::size_t kSlots = 256;
     // Kept a quarter free, so that a search always ends soon at an empty slot.
     static constexpr std::size_t kMostTexts = kSlots / 4 * 3;
 

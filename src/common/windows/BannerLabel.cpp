@@ -113,11 +113,16 @@ QSize BannerLabel::minimumSizeHint() const {
     });
 }
 
+// Layouts ask at many trial widths; the answers are kept apart from the windows' paragraphs,
+// which they would otherwise push out of TallestWrappedText's few.
 int BannerLabel::heightForWidth(int width) const {
     if (!wordWrap()) return QLabel::heightForWidth(width);
-    const QSize margins = WithMargins(QSize(0, 0));
-    return TallestWrappedText(font(), std::max(1, width - margins.width()), {text()}) +
-           margins.height();
+    static LabelAnswers<int> heights;
+    return heights.Get(LabelMeasureKey(*this) + QChar(0x1f) + QString::number(width), [&] {
+        const QSize margins = WithMargins(QSize(0, 0));
+        return WrappedTextHeight(font(), std::max(1, width - margins.width()), text()) +
+               margins.height();
+    });
 }
 
 bool BannerLabel::event(QEvent* event) {

@@ -16,16 +16,17 @@ int TallestWrappedText(const QFont& font, int width, const QStringList& texts) {
                         texts.join(QChar(0x1e));
     const auto known = measured.constFind(key);
     if (known != measured.constEnd()) return *known;
-    const QFontMetrics metrics(font);
     int tallest = 0;
-    for (const QString& text : texts) {
-        const QRect lines =
-            metrics.boundingRect(QRect(0, 0, width, 1000000), Qt::TextWordWrap, text);
-        tallest = std::max(tallest, lines.height());
-    }
+    for (const QString& text : texts) tallest = std::max(tallest, WrappedTextHeight(font, width, text));
     if (measured.size() >= kQuestionsKept) measured.clear();
     measured.insert(key, tallest);
     return tallest;
+}
+
+int WrappedTextHeight(const QFont& font, int width, const QString& text) {
+    return QFontMetrics(font)
+        .boundingRect(QRect(0, 0, width, 1000000), Qt::TextWordWrap, text)
+        .height();
 }
 
 }  // namespace oriastra

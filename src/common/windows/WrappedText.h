@@ -9,4 +9,8 @@ namespace oriastra {
 // not change while the program runs, so each answer is measured once.
 int TallestWrappedText(const QFont& font, int width, const QStringList& texts);
 
+// The height one text needs when word-wrapped to `width` pixels in `font`, measured each time:
+// for a caller that keeps its own answers.
+int WrappedTextHeight(const QFont& font, int width, const QString& text);
+
 }  // namespace oriastra

@@ -17,7 +17,9 @@ int TallestWrappedText(const QFont& font, int width, const QStringList& texts) {
     const auto known = measured.constFind(key);
     if (known != measured.constEnd()) return *known;
     int tallest = 0;
-    for (const QString& text : texts) tallest = std::max(tallest, WrappedTextHeight(font, width, text));
+    for (const QString& text : texts) {
+        tallest = std::max(tallest, WrappedTextHeight(font, width, text));
+    }
     if (measured.size() >= kQuestionsKept) measured.clear();
     measured.insert(key, tallest);
     return tallest;

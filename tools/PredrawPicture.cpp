@@ -3,6 +3,7 @@
 // oriastra-predraw-picture picture.svg out-file width height
 #include <QByteArray>
 #include <QFile>
+#include <QSvgRenderer>
 #include <cstdio>
 
 #include "common/windows/SvgDrawing.h"
@@ -21,9 +22,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     // Pictures without text need no application object: no display, no fonts.
-    const QImage image =
-        oriastra::DrawSvg(QString::fromLocal8Bit(argv[1]), QSize(width, height))
-            .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    const QString picture = QString::fromLocal8Bit(argv[1]);
+    if (!QSvgRenderer(picture).isValid()) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 1;
+    }
+    const QImage image = oriastra::DrawSvg(picture, QSize(width, height))
+                             .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
     QFile out(QString::fromLocal8Bit(argv[2]));
     const auto* bytes = reinterpret_cast<const char*>(image.constBits());
     const qint64 size = qint64{width} * height * 4;

@@ -23,10 +23,6 @@ std::size_t SlotOf(const char* key, const char* text, std::size_t size) {
 
 }  // namespace
 
-void JsonStringCache::AppendMember(std::string& out, std::string_view key, std::string_view text) {
-    AppendPiece(out, key, text);
-}
-
 void JsonStringCache::AppendPiece(std::string& out, std::string_view key, std::string_view text) {
     static_assert(kSlots == 256, "SlotOf keeps eight bits of the hash");
     if (!slots_) slots_ = std::make_unique<std::array<Slot, kSlots>>();

@@ -25,7 +25,9 @@ public:
     void Append(std::string& out, std::string_view text) { AppendPiece(out, {}, text); }
     // `,"key":` and then `text` as Append writes it. The key is one of the program's own names,
     // letters only, and is written as it is.
-    void AppendMember(std::string& out, std::string_view key, std::string_view text);
+    void AppendMember(std::string& out, std::string_view key, std::string_view text) {
+        AppendPiece(out, key, text);
+    }
 
     std::size_t HeldBytes() const { return held_.size(); }
     std::size_t HeldTexts() const { return texts_; }

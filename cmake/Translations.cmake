@@ -28,12 +28,7 @@ function(oriastra_add_translations target)
     list(APPEND compiled ${qm})
     string(APPEND entries "    <file alias=\"${name}.qm\">${qm}</file>\n")
   endforeach()
-  set(qrc ${PROJECT_BINARY_DIR}/translations.qrc)
-  file(CONFIGURE OUTPUT ${qrc}
-       CONTENT "<RCC>\n  <qresource prefix=\"/translations\">\n${entries}  </qresource>\n</RCC>\n")
-  add_custom_target(oriastra_translations DEPENDS ${compiled})
-  add_dependencies(${target} oriastra_translations)
-  target_sources(${target} PRIVATE ${qrc})
+  oriastra_add_built_resources(${target} translations "${entries}" ${compiled})
 
   add_custom_target(translations-update
     COMMAND ${ORIASTRA_LUPDATE} -locations relative -no-obsolete ${ORIASTRA_LUPDATE_ALIASES}
